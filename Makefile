@@ -1,0 +1,40 @@
+# Front door of the build. Every target first runs the set-up step, which installs what a
+# fresh machine lacks and returns at once when nothing is missing.
+NATIVE ?= build/native
+WIN ?= build/win
+JOBS := $(shell nproc)
+WINE_RUN := tools/wine-env.sh
+
+.PHONY: all setup build native windows test test-native test-windows run bench clean
+
+all: build
+
+setup:
+	@bash tools/setup.sh
+
+native: setup
+	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON >/dev/null
+	@cmake --build $(NATIVE) -j$(JOBS)
+
+windows: setup
+	@cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
+	@cmake --build $(WIN) -j$(JOBS)
+
+build: native windows
+
+test-native: native
+	@cd $(NATIVE) && ctest --output-on-failure -j$(JOBS)
+
+# Windows tests share one virtual display and one private Wine prefix; the wineserver is
+# ended afterwards so nothing outlives the run.
+test-windows: windows
+	@status=0; xvfb-run -a -s "-screen 0 1024x768x24" $(WINE_RUN) ctest --test-dir $(WIN) --output-on-failure -j2 || status=$$?; \
+	  $(WINE_RUN) wineserver -k 2>/dev/null || true; exit $$status
+
+test: test-native test-windows
+
+run: windows
+	@bash tools/run.sh
+
+clean:
+	rm -rf $(NATIVE) $(WIN)

@@ -1,0 +1,85 @@
+#include "app/startup.h"
+
+#include <windows.h>
+
+#include "core/app/command_line.h"
+#include "resources/string_ids.h"
+#include "service/status_block_view.h"
+#include "settings/settings_store.h"
+#include "ui/program_folder.h"
+#include "ui/resource_source.h"
+
+namespace app {
+namespace {
+
+std::string g_languageFileName;
+
+// The guard stays open until the process ends, so the system releases it only then.
+bool CreateInstanceGuard() {
+    HANDLE event = CreateEventW(nullptr, FALSE, FALSE, kInstanceEventName);
+    return event && GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+int MailExitCode(const std::function<int()>& compose) {
+    if (!compose) return kExitFailed;
+    return compose() != 0 ? kExitFailed : kExitOk;
+}
+
+// Step 6: the first switch present performs its task; returns -1 when there is none.
+int RunSwitch(app::Switch which, const StartupParts& parts) {
+    switch (which) {
+        case app::Switch::About:
+            if (!parts.showAboutBox) return kExitFailed;
+            parts.showAboutBox();
+            return kExitOk;
+        case app::Switch::BugReport:
+            return MailExitCode(parts.composeBugReport);
+        case app::Switch::Uninstall:
+            return MailExitCode(parts.composeUninstallFeedback);
+        case app::Switch::TellFriend:
+            return MailExitCode(parts.composeTellAFriend);
+        case app::Switch::None:
+            break;
+    }
+    return -1;
+}
+
+bool FirstRunWizardComplete() {
+    SettingsSession session;
+    return ReadSetting(settings::CFGFirstWizardComplete) != 0;
+}
+
+}  // namespace
+
+const std::string& LanguageFileName() { return g_languageFileName; }
+
+void SetLanguageFileName(const std::string& name) {
+    g_languageFileName = name.substr(0, settings::LangFileName.capacity - 1);
+}
+
+void WriteServiceTrayTexts() {
+    WriteSetting(settings::LangPack, ui::LoadResStringA(str::STrayMenuPack));
+    WriteSetting(settings::LangInetPack, ui::LoadResStringA(str::STrayInetPack));
+    WriteSetting(settings::LangTrayPack, ui::LoadResStringA(str::STrayTipPack));
+}
+
+int RunStartup(const std::wstring& commandLine, const StartupParts& parts) {
+    if (parts.installErrorLogger) parts.installErrorLogger();  // 1
+    bool alreadyRunning = CreateInstanceGuard();               // 2
+    if (parts.initApplication) parts.initApplication();        // 3
+    if (parts.initLocalizer) parts.initLocalizer(ui::ProgramFolder() + L"lang\\");  // 4
+    {                                                          // 5
+        SettingsSession session;
+        SetLanguageFileName(ReadSetting(settings::LangFileName));
+        WriteServiceTrayTexts();
+    }
+    int switchExit = RunSwitch(FindSwitch(commandLine), parts);  // 6
+    if (switchExit >= 0) return switchExit;
+    if (alreadyRunning) return kExitOk;                          // 8
+    if (!FirstRunWizardComplete() && parts.runFirstRunWizard) parts.runFirstRunWizard();  // 9
+    statusblock::SetView(statusblock::OpenStatusBlock());       // 10
+    if (parts.runMainWindow) parts.runMainWindow();             // 11
+    return kExitOk;                                              // 12
+}
+
+}  // namespace app

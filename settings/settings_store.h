@@ -1,0 +1,51 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/settings/settings_table.h"
+
+// Access layer of the settings key under HKEY_CURRENT_USER. Callers bracket their
+// accesses with OpenSettingsKey / CloseSettingsKey (which nest); every read supplies the
+// default and writes it back when the value is missing or unreadable. Nothing here reports
+// an error or throws: a failed open makes reads yield their defaults and writes do nothing.
+// User-interface thread only.
+
+LONG OpenSettingsKey(const char* keyPath = settings::kSettingsKeyPath);
+void CloseSettingsKey();
+bool SettingsKeyIsOpen();
+int SettingsKeyNesting();
+
+std::int32_t ReadSettingInt(const char* name, std::int32_t defaultValue, std::int32_t min, std::int32_t max);
+void WriteSettingInt(const char* name, std::int32_t value, std::int32_t min, std::int32_t max);
+
+// Reads into `buffer`, which must hold capacity + 1 bytes (a second zero follows the text's
+// terminator). Returns the data size read, or 0 when missing without a default.
+DWORD ReadSettingString(const char* name, char* buffer, DWORD capacity, const char* defaultText);
+LONG WriteSettingString(const char* name, const char* text);
+
+void ReadSettingBinary(const char* name, void* out, const void* defaultData, DWORD size);
+// size 0 writes the text length of `data`.
+LONG WriteSettingBinary(const char* name, const void* data, DWORD size);
+LONG DeleteSetting(const char* name);
+
+LONG SaveWindowRect(HWND window, const char* name);
+LONG RestoreWindowRect(HWND window, const char* name);
+
+// The same operations addressed through the value table, so no caller repeats a default or range.
+std::int32_t ReadSetting(const settings::IntSetting& s);
+void WriteSetting(const settings::IntSetting& s, std::int32_t value);
+std::string ReadSetting(const settings::TextSetting& s);
+void WriteSetting(const settings::TextSetting& s, const std::string& text);
+void WriteSetting(const settings::BinarySetting& s, const std::string& textBlock);
+
+// Opens the settings key for the lifetime of the object.
+class SettingsSession {
+public:
+    explicit SettingsSession(const char* keyPath = settings::kSettingsKeyPath) { OpenSettingsKey(keyPath); }
+    ~SettingsSession() { CloseSettingsKey(); }
+    SettingsSession(const SettingsSession&) = delete;
+    SettingsSession& operator=(const SettingsSession&) = delete;
+};

@@ -1,0 +1,45 @@
+#include "core/settings/range_encoding.h"
+#include "core/settings/settings_table.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+using namespace settings;
+
+TEST(SettingsTable, NamesAreUniqueAndFindable) {
+    std::set<std::string> names;
+    for (const IntSetting& s : AllIntSettings()) {
+        EXPECT_TRUE(names.insert(s.name).second) << s.name;
+        EXPECT_EQ(FindIntSetting(s.name), &s);
+    }
+    EXPECT_EQ(names.size(), 33u);
+    EXPECT_EQ(FindIntSetting("NoSuchValue"), nullptr);
+}
+
+TEST(SettingsTable, DefaultsLieInsideTheirRangesAndSurviveEncoding) {
+    for (const IntSetting& s : AllIntSettings()) {
+        if (s.min != s.max) {
+            EXPECT_GE(s.defaultValue, s.min) << s.name;
+            EXPECT_LE(s.defaultValue, s.max) << s.name;
+        }
+        EXPECT_EQ(DecodeRanged(EncodeRanged(s.defaultValue, s.min, s.max), s.min, s.max), s.defaultValue) << s.name;
+        if (s.kind == IntKind::Boolean) {
+            EXPECT_TRUE(s.defaultValue == kTrue || s.defaultValue == kFalse) << s.name;
+        }
+    }
+}
+
+TEST(SettingsTable, StoredFormOfAnEmptyKeyMatchesTheService) {
+    // What a first read writes back, as the booster service will find it.
+    EXPECT_EQ(EncodeRanged(IconViewMode.defaultValue, IconViewMode.min, IconViewMode.max), 1);
+    EXPECT_EQ(EncodeRanged(IconViewStyle.defaultValue, IconViewStyle.min, IconViewStyle.max), 0);
+    EXPECT_EQ(OnTimeFree.defaultValue, -1);
+    EXPECT_EQ(MemMinFree.defaultValue, 0);
+    EXPECT_EQ(UntouchableCacheSize.defaultValue, 16777216);
+    EXPECT_EQ(HotSleepKey.defaultValue, 0xC041);
+    EXPECT_EQ(CFGViewMenuState.defaultValue, 139);
+    EXPECT_EQ(LangFileName.capacity, 255u);
+    EXPECT_EQ(MainWndPos.size, 16u);
+}

@@ -1,0 +1,9 @@
+#include "ui/error.h"
+
+#include "ui/resource_source.h"
+
+namespace ui {
+
+Error::Error(const std::wstring& message) : std::runtime_error(ToAnsi(message)), message_(message) {}
+
+}  // namespace ui
