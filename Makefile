@@ -16,8 +16,10 @@ native: setup
 	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON >/dev/null
 	@cmake --build $(NATIVE) -j$(JOBS)
 
-windows: setup
-	@cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
+# The Windows build runs build-time tools (the form compiler) from the native build.
+windows: native
+	@cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  -DHOST_TOOLS_DIR=$(abspath $(NATIVE))/tools >/dev/null
 	@cmake --build $(WIN) -j$(JOBS)
 
 build: native windows
