@@ -30,7 +30,7 @@ test-native: native
 # Windows tests share one virtual display and one private Wine prefix; the wineserver is
 # ended afterwards so nothing outlives the run.
 test-windows: windows
-	@status=0; xvfb-run -a -s "-screen 0 1024x768x24" $(WINE_RUN) ctest --test-dir $(WIN) --output-on-failure -j2 || status=$$?; \
+	@status=0; xvfb-run -a -s "-screen 0 1024x768x24" $(WINE_RUN) ctest --test-dir $(WIN) --output-on-failure || status=$$?; \
 	  $(WINE_RUN) wineserver -k 2>/dev/null || true; exit $$status
 
 test: test-native test-windows

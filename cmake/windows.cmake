@@ -2,6 +2,8 @@
 # folder), Unicode APIs, and the dependencies that tools/setup.sh cross-builds.
 set(DEPS_DIR ${CMAKE_SOURCE_DIR}/build/deps)
 set(PRODUCT_DIR ${CMAKE_BINARY_DIR}/bin)
+# Tests run under Wine with the project's private prefix.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tools/wine-env.sh wine)
 
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 add_link_options(-static -static-libgcc -static-libstdc++)

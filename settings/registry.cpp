@@ -40,12 +40,13 @@ bool Registry::ValueExists(const std::string& name) const {
 
 int Registry::ReadInteger(const std::string& name) const {
     DWORD type = 0;
-    int value = 0;
-    DWORD size = sizeof value;
-    if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
-                     ERROR_SUCCESS)
+    DWORD size = 0;
+    if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
         Fail(str::SRegGetDataFailed, name);
-    if (type != REG_DWORD || size != sizeof value) Fail(str::SInvalidRegType, name);
+    if (type != REG_DWORD || size != sizeof(int)) Fail(str::SInvalidRegType, name);
+    int value = 0;
+    if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS)
+        Fail(str::SRegGetDataFailed, name);
     return value;
 }
 

@@ -95,7 +95,13 @@ DWORD ReadSettingString(const char* name, char* buffer, DWORD capacity, const ch
 }
 
 LONG WriteSettingString(const char* name, const char* text) {
-    return SetValue(name, REG_SZ, text, static_cast<DWORD>(std::strlen(text)));
+    // Stored without its terminator. The registry quietly appends one when the byte after
+    // the given length is zero, so the text is handed over in a buffer that ends in a
+    // non-zero guard byte.
+    std::string guarded(text);
+    size_t length = guarded.size();
+    guarded.push_back('\x01');
+    return SetValue(name, REG_SZ, guarded.data(), static_cast<DWORD>(length));
 }
 
 void ReadSettingBinary(const char* name, void* out, const void* defaultData, DWORD size) {

@@ -1,0 +1,166 @@
+#include "settings/settings_store.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "tests/win/support/test_support.h"
+
+using namespace testing_support;
+
+namespace {
+
+class SettingsStore : public ::testing::Test {
+protected:
+    void SetUp() override { ResetSettingsKey(); }
+    void TearDown() override {
+        while (SettingsKeyIsOpen()) CloseSettingsKey();
+        ResetSettingsKey();
+    }
+};
+
+}  // namespace
+
+TEST_F(SettingsStore, MissingValuesAreCreatedWithTheirEncodedDefaults) {
+    {
+        SettingsSession session;
+        EXPECT_EQ(ReadSetting(settings::IconViewMode), 1);
+        EXPECT_EQ(ReadSetting(settings::IconViewStyle), 1);
+        EXPECT_EQ(ReadSetting(settings::OnTimeFree), -1);
+        EXPECT_EQ(ReadSetting(settings::MemMinFree), 0);
+        EXPECT_EQ(ReadSetting(settings::UntouchableCacheSize), 16777216);
+        EXPECT_EQ(ReadSetting(settings::HotSleepKey), 49217);
+        EXPECT_EQ(ReadSetting(settings::OnTimeFreeSec), 270);
+    }
+    EXPECT_EQ(ReadRawDword("IconViewMode"), 1);
+    EXPECT_EQ(ReadRawDword("IconViewStyle"), 0);
+    EXPECT_EQ(ReadRawDword("OnTimeFree"), -1);
+    EXPECT_EQ(ReadRawDword("MemMinFree"), 0);
+    EXPECT_EQ(ReadRawDword("UntouchableCacheSize"), 16777216);
+    EXPECT_EQ(ReadRawDword("HotSleepKey"), 49217);
+    EXPECT_EQ(ReadRawDword("OnTimeFreeSec"), 240);
+}
+
+TEST_F(SettingsStore, RangedValuesAreStoredAndReadInTheirEncoding) {
+    SettingsSession session;
+    WriteSetting(settings::OnTimeFreeSec, 270);
+    EXPECT_EQ(ReadRawDword("OnTimeFreeSec"), 240);
+    WriteSetting(settings::OnTimeCPUBusyVal, 5);
+    EXPECT_EQ(ReadRawDword("OnTimeCPUBusyVal"), 4);
+    WriteRawDword("OnTimeCPUBusyVal", 100);
+    EXPECT_EQ(ReadSetting(settings::OnTimeCPUBusyVal), 1);
+    WriteRawDword("OnTimeCPUBusyVal", 0);
+    EXPECT_EQ(ReadSetting(settings::OnTimeCPUBusyVal), 1);
+    WriteSetting(settings::IconTimeRefresh, 10);
+    EXPECT_EQ(ReadRawDword("IconTimeRefresh"), 9);
+    WriteSetting(settings::DefragPassesNum, 0);
+    EXPECT_EQ(ReadRawDword("DefragPassesNum"), -1);
+    EXPECT_EQ(ReadSetting(settings::DefragPassesNum), 0);
+}
+
+TEST_F(SettingsStore, AValueOfTheWrongSizeReadsAsMissingAndIsReplaced) {
+    std::uint8_t eight[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+    WriteRawValue("QBoostSize", REG_BINARY, eight, sizeof eight);
+    SettingsSession session;
+    EXPECT_EQ(ReadSetting(settings::QBoostSize), 33554432);
+    EXPECT_EQ(ReadRawDword("QBoostSize"), 33554432);
+}
+
+TEST_F(SettingsStore, NestedOpensReleaseTheKeyOnlyOnTheLastClose) {
+    EXPECT_FALSE(SettingsKeyIsOpen());
+    OpenSettingsKey();
+    OpenSettingsKey();
+    CloseSettingsKey();
+    EXPECT_TRUE(SettingsKeyIsOpen());
+    WriteSetting(settings::DlgCloseNeverAsk, -1);  // still goes to the open key
+    EXPECT_EQ(ReadRawDword("DlgCloseNeverAsk"), -1);
+    CloseSettingsKey();
+    EXPECT_FALSE(SettingsKeyIsOpen());
+    EXPECT_EQ(SettingsKeyNesting(), 0);
+    CloseSettingsKey();  // closing when nothing is open does nothing
+    EXPECT_EQ(SettingsKeyNesting(), 0);
+}
+
+TEST_F(SettingsStore, WithoutAnOpenKeyReadsYieldDefaultsAndWritesDoNothing) {
+    EXPECT_EQ(ReadSetting(settings::OnTimeFreeSec), 270);
+    WriteSetting(settings::OnTimeFreeSec, 100);
+    EXPECT_FALSE(ReadRawDword("OnTimeFreeSec").has_value());
+}
+
+TEST_F(SettingsStore, StringsAreStoredWithoutTerminatorAndFollowTheSizeRules) {
+    SettingsSession session;
+    char buffer[12];
+    std::memset(buffer, 'x', sizeof buffer);
+    // Missing with a default: the default is written and copied, truncated to capacity - 1.
+    EXPECT_EQ(ReadSettingString("Text", buffer, 5, "english"), 4u);
+    EXPECT_STREQ(buffer, "engl");
+    EXPECT_EQ(buffer[5], '\0');
+    DWORD type = 0;
+    auto raw = ReadRawValue("Text", &type);
+    ASSERT_TRUE(raw);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(std::string(raw->begin(), raw->end()), "english");
+    // An existing value that does not fit reads as missing: the default replaces it.
+    EXPECT_EQ(ReadSettingString("Text", buffer, 5, "fr"), 2u);
+    EXPECT_STREQ(buffer, "fr");
+    // A value that fits is read as it is.
+    EXPECT_EQ(ReadSettingString("Text", buffer, 5, "zzzz"), 2u);
+    EXPECT_STREQ(buffer, "fr");
+    // Missing without a default: empty, and nothing is written.
+    EXPECT_EQ(ReadSettingString("Other", buffer, 5, nullptr), 0u);
+    EXPECT_STREQ(buffer, "");
+    EXPECT_FALSE(ReadRawValue("Other").has_value());
+}
+
+TEST_F(SettingsStore, BinaryTextBlocksAndRecordsRoundTrip) {
+    SettingsSession session;
+    WriteSettingBinary("Block", "one\r\ntwo\r\n\r\n", 0);
+    DWORD type = 0;
+    auto raw = ReadRawValue("Block", &type);
+    ASSERT_TRUE(raw);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY));
+    EXPECT_EQ(std::string(raw->begin(), raw->end()), "one\r\ntwo\r\n\r\n");
+
+    std::int32_t def[4] = {1, 2, 3, 4};
+    std::int32_t out[4] = {};
+    ReadSettingBinary("Rect", out, def, sizeof out);
+    EXPECT_EQ(out[3], 4);
+    EXPECT_EQ(ReadRawValue("Rect")->size(), 16u);
+    EXPECT_EQ(DeleteSetting("Rect"), ERROR_SUCCESS);
+    EXPECT_FALSE(ReadRawValue("Rect").has_value());
+}
+
+TEST_F(SettingsStore, WindowRectanglesAreSavedAndRestored) {
+    HWND w = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 100, 120, 300, 200, nullptr, nullptr, nullptr,
+                             nullptr);
+    ASSERT_TRUE(w);
+    SettingsSession session;
+    ASSERT_EQ(SaveWindowRect(w, "WndPos"), ERROR_SUCCESS);
+    auto raw = ReadRawValue("WndPos");
+    ASSERT_TRUE(raw);
+    ASSERT_EQ(raw->size(), 16u);
+    std::int32_t r[4];
+    std::memcpy(r, raw->data(), 16);
+    EXPECT_EQ(r[0], 100);
+    EXPECT_EQ(r[1], 120);
+    EXPECT_EQ(r[2], 400);
+    EXPECT_EQ(r[3], 320);
+
+    std::int32_t moved[4] = {50, 60, 450, 360};
+    WriteRawValue("WndPos", REG_BINARY, moved, sizeof moved);
+    EXPECT_EQ(RestoreWindowRect(w, "WndPos"), ERROR_SUCCESS);
+    RECT now;
+    GetWindowRect(w, &now);
+    EXPECT_EQ(now.left, 50);
+    EXPECT_EQ(now.top, 60);
+    EXPECT_EQ(now.right - now.left, 400);
+    EXPECT_EQ(now.bottom - now.top, 300);
+
+    // A rectangle far off every screen leaves the window where it is.
+    std::int32_t lost[4] = {-30000, -30000, -29700, -29800};
+    WriteRawValue("WndPos", REG_BINARY, lost, sizeof lost);
+    RestoreWindowRect(w, "WndPos");
+    GetWindowRect(w, &now);
+    EXPECT_EQ(now.left, 50);
+    DestroyWindow(w);
+}

@@ -1,0 +1,79 @@
+// Start-up driven in-process with recording parts. Kept in a program of its own: the
+// instance guard it creates stays open for the life of the process, as it does in the
+// configurator, so every later start in this process is a "second copy".
+#include "app/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "service/status_block_view.h"
+#include "tests/win/support/test_support.h"
+
+TEST(Startup, FirstCopyRunsEveryStepInOrder) {
+    testing_support::ResetSettingsKey();
+    std::vector<std::string> steps;
+    std::wstring languageFolder;
+    app::StartupParts parts;
+    parts.installErrorLogger = [&] { steps.push_back("logger"); };
+    parts.initApplication = [&] { steps.push_back("application"); };
+    parts.initLocalizer = [&](const std::wstring& folder) {
+        steps.push_back("localizer");
+        languageFolder = folder;
+    };
+    parts.composeBugReport = [&] {
+        steps.push_back("bugreport");
+        return 0;
+    };
+    parts.runFirstRunWizard = [&] { steps.push_back("wizard"); };
+    parts.runMainWindow = [&] {
+        steps.push_back("main window");
+        EXPECT_NE(statusblock::View(), nullptr);  // mapped before the main window exists
+    };
+
+    EXPECT_EQ(app::RunStartup(L"cfg.exe -Bugreport", parts), app::kExitOk);
+    EXPECT_EQ(steps, (std::vector<std::string>{"logger", "application", "localizer", "wizard", "main window"}));
+    ASSERT_GE(languageFolder.size(), 6u);
+    EXPECT_EQ(languageFolder.substr(languageFolder.size() - 6), L"\\lang\\");
+    EXPECT_EQ(app::LanguageFileName(), "english");
+
+    // The wizard ran because the flag was missing; the flag was created with its default.
+    EXPECT_EQ(testing_support::ReadRawDword("CFGFirstWizardComplete"), 0);
+}
+
+TEST(Startup, ASecondCopyExitsAtOnceButSwitchesStillAct) {
+    std::vector<std::string> steps;
+    app::StartupParts parts;
+    parts.runFirstRunWizard = [&] { steps.push_back("wizard"); };
+    parts.runMainWindow = [&] { steps.push_back("main window"); };
+    parts.showAboutBox = [&] { steps.push_back("about"); };
+    parts.composeBugReport = [&] {
+        steps.push_back("bugreport");
+        return 0;
+    };
+    parts.composeTellAFriend = [&] {
+        steps.push_back("tellfriend");
+        return 0;
+    };
+    parts.composeUninstallFeedback = [&] {
+        steps.push_back("uninstall");
+        return 3;  // the mail program refused
+    };
+
+    EXPECT_EQ(app::RunStartup(L"cfg.exe", parts), app::kExitOk);
+    EXPECT_TRUE(steps.empty());
+    EXPECT_EQ(app::RunStartup(L"cfg.exe -Bugreport", parts), app::kExitOk);
+    EXPECT_TRUE(steps.empty());
+
+    EXPECT_EQ(app::RunStartup(L"cfg.exe -about", parts), app::kExitOk);
+    EXPECT_EQ(app::RunStartup(L"cfg.exe -tellfriend -bugreport", parts), app::kExitOk);
+    EXPECT_EQ(app::RunStartup(L"cfg.exe -uninstall", parts), app::kExitFailed);
+    EXPECT_EQ(steps, (std::vector<std::string>{"about", "bugreport", "uninstall"}));
+}
+
+TEST(Startup, ASwitchWhosePartIsMissingFails) {
+    app::StartupParts none;
+    EXPECT_EQ(app::RunStartup(L"cfg.exe -about", none), app::kExitFailed);
+    EXPECT_EQ(app::RunStartup(L"cfg.exe -tellfriend", none), app::kExitFailed);
+}

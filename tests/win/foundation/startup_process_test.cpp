@@ -1,0 +1,59 @@
+// The configurator program itself, started as a user would start it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/win/support/test_support.h"
+
+using namespace testing_support;
+
+namespace {
+
+std::wstring Configurator() { return L"\"" + ProductFolder() + L"TesslyMBCfg.exe\""; }
+
+std::string RawText(const char* name, DWORD expectedType) {
+    DWORD type = 0;
+    auto data = ReadRawValue(name, &type);
+    if (!data) return "(missing)";
+    if (type != expectedType) return "(wrong type)";
+    return std::string(data->begin(), data->end());
+}
+
+}  // namespace
+
+TEST(ConfiguratorProcess, FirstStartCreatesTheLanguageValuesAndTheServiceTexts) {
+    ResetSettingsKey();
+    auto code = RunAndWait(Configurator());
+    ASSERT_TRUE(code.has_value());
+    EXPECT_EQ(*code, 0u);
+    EXPECT_EQ(RawText("LangFileName", REG_SZ), "english");  // no terminator stored
+    EXPECT_EQ(ReadRawDword("CFGFirstWizardComplete"), 0);
+    EXPECT_EQ(RawText("LangPack", REG_BINARY),
+              "Configure...\r\nFree buffer\r\nFree Maximum Memory\r\nAuto RAM defrag\r\nInternet\r\nAbout\r\nExit\r\n\r\n");
+    EXPECT_EQ(RawText("LangInetPack", REG_BINARY), "Visit site\r\nTell a friend\r\nSend feedback\r\n\r\n");
+    EXPECT_EQ(RawText("LangTrayPack", REG_BINARY),
+              "[Tessly Dozidi Davazez]   Memory : %d %%,  Processor : %d %%\r\n\r\n");
+}
+
+TEST(ConfiguratorProcess, AStoredLanguageIsKeptAndTheTextsRewrittenAtEveryStart) {
+    ResetSettingsKey();
+    WriteRawValue("LangFileName", REG_SZ, "deutsch?", 7);  // no terminator, as the program stores it
+    WriteRawValue("LangPack", REG_BINARY, "stale", 5);
+    ASSERT_EQ(RunAndWait(Configurator()), 0u);
+    EXPECT_EQ(RawText("LangFileName", REG_SZ), "deutsch");
+    EXPECT_EQ(RawText("LangPack", REG_BINARY).substr(0, 14), "Configure...\r\n");
+}
+
+TEST(ConfiguratorProcess, ASecondCopyExitsWithCodeZero) {
+    ResetSettingsKey();
+    // This process holds the instance guard, as a running first copy would.
+    HANDLE guard = CreateEventW(nullptr, FALSE, FALSE, L"TesslyMBCfgMutex");
+    ASSERT_TRUE(guard);
+    EXPECT_EQ(RunAndWait(Configurator()), 0u);
+    EXPECT_EQ(RunAndWait(Configurator() + L" -Bugreport"), 0u);  // not a switch
+    // Start-up still published the service's texts before it gave way.
+    EXPECT_EQ(RawText("LangInetPack", REG_BINARY), "Visit site\r\nTell a friend\r\nSend feedback\r\n\r\n");
+    CloseHandle(guard);
+}

@@ -1,0 +1,80 @@
+#include "tests/win/support/test_support.h"
+
+#include "core/settings/settings_table.h"
+
+namespace testing_support {
+
+std::wstring ProductFolder() {
+    wchar_t path[MAX_PATH];
+    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring self(path, n);
+    // Tests live in <build>\tests\, the product in <build>\bin\.
+    std::wstring tests = self.substr(0, self.find_last_of(L'\\'));
+    return tests.substr(0, tests.find_last_of(L'\\') + 1) + L"bin\\";
+}
+
+void ResetSettingsKey() {
+    RegDeleteTreeA(HKEY_CURRENT_USER, settings::kSettingsKeyPath);
+    RegDeleteKeyA(HKEY_CURRENT_USER, settings::kSettingsKeyPath);
+}
+
+std::optional<std::vector<std::uint8_t>> ReadRawValue(const char* name, DWORD* type) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, settings::kSettingsKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return std::nullopt;
+    DWORD size = 0;
+    DWORD t = 0;
+    std::optional<std::vector<std::uint8_t>> result;
+    if (RegQueryValueExA(key, name, nullptr, &t, nullptr, &size) == ERROR_SUCCESS) {
+        std::vector<std::uint8_t> data(size);
+        if (RegQueryValueExA(key, name, nullptr, &t, data.data(), &size) == ERROR_SUCCESS) {
+            data.resize(size);
+            result = std::move(data);
+            if (type) *type = t;
+        }
+    }
+    RegCloseKey(key);
+    return result;
+}
+
+std::optional<std::int32_t> ReadRawDword(const char* name) {
+    DWORD type = 0;
+    auto data = ReadRawValue(name, &type);
+    if (!data || type != REG_DWORD || data->size() != 4) return std::nullopt;
+    std::int32_t v;
+    memcpy(&v, data->data(), 4);
+    return v;
+}
+
+void WriteRawValue(const char* name, DWORD type, const void* data, DWORD size) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, settings::kSettingsKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+}
+
+void WriteRawDword(const char* name, std::int32_t value) { WriteRawValue(name, REG_DWORD, &value, sizeof value); }
+
+std::optional<DWORD> RunAndWait(const std::wstring& commandLine, DWORD timeoutMs) {
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    std::wstring line = commandLine;
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return std::nullopt;
+    std::optional<DWORD> code;
+    if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+        DWORD c = 0;
+        GetExitCodeProcess(pi.hProcess, &c);
+        code = c;
+    } else {
+        TerminateProcess(pi.hProcess, 1);
+    }
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return code;
+}
+
+}  // namespace testing_support

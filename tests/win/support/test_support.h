@@ -1,0 +1,28 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Helpers shared by the Windows tests.
+namespace testing_support {
+
+// The installed-product folder (the programs, lang\ and help\), with a trailing backslash.
+std::wstring ProductFolder();
+
+// Deletes the whole settings key, so a test starts as on a machine that never ran the program.
+void ResetSettingsKey();
+
+// Raw access to values of the settings key, bypassing the access layer.
+std::optional<std::int32_t> ReadRawDword(const char* name);
+std::optional<std::vector<std::uint8_t>> ReadRawValue(const char* name, DWORD* type = nullptr);
+void WriteRawDword(const char* name, std::int32_t value);
+void WriteRawValue(const char* name, DWORD type, const void* data, DWORD size);
+
+// Starts a program and waits for it to end; returns its exit code, or nothing when it
+// did not end within the timeout (it is then terminated).
+std::optional<DWORD> RunAndWait(const std::wstring& commandLine, DWORD timeoutMs = 20000);
+
+}  // namespace testing_support
