@@ -1,0 +1,77 @@
+#include "service/service_link.h"
+
+#include <thread>
+
+#include "core/service/service_protocol.h"
+#include "core/service/service_state.h"
+#include "ui/program_folder.h"
+#include "ui/resource_source.h"
+
+namespace service {
+namespace {
+
+HWND LaunchAndFind() {
+    StartService();
+    Sleep(kLaunchWaitMs);
+    return FindServiceWindow();
+}
+
+}  // namespace
+
+HWND FindServiceWindow() { return FindWindowW(protocol::kServiceWindowClass, protocol::kServiceWindowTitle); }
+
+void StartService() {
+    std::wstring program = ui::ProgramFolder() + protocol::kServiceProgram;
+    std::thread([program] {
+        std::wstring commandLine = L"\"" + program + L"\"";
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi{};
+        if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                           &pi)) {
+            CloseHandle(pi.hThread);
+            CloseHandle(pi.hProcess);
+        }
+    }).detach();
+}
+
+int SendServiceCommand(StateDisplay* display, int code) {
+    HWND window = FindServiceWindow();
+    if (!window && code != protocol::kQuery) window = LaunchAndFind();
+    int reply = 0;
+    DWORD_PTR result = 0;
+    if (window && SendMessageTimeoutW(window, protocol::kCommandMessage, static_cast<WPARAM>(code),
+                                      reinterpret_cast<LPARAM>(window), SMTO_NORMAL, kReplyTimeoutMs, &result))
+        reply = static_cast<int>(result);
+    if (display) ApplyServiceState(*display, reply);
+    return reply;
+}
+
+bool PostServiceAction(int code) {
+    HWND window = FindServiceWindow();
+    if (!window) window = LaunchAndFind();
+    return window && PostMessageW(window, protocol::kActionMessage, static_cast<WPARAM>(code),
+                                  reinterpret_cast<LPARAM>(window));
+}
+
+void ApplyServiceState(StateDisplay& display, int state) {
+    protocol::StateAppearance look = protocol::AppearanceOf(state);
+    display.SetToggleCaption(ui::LoadResString(look.captionId));
+    if (!look.known) return;
+    display.SetCommandMask(look.mask);
+    display.SetStatusText(ui::LoadResString(look.statusTextId));
+}
+
+void ApplyStateNotification(StateDisplay& display, int state) {
+    protocol::StateAppearance look = protocol::AppearanceOf(state);
+    if (!look.known) return;
+    display.SetCommandMask(look.mask);
+    display.SetStatusText(ui::LoadResString(look.statusTextId));
+}
+
+bool IsFromService(LPARAM lParam) {
+    HWND window = FindServiceWindow();
+    return window && static_cast<ULONG_PTR>(lParam) + 1 == reinterpret_cast<ULONG_PTR>(window);
+}
+
+}  // namespace service
