@@ -3,7 +3,7 @@
 set(DEPS_DIR ${CMAKE_SOURCE_DIR}/build/deps)
 set(PRODUCT_DIR ${CMAKE_BINARY_DIR}/bin)
 # Tests run under Wine with the project's private prefix.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tools/wine-env.sh wine)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tools/wine-test.sh)
 
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 add_link_options(-static -static-libgcc -static-libstdc++)
@@ -37,3 +37,35 @@ function(windows_test name)
         set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${T_LOCKS}")
     endif()
 endfunction()
+
+# Embeds text form descriptions in a program. Each forms/<Name>.form is compiled at build
+# time by the native form compiler into its binary form and becomes an RCDATA resource
+# named after the top object's class in upper case (object AskForClose: TAskForClose gives
+# "TASKFORCLOSE"), the name under which the program looks the form up.
+function(add_form_resources target)
+    if(NOT HOST_TOOLS_DIR)
+        message(FATAL_ERROR "add_form_resources: set HOST_TOOLS_DIR to the native build's tools folder (make windows does)")
+    endif()
+    set(formc ${HOST_TOOLS_DIR}/formc)
+    set(out_dir ${CMAKE_CURRENT_BINARY_DIR}/${target}_forms)
+    file(MAKE_DIRECTORY ${out_dir})
+    set(scripts "")
+    foreach(form IN LISTS ARGN)
+        get_filename_component(form_path ${form} ABSOLUTE)
+        get_filename_component(form_name ${form} NAME_WE)
+        add_custom_command(OUTPUT ${out_dir}/${form_name}.bin ${out_dir}/${form_name}.rc
+            COMMAND ${formc} ${form_path} ${out_dir}/${form_name}.bin ${out_dir}/${form_name}.rc
+            DEPENDS ${form_path} ${formc}
+            COMMENT "Compiling form ${form_name}"
+            VERBATIM)
+        list(APPEND scripts ${out_dir}/${form_name}.rc)
+    endforeach()
+    add_custom_command(OUTPUT ${out_dir}/forms.rc
+        COMMAND ${CMAKE_COMMAND} -E cat ${scripts} > ${out_dir}/forms.rc
+        DEPENDS ${scripts}
+        VERBATIM)
+    target_sources(${target} PRIVATE ${out_dir}/forms.rc)
+endfunction()
+
+# Every window's form description; the program and the tests that open windows embed them all.
+file(GLOB PROGRAM_FORMS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/forms/*.form)

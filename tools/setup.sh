@@ -15,7 +15,7 @@ log() { printf 'setup: %s\n' "$*"; }
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
 packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-          mingw-w64-x86-64-dev wine wine64 xvfb xauth fonts-liberation imagemagick
+          mingw-w64-x86-64-dev wine wine64 xvfb xauth fonts-liberation imagemagick librsvg2-bin
           cmake make g++ dpkg-dev googletest x11-utils)
 
 install_packages() {

@@ -14,7 +14,8 @@ enum class ValueType {
     List,        // ( ... )
     Integer,     // 8, 16 or 32 bits in binary; the smallest that holds it is written
     Extended,    // 10-byte floating point
-    String,      // 8-bit text (binary tag 6, or 12 when longer than 255 bytes)
+    String,      // 8-bit text in the form's code page (binary tag 6, 12 when longer than 255
+                 // bytes, or UTF-8 tag 20 from writer format 6 when that differs)
     Ident,       // identifier (enumeration value, event handler name, component reference)
     False,
     True,
@@ -25,7 +26,7 @@ enum class ValueType {
     Currency,    // suffix "c"
     Date,        // suffix "d"
     WideString,  // UTF-16 text
-    Utf8String,  // UTF-8 text
+    Utf8String,  // UTF-8 text (binary tag 20 as read)
 };
 
 struct Property;

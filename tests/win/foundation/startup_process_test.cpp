@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "tests/win/booster/service_process.h"
 #include "tests/win/support/test_support.h"
 
 using namespace testing_support;
@@ -12,6 +13,26 @@ using namespace testing_support;
 namespace {
 
 std::wstring Configurator() { return L"\"" + ProductFolder() + L"TesslyMBCfg.exe\""; }
+
+// Starts the configurator, waits for its main window, then ends it and the service it started.
+bool RunUntilMainWindow() {
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    std::wstring line = Configurator();
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
+    bool shown = false;
+    for (int i = 0; i < 400 && !shown; ++i) {
+        shown = FindWindowW(L"TFMCFGClass", nullptr) != nullptr;
+        if (!shown) Sleep(50);
+    }
+    TerminateProcess(pi.hProcess, 0);
+    WaitForSingleObject(pi.hProcess, 10000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    StopServicesSettled();
+    return shown;
+}
 
 std::string RawText(const char* name, DWORD expectedType) {
     DWORD type = 0;
@@ -23,11 +44,9 @@ std::string RawText(const char* name, DWORD expectedType) {
 
 }  // namespace
 
-TEST(ConfiguratorProcess, FirstStartCreatesTheLanguageValuesAndTheServiceTexts) {
+TEST(ConfiguratorProcess, FirstStartCreatesTheLanguageValuesAndTheServiceTextsAndShowsTheMainWindow) {
     ResetSettingsKey();
-    auto code = RunAndWait(Configurator());
-    ASSERT_TRUE(code.has_value());
-    EXPECT_EQ(*code, 0u);
+    ASSERT_TRUE(RunUntilMainWindow());
     EXPECT_EQ(RawText("LangFileName", REG_SZ), "english");  // no terminator stored
     EXPECT_EQ(ReadRawDword("CFGFirstWizardComplete"), 0);
     EXPECT_EQ(RawText("LangPack", REG_BINARY),
@@ -41,7 +60,7 @@ TEST(ConfiguratorProcess, AStoredLanguageIsKeptAndTheTextsRewrittenAtEveryStart)
     ResetSettingsKey();
     WriteRawValue("LangFileName", REG_SZ, "deutsch?", 7);  // no terminator, as the program stores it
     WriteRawValue("LangPack", REG_BINARY, "stale", 5);
-    ASSERT_EQ(RunAndWait(Configurator()), 0u);
+    ASSERT_TRUE(RunUntilMainWindow());
     EXPECT_EQ(RawText("LangFileName", REG_SZ), "deutsch");
     EXPECT_EQ(RawText("LangPack", REG_BINARY).substr(0, 14), "Configure...\r\n");
 }

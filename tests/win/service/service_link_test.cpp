@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/service/service_protocol.h"
+#include "tests/win/booster/service_process.h"
 #include "tests/win/service/fake_service.h"
 
 namespace {
@@ -23,6 +24,7 @@ struct RecordingDisplay : service::StateDisplay {
 }  // namespace
 
 TEST(ServiceLink, WithoutAServiceEveryCommandReportsStopped) {
+    StopAnyService();
     ASSERT_EQ(service::FindServiceWindow(), nullptr);
     RecordingDisplay display;
     EXPECT_EQ(service::SendServiceCommand(&display, protocol::kQuery), 0);

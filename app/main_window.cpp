@@ -1,0 +1,436 @@
+#include "app/main_window.h"
+
+#include <objbase.h>
+#include <shellapi.h>
+
+#include <thread>
+
+#include "app/startup.h"
+#include "controls/msc_graph.h"
+#include "core/app/view_state.h"
+#include "core/service/service_protocol.h"
+#include "core/service/service_state.h"
+#include "resources/string_ids.h"
+#include "service/status_block_view.h"
+#include "settings/ask_for_close.h"
+#include "settings/ask_for_qboost.h"
+#include "settings/settings_store.h"
+#include "ui/action_list.h"
+#include "ui/application.h"
+#include "ui/application_events.h"
+#include "ui/form_loader.h"
+#include "ui/image_list.h"
+#include "ui/menu.h"
+#include "ui/program_folder.h"
+#include "ui/resource_source.h"
+#include "ui/status_bar.h"
+#include "ui/timer.h"
+#include "ui/tool_bar.h"
+
+namespace {
+
+constexpr const wchar_t* kInstallerMutex = L"TesslyDozidiDavazezInstaller";
+constexpr int kAppStartCursor = -19;
+constexpr int kDefaultCursor = 0;
+constexpr DWORD kBoostEndPauseMs = 1500;
+constexpr int kProgressPanel = 0;
+constexpr int kStatePanel = 1;
+
+// Asks the shell to open a document or program; fire-and-forget on a worker thread.
+void ShellOpen(std::wstring target, std::wstring folder = {}) {
+    std::thread([target = std::move(target), folder = std::move(folder)] {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+        ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, folder.empty() ? nullptr : folder.c_str(),
+                      SW_SHOWNORMAL);
+        CoUninitialize();
+    }).detach();
+}
+
+// The compiled-help viewer's 8-bit entry point, loaded once per process.
+void ShowHelpFile(HWND owner, const std::wstring& file) {
+    using HtmlHelpA = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+    static const HtmlHelpA helpCall = [] {
+        HMODULE library = LoadLibraryW(L"HHCtrl.OCX");
+        return library ? reinterpret_cast<HtmlHelpA>(reinterpret_cast<void*>(GetProcAddress(library, MAKEINTRESOURCEA(14))))
+                       : nullptr;
+    }();
+    if (helpCall) helpCall(owner, ui::ToAnsi(file).c_str(), 0, 0);
+}
+
+template <size_t N>
+int IndexOf(const std::array<ui::MenuItem*, N>& items, const ui::Component* item) {
+    for (size_t i = 0; i < N; ++i)
+        if (items[i] == item) return static_cast<int>(i);
+    return -1;
+}
+
+}  // namespace
+
+void TFMCFGClass::Publish(ui::Publisher<TFMCFGClass>& p) {
+    using F = TFMCFGClass;
+    p.Field("MM", &F::MM);
+    p.Field("MM_01", &F::MM_01);
+    p.Field("MM_0104", &F::MM_0104);
+    p.Field("MM_0105", &F::MM_0105);
+    p.Field("MM_0106", &F::MM_0106);
+    p.Field("MM_0107", &F::MM_0107);
+    p.Field("MM_0108", &F::MM_0108);
+    p.Field("MM_0109", &F::MM_0109);
+    p.Field("MM_0110", &F::MM_0110);
+    p.Field("MM_02", &F::MM_02);
+    p.Field("MM_0202", &F::MM_0202);
+    p.Field("MM_0203", &F::MM_0203);
+    p.Field("MM_0204", &F::MM_0204);
+    p.Field("MM_03", &F::MM_03);
+    p.Field("MM_0301", &F::MM_0301);
+    p.Field("MM_0302", &F::MM_0302);
+    p.Field("MM_0304", &F::MM_0304);
+    p.Field("MM_030401", &F::MM_030401);
+    p.Field("MM_030402", &F::MM_030402);
+    p.Field("MM_030403", &F::MM_030403);
+    p.Field("MM_030404", &F::MM_030404);
+    p.Field("Graphics1", &F::Graphics1);
+    p.Field("Charts01", &F::Charts01);
+    p.Field("Charts02", &F::Charts02);
+    p.Field("Charts03", &F::Charts03);
+    p.Field("Charts04", &F::Charts04);
+    p.Field("Charts05", &F::Charts05);
+    p.Field("MM_04", &F::MM_04);
+    p.Field("MM_0401", &F::MM_0401);
+    p.Field("Configuremanually1", &F::Configuremanually1);
+    p.Field("Language1", &F::Language1);
+    p.Field("MM_05", &F::MM_05);
+    p.Field("MM_0501", &F::MM_0501);
+    p.Field("MM_0504", &F::MM_0504);
+    p.Field("MM_050401", &F::MM_050401);
+    p.Field("MM_050403", &F::MM_050403);
+    p.Field("MM_0502", &F::MM_0502);
+    p.Field("MM_0503", &F::MM_0503);
+    p.Field("MM_0505", &F::MM_0505);
+    p.Field("MM_0506", &F::MM_0506);
+    p.Field("MMImages", &F::MMImages);
+    p.Field("StatusBar", &F::StatusBar);
+    p.Field("MBarActions", &F::MBarActions);
+    p.Field("QuickBoostNow", &F::QuickBoostNow);
+    p.Field("CreateBoostShortCut", &F::CreateBoostShortCut);
+    p.Field("StartService", &F::StartService);
+    p.Field("Options", &F::Options);
+    p.Field("Diagrams", &F::Diagrams);
+    p.Field("Help", &F::Help);
+    p.Field("ImgPnlAct", &F::ImgPnlAct);
+    p.Field("ImgPnlInact", &F::ImgPnlInact);
+    p.Field("ImgPnlDisab", &F::ImgPnlDisab);
+    p.Field("PopupDiags", &F::PopupDiags);
+    p.Field("PopD_01", &F::PopD_01);
+    p.Field("PopD_02", &F::PopD_02);
+    p.Field("PopD_03", &F::PopD_03);
+    p.Field("PopD_04", &F::PopD_04);
+    p.Field("PopD_05", &F::PopD_05);
+    p.Field("GraphTimer", &F::GraphTimer);
+    p.Field("ImgListDiags", &F::ImgListDiags);
+    p.Field("MBar", &F::MBar);
+    p.Field("MBarBtn1", &F::MBarBtn1);
+    p.Field("MBarBtn2", &F::MBarBtn2);
+    p.Field("MBarBtn3", &F::MBarBtn3);
+    p.Field("MBarBtn4", &F::MBarBtn4);
+    p.Field("MBarBtn5", &F::MBarBtn5);
+    p.Field("MBarBtn6", &F::MBarBtn6);
+    p.Field("msc_graph1", &F::msc_graph1);
+    p.Field("msc_graph2", &F::msc_graph2);
+    p.Field("msc_graph3", &F::msc_graph3);
+    p.Field("AppEvents1", &F::AppEvents1);
+
+    p.Handler("FormCreate", &F::FormCreate);
+    p.Handler("FormClose", &F::FormClose);
+    p.Handler("FormDestroy", &F::FormDestroy);
+    p.Handler("FormPaint", &F::FormPaint);
+    p.Handler("FormResize", &F::FormResize);
+    p.Handler("MM_0105Click", &F::MM_0105Click);
+    p.Handler("MM_0106Click", &F::MM_0106Click);
+    p.Handler("MM_0107Click", &F::MM_0107Click);
+    p.Handler("MM_0108Click", &F::MM_0108Click);
+    p.Handler("MM_0109Click", &F::MM_0109Click);
+    p.Handler("MM_0110Click", &F::MM_0110Click);
+    p.Handler("MM_0203Click", &F::MM_0203Click);
+    p.Handler("MM_0204Click", &F::MM_0204Click);
+    p.Handler("MM_0301Click", &F::MM_0301Click);
+    p.Handler("MM_0302Click", &F::MM_0302Click);
+    p.Handler("RefreshIntervalClick", &F::RefreshIntervalClick);
+    p.Handler("ChartChoiceClick", &F::ChartChoiceClick);
+    p.Handler("MM_0502Click", &F::MM_0502Click);
+    p.Handler("MM_0503Click", &F::MM_0503Click);
+    p.Handler("MM_0505Click", &F::MM_0505Click);
+    p.Handler("QuickBoostNowExecute", &F::QuickBoostNowExecute);
+    p.Handler("StartServiceExecute", &F::StartServiceExecute);
+    p.Handler("DiagramsExecute", &F::DiagramsExecute);
+    p.Handler("HelpExecute", &F::HelpExecute);
+    p.Handler("GraphTimerTimer", &F::GraphTimerTimer);
+    p.Handler("StatusBarDrawPanel", &F::StatusBarDrawPanel);
+    p.Handler("AppEvents1Minimize", &F::AppEvents1Minimize);
+}
+
+// Construction --------------------------------------------------------------------------
+
+void TFMCFGClass::FormCreate(ui::NotifyArgs&) {
+    intervalItems_ = {MM_030401, MM_030402, MM_030403, MM_030404};
+    chartItems_ = {Charts01, Charts02, Charts03, Charts04, Charts05};
+    popupChartItems_ = {PopD_01, PopD_02, PopD_03, PopD_04, PopD_05};
+
+    statusblock::CheckAtStartup(statusblock::View(),
+                                [this] { return service::SendServiceCommand(this, protocol::kQuery); });
+    {
+        SettingsSession session;
+        ApplyViewState(ReadSetting(settings::CFGViewMenuState));
+        ReadSetting(settings::CFGConfigWizardComplete);
+        HandleNeeded();
+        RestoreWindowRect(Handle(), settings::MainWndPos.name);
+        if (ReadSetting(settings::CFGWindowMaximized) != 0) ShowWindow(Handle(), SW_MAXIMIZE);
+    }
+    charts_.Attach(msc_graph1, msc_graph2, msc_graph3);
+    charts_.SetupCharts();
+    app::ViewState view = app::ViewState::FromBits(CurrentViewState());
+    for (int n = 1; n <= app::kChartChoiceCount; ++n)
+        if (view.charts[n - 1]) LayoutCharts(n);
+    service::StartService();
+    helpFile_ = LocateHelpFile();
+}
+
+void TFMCFGClass::ApplyViewState(int bits) {
+    app::ViewState view = app::ViewState::FromBits(bits);
+    MM_0301->SetChecked(view.toolbar);
+    MBar->SetVisible(view.toolbar);
+    MM_0302->SetChecked(view.statusBar);
+    StatusBar->SetVisible(view.statusBar);
+    for (int i = 0; i < app::kIntervalCount; ++i) {
+        intervalItems_[i]->SetChecked(view.intervals[i]);
+        if (view.intervals[i]) SetRefreshInterval(i, false);
+    }
+    for (int i = 0; i < app::kChartChoiceCount; ++i) {
+        chartItems_[i]->SetChecked(view.charts[i]);
+        popupChartItems_[i]->SetChecked(view.charts[i]);
+    }
+    service::SendServiceCommand(this, protocol::kRestart);
+}
+
+int TFMCFGClass::CurrentViewState() const {
+    app::ViewState view;
+    view.toolbar = MM_0301->Checked();
+    view.statusBar = MM_0302->Checked();
+    for (int i = 0; i < app::kIntervalCount; ++i) view.intervals[i] = intervalItems_[i]->Checked();
+    for (int i = 0; i < app::kChartChoiceCount; ++i) view.charts[i] = chartItems_[i]->Checked();
+    return view.ToBits();
+}
+
+std::wstring TFMCFGClass::LocateHelpFile() const {
+    std::wstring folder = ui::ProgramFolder() + L"help\\";
+    std::wstring own = folder + ui::FromAnsi(app::LanguageFileName()) + L".chm";
+    return GetFileAttributesW(own.c_str()) != INVALID_FILE_ATTRIBUTES ? own : folder + L"english.chm";
+}
+
+// Closing ---------------------------------------------------------------------------------
+
+void TFMCFGClass::FormClose(ui::CloseArgs& args) {
+    if (HANDLE installer = OpenMutexW(SYNCHRONIZE, FALSE, kInstallerMutex)) {
+        CloseHandle(installer);  // the installer is at work: leave the service alone
+        return;
+    }
+    if (!ConfirmProgramClose()) {
+        args.action = ui::CloseAction::None;
+        return;
+    }
+    service::SendServiceCommand(this, protocol::kStop);
+}
+
+void TFMCFGClass::FormDestroy(ui::NotifyArgs&) {
+    SettingsSession session;
+    WriteSetting(settings::CFGViewMenuState, CurrentViewState());
+    bool maximized = IsZoomed(Handle());
+    if (!maximized) SaveWindowRect(Handle(), settings::MainWndPos.name);
+    WriteSetting(settings::CFGWindowMaximized, maximized ? settings::kTrue : settings::kFalse);
+}
+
+void TFMCFGClass::AppEvents1Minimize(ui::NotifyArgs&) {
+    // Minimising ends the configurator at once; the service keeps running.
+    ExitProcess(0);
+}
+
+// Charts ----------------------------------------------------------------------------------
+
+void TFMCFGClass::LayoutCharts(int n) {
+    chart::ClientArea area;
+    RECT client = ClientRect();
+    area.width = client.right - client.left;
+    area.height = client.bottom - client.top;
+    area.toolbar_height = MBar->Visible() ? MBar->Height() : 0;
+    area.status_bar_height = StatusBar->Visible() ? StatusBar->Height() : 0;
+    if (charts_.LayoutCharts(n, area, statusblock::View())) Invalidate();
+}
+
+void TFMCFGClass::FormPaint(ui::NotifyArgs&) { charts_.Paint(Canvas()); }
+
+void TFMCFGClass::FormResize(ui::NotifyArgs&) { LayoutCharts(-1); }
+
+void TFMCFGClass::GraphTimerTimer(ui::NotifyArgs&) {
+    charts_.Tick(statusblock::View());
+    Invalidate();
+}
+
+void TFMCFGClass::ChartChoiceClick(ui::NotifyArgs& args) {
+    int index = IndexOf(chartItems_, args.sender);
+    if (index < 0) index = IndexOf(popupChartItems_, args.sender);
+    if (index < 0) return;
+    for (int i = 0; i < app::kChartChoiceCount; ++i) {
+        chartItems_[i]->SetChecked(i == index);
+        popupChartItems_[i]->SetChecked(i == index);
+    }
+    LayoutCharts(index + 1);
+}
+
+void TFMCFGClass::SetRefreshInterval(int index, bool notifyService) {
+    int ms = app::kIntervalsMs[index];
+    {
+        SettingsSession session;
+        WriteSetting(settings::IconTimeRefresh, ms / 1000);
+    }
+    GraphTimer->SetInterval(ms);
+    if (notifyService) service::SendServiceCommand(this, protocol::kRestart);
+}
+
+void TFMCFGClass::RefreshIntervalClick(ui::NotifyArgs& args) {
+    int index = IndexOf(intervalItems_, args.sender);
+    if (index < 0) return;
+    for (int i = 0; i < app::kIntervalCount; ++i) intervalItems_[i]->SetChecked(i == index);
+    SetRefreshInterval(index, true);
+}
+
+void TFMCFGClass::MM_0301Click(ui::NotifyArgs&) {
+    MM_0301->SetChecked(!MM_0301->Checked());
+    MBar->SetVisible(MM_0301->Checked());
+    LayoutCharts(-1);
+}
+
+void TFMCFGClass::MM_0302Click(ui::NotifyArgs&) {
+    MM_0302->SetChecked(!MM_0302->Checked());
+    StatusBar->SetVisible(MM_0302->Checked());
+    LayoutCharts(-1);
+}
+
+void TFMCFGClass::StatusBarDrawPanel(ui::DrawPanelArgs& args) {
+    if (args.panelIndex == kProgressPanel) app::DrawBoostProgress(args.dc, args.rect, boostProgress_);
+}
+
+// Service commands ------------------------------------------------------------------------
+
+void TFMCFGClass::MM_0105Click(ui::NotifyArgs&) { service::SendServiceCommand(this, protocol::kRun); }
+void TFMCFGClass::MM_0106Click(ui::NotifyArgs&) { service::SendServiceCommand(this, protocol::kPause); }
+void TFMCFGClass::MM_0107Click(ui::NotifyArgs&) { service::SendServiceCommand(this, protocol::kStop); }
+void TFMCFGClass::MM_0108Click(ui::NotifyArgs&) { service::SendServiceCommand(this, protocol::kRestart); }
+
+void TFMCFGClass::MM_0109Click(ui::NotifyArgs&) {
+    service::SendServiceCommand(this, protocol::kStop);
+    ui::Application::Instance().Terminate();
+}
+
+void TFMCFGClass::MM_0110Click(ui::NotifyArgs&) { ui::Application::Instance().Terminate(); }
+
+void TFMCFGClass::MM_0203Click(ui::NotifyArgs&) { service::PostServiceAction(protocol::kEmptyClipboard); }
+void TFMCFGClass::MM_0204Click(ui::NotifyArgs&) { service::PostServiceAction(protocol::kScrapAll); }
+
+void TFMCFGClass::QuickBoostNowExecute(ui::NotifyArgs&) {
+    ShowQuickBoostNote();
+    service::PostServiceAction(protocol::kQuickBoost);
+}
+
+void TFMCFGClass::StartServiceExecute(ui::NotifyArgs&) {
+    bool showsStart = MBarBtn2->Caption() == ui::LoadResString(str::SStartService);
+    service::SendServiceCommand(this, showsStart ? protocol::kRun : protocol::kStop);
+}
+
+void TFMCFGClass::DiagramsExecute(ui::NotifyArgs&) {}  // the button only drops down its menu
+
+void TFMCFGClass::SetCommandMask(int mask) {
+    commandMask_ = mask;
+    ui::MenuItem* items[] = {MM_0105, MM_0106, MM_0107, MM_0108, MM_0109};
+    for (int i = 0; i < 5; ++i) {
+        bool enabled = mask & (1 << i);
+        items[i]->SetEnabled(enabled);
+        items[i]->SetImageIndex(2 * i + (enabled ? 0 : 1));
+    }
+}
+
+// The button follows its action, so the caption is set there: a later change of the action's
+// state (its enabling, a translation) cannot bring back an outdated caption.
+void TFMCFGClass::SetToggleCaption(const std::wstring& caption) { StartService->SetCaption(caption); }
+
+void TFMCFGClass::SetStatusText(const std::wstring& text) { StatusBar->Panels()[kStatePanel].SetText(text); }
+
+LRESULT TFMCFGClass::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == protocol::kCommandMessage) {
+        OnServiceNotification(wParam, lParam);
+        return 0;
+    }
+    return ui::Form::WndProc(message, wParam, lParam);
+}
+
+void TFMCFGClass::OnServiceNotification(WPARAM code, LPARAM from) {
+    if (!service::FindServiceWindow()) {
+        SetCommandMask(protocol::AppearanceOf(protocol::kStopped).mask);
+        return;
+    }
+    if (!service::IsFromService(from)) return;
+    protocol::Notification n = protocol::ClassifyNotification(static_cast<long long>(code));
+    switch (n.kind) {
+        case protocol::Notification::kStateChanged:
+            service::ApplyStateNotification(*this, n.value);
+            break;
+        case protocol::Notification::kBoostStarted:
+            SetBoostRunning(true);
+            SetBoostProgress(0);
+            break;
+        case protocol::Notification::kBoostProgress:
+            SetBoostProgress(n.value);
+            break;
+        case protocol::Notification::kBoostFinished:
+            SetBoostProgress(100);
+            UpdateWindow(StatusBar->Handle());
+            Sleep(kBoostEndPauseMs);
+            SetBoostRunning(false);
+            SetBoostProgress(0);
+            break;
+        case protocol::Notification::kIgnored:
+            break;
+    }
+}
+
+void TFMCFGClass::SetBoostRunning(bool running) {
+    int cursor = running ? kAppStartCursor : kDefaultCursor;
+    for (ui::Control* c : std::initializer_list<ui::Control*>{this, MBar, StatusBar}) c->SetCursor(cursor);
+    QuickBoostNow->SetEnabled(!running);
+    MM_0204->SetEnabled(!running);
+}
+
+void TFMCFGClass::SetBoostProgress(int percent) {
+    boostProgress_ = percent;
+    StatusBar->InvalidatePanel(kProgressPanel);
+}
+
+// Other windows and the shell ---------------------------------------------------------------
+
+void TFMCFGClass::HelpExecute(ui::NotifyArgs&) {
+    helpFile_ = LocateHelpFile();
+    ShowHelpFile(Handle(), helpFile_);
+}
+
+void TFMCFGClass::MM_0502Click(ui::NotifyArgs&) { ShellOpen(ui::LoadResString(str::SHomePageUrl)); }
+void TFMCFGClass::MM_0503Click(ui::NotifyArgs&) { ShellOpen(ui::LoadResString(str::SForumUrl)); }
+
+void TFMCFGClass::MM_0505Click(ui::NotifyArgs&) {
+    ShellOpen(ui::ProgramFolder() + L"update.exe", ui::ProgramFolder());
+}
+
+void RunMainWindow() {
+    auto window = ui::CreateForm<TFMCFGClass>();
+    ui::Application::Instance().SetMainForm(window.get());
+    window->ShowModal();
+    ui::Application::Instance().SetMainForm(nullptr);
+}

@@ -1,0 +1,69 @@
+#include "booster/file_launch.h"
+
+#include <windows.h>
+
+#include <atomic>
+
+#include "booster/reclaimer.h"
+#include "booster/settings_reader.h"
+#include "booster/shell_start.h"
+#include "booster/system_load.h"
+#include "core/booster/reclaim_plan.h"
+#include "core/service/service_protocol.h"
+
+namespace booster {
+namespace {
+
+// A service that does not answer in this time is left alone.
+constexpr UINT kReplyTimeoutMs = 5000;
+
+bool IsExistingFile(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+    std::size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
+}
+
+void ReclaimFor(const FileLaunchRequest& request) {
+    BoosterSettings settings = ReadBoosterSettings();
+    MemoryFigures memory = CurrentMemory();
+    std::uint64_t goal = CapGoal(FileLaunchGoal(request.megabytes, settings.emergency.targetPercent, memory), memory,
+                                 settings.untouchableCacheBytes);
+    if (goal == 0) return;
+    std::atomic<bool> never{false};
+    // Without a window of its own this process has nobody to report progress to.
+    Reclaim({goal, SweepsForQuality(settings.quality)}, never, [](int) {});
+}
+
+void SendCommand(HWND service, int command) {
+    DWORD_PTR reply = 0;
+    SendMessageTimeoutW(service, protocol::kCommandMessage, static_cast<WPARAM>(command),
+                        reinterpret_cast<LPARAM>(service), SMTO_ABORTIFHUNG, kReplyTimeoutMs, &reply);
+}
+
+}  // namespace
+
+std::optional<int> RunFileLaunch(const FileLaunchRequest& request) {
+    if (!IsExistingFile(request.path)) return kExitBadArguments;
+    ReclaimFor(request);
+    // A file that would not start leaves the service as it was.
+    if (!ShellStart(request.path, request.parameters, FolderOf(request.path))) return kExitNotStarted;
+    HWND service = FindWindowW(protocol::kServiceWindowClass, protocol::kServiceWindowTitle);
+    switch (request.after) {
+        case AfterLaunch::KeepPreviousState:
+            return kExitOk;
+        case AfterLaunch::KeepRunning:
+            if (!service) return std::nullopt;
+            SendCommand(service, protocol::kRun);
+            return kExitOk;
+        case AfterLaunch::Unload:
+            if (service) SendCommand(service, protocol::kStop);
+            return kExitOk;
+    }
+    return kExitOk;
+}
+
+}  // namespace booster

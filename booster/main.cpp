@@ -1,0 +1,60 @@
+// The booster service: a plain launch runs the service (one copy at a time); a launch
+// with a file reclaims memory, starts the file and then follows its mode letter.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "booster/file_launch.h"
+#include "booster/instance_guard.h"
+#include "booster/service_window.h"
+#include "core/booster/file_launch_request.h"
+
+namespace {
+
+std::vector<std::wstring> CommandArguments() {
+    int count = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::wstring> args;
+    for (int i = 1; argv && i < count; ++i) args.emplace_back(argv[i]);
+    if (argv) LocalFree(argv);
+    return args;
+}
+
+int RunService(HINSTANCE instance) {
+    booster::InstanceGuard guard;
+    if (!guard.First()) return booster::kExitOk;
+    booster::ServiceWindow service(instance);
+    if (!service.Created()) return booster::kExitNotStarted;
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return booster::kExitOk;
+}
+
+int Run(HINSTANCE instance) {
+    booster::ServiceArguments args = booster::ParseServiceArguments(CommandArguments());
+    switch (args.kind) {
+        case booster::ServiceArguments::kInvalid:
+            return booster::kExitBadArguments;
+        case booster::ServiceArguments::kFile:
+            if (auto exitCode = booster::RunFileLaunch(args.request)) return *exitCode;
+            break;
+        case booster::ServiceArguments::kPlain:
+            break;
+    }
+    return RunService(instance);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    try {
+        return Run(instance);
+    } catch (...) {
+        return booster::kExitNotStarted;
+    }
+}

@@ -1,0 +1,43 @@
+#include "tests/win/app/main_window_rig.h"
+
+#include <windows.h>
+
+#include "controls/display_components.h"
+#include "service/status_block_view.h"
+#include "tests/win/ui/modal_driver.h"
+#include "ui/application.h"
+#include "ui/form_loader.h"
+
+namespace testing_support {
+
+void PrepareConfigurator() {
+    static bool done = false;
+    if (done) return;
+    InitializeKit();
+    controls::RegisterDisplayComponents();
+    statusblock::SetView(statusblock::OpenStatusBlock());
+    done = true;
+}
+
+std::unique_ptr<TFMCFGClass> CreateMainWindow() {
+    PrepareConfigurator();
+    auto window = ui::CreateForm<TFMCFGClass>();
+    window->Show();
+    return window;
+}
+
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
+    DWORD start = GetTickCount();
+    while (!done()) {
+        if (static_cast<int>(GetTickCount() - start) > timeoutMs) return false;
+        ui::Application::Instance().ProcessMessages();
+        Sleep(10);
+    }
+    return true;
+}
+
+void PumpFor(int ms) {
+    PumpUntil([] { return false; }, ms);
+}
+
+}  // namespace testing_support

@@ -1,0 +1,20 @@
+#pragma once
+#include <functional>
+#include <memory>
+
+#include "app/main_window.h"
+
+// Shared by the main-window tests: a configurator main window created in the test process
+// from the same description as the product's, on a clean settings key.
+namespace testing_support {
+
+// Kit, display components and the status block, once per test program.
+void PrepareConfigurator();
+
+std::unique_ptr<TFMCFGClass> CreateMainWindow();
+
+// Handles the window's messages until `done` holds or `timeoutMs` passes; returns `done()`.
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 15000);
+void PumpFor(int ms);
+
+}  // namespace testing_support

@@ -1,0 +1,227 @@
+// The main window against the real booster service, which lies beside this test program as
+// it lies beside the configurator in an installed copy.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "core/service/service_protocol.h"
+#include "service/service_link.h"
+#include "tests/win/app/main_window_rig.h"
+#include "tests/win/booster/service_process.h"
+#include "tests/win/support/test_support.h"
+#include "tests/win/ui/modal_driver.h"
+#include "ui/action_list.h"
+#include "ui/application.h"
+#include "ui/menu.h"
+#include "ui/status_bar.h"
+#include "ui/tool_bar.h"
+
+using namespace testing_support;
+
+namespace {
+
+constexpr const wchar_t* kRunningText = L"Service is running. All the functions are avaliable.";
+constexpr const wchar_t* kIdleText = L"Service is in idle mode. Auto Boost turned off.";
+constexpr const wchar_t* kStoppedText = L"Service is stopped. Start the service first.";
+
+// The window launches the service twice on creation; a launch that was still on its way
+// when a test ended is swept up once all tests have run.
+class ServiceSweep : public ::testing::Environment {
+public:
+    void TearDown() override { StopServicesSettled(5000); }
+};
+::testing::Environment* const g_sweep = ::testing::AddGlobalTestEnvironment(new ServiceSweep);
+
+class MainWindowWithService : public ::testing::Test {
+protected:
+    void SetUp() override {
+        StopAnyService();
+        ResetSettingsKey();
+    }
+    void TearDown() override {
+        window.reset();
+        StopServicesSettled();
+        ResetSettingsKey();
+    }
+
+    std::wstring StatusText() { return window->StatusBar->Panels()[1].Text(); }
+    bool ShowsRunning() { return StatusText() == kRunningText && window->CommandMask() == 30; }
+
+    // Sends a notification as the service does: its window handle minus 1.
+    void Notify(int code, LPARAM from) { SendMessageW(window->Handle(), protocol::kCommandMessage, code, from); }
+    LPARAM ServiceSignature() { return reinterpret_cast<LPARAM>(FindService()) - 1; }
+
+    std::unique_ptr<TFMCFGClass> window;
+};
+
+}  // namespace
+
+TEST_F(MainWindowWithService, StartsTheServiceAndFollowsEveryStateCommand) {
+    window = CreateMainWindow();
+    // The window starts the absent service and shows it running once it reports.
+    ASSERT_TRUE(PumpUntil([&] { return FindService() != nullptr && ShowsRunning(); }));
+    EXPECT_EQ(window->MBarBtn2->Caption(), L"Stop service");
+    EXPECT_FALSE(window->MM_0105->Enabled());
+    EXPECT_EQ(window->MM_0105->ImageIndex(), 1);
+    EXPECT_EQ(window->MM_0106->ImageIndex(), 2);
+
+    window->MM_0106->Click();  // pause
+    EXPECT_EQ(StatusText(), kIdleText);
+    EXPECT_EQ(window->CommandMask(), 29);
+    EXPECT_EQ(window->MBarBtn2->Caption(), L"Start service");
+    EXPECT_FALSE(window->MM_0106->Enabled());
+    EXPECT_EQ(window->MM_0106->ImageIndex(), 3);
+
+    window->MM_0105->Click();  // run
+    EXPECT_TRUE(ShowsRunning());
+
+    window->MM_0108->Click();  // restart keeps it running
+    EXPECT_TRUE(ShowsRunning());
+
+    window->StartService->Execute();  // the toggle reads "Stop service": stops it
+    EXPECT_EQ(StatusText(), kStoppedText);
+    EXPECT_EQ(window->CommandMask(), 1);
+    EXPECT_TRUE(PumpUntil([] { return FindService() == nullptr; }));
+
+    window->StartService->Execute();  // now "Start service": launched on demand
+    EXPECT_TRUE(PumpUntil([&] { return FindService() != nullptr && ShowsRunning(); }));
+}
+
+TEST_F(MainWindowWithService, BoostNotificationsDriveTheProgressPanel) {
+    window = CreateMainWindow();
+    ASSERT_TRUE(PumpUntil([&] { return FindService() != nullptr && ShowsRunning(); }));
+    LPARAM from = ServiceSignature();
+
+    Notify(100, from);
+    EXPECT_EQ(window->BoostProgress(), 0);
+    EXPECT_FALSE(window->QuickBoostNow->Enabled());
+    EXPECT_FALSE(window->MM_0204->Enabled());
+    Notify(150, from);
+    EXPECT_EQ(window->BoostProgress(), 50);
+    Notify(250, from);
+    Notify(99, from);
+    EXPECT_EQ(window->BoostProgress(), 50);
+    Notify(170, from + 1);  // the service's own handle: not the rule, ignored
+    EXPECT_EQ(window->BoostProgress(), 50);
+    Notify(200, from);
+    EXPECT_EQ(window->BoostProgress(), 0);
+    EXPECT_TRUE(window->QuickBoostNow->Enabled());
+    EXPECT_TRUE(window->MM_0204->Enabled());
+
+    // A state notification changes the mask and text but not the toggle caption.
+    Notify(1, from);
+    EXPECT_EQ(StatusText(), kIdleText);
+    EXPECT_EQ(window->MBarBtn2->Caption(), L"Stop service");
+}
+
+// Notification codes posted to this thread's windows, as the service sends them.
+std::vector<WPARAM> g_notifications;
+
+LRESULT CALLBACK RecordNotification(int code, WPARAM wParam, LPARAM lParam) {
+    const MSG& msg = *reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && msg.message == protocol::kCommandMessage)
+        g_notifications.push_back(msg.wParam);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(MainWindowWithService, QuickBoostRunsInTheServiceAndReportsBack) {
+    WriteRawDword("DlgQBoostNeverAsk", -1);
+    window = CreateMainWindow();
+    ASSERT_TRUE(PumpUntil([&] { return FindService() != nullptr && ShowsRunning(); }));
+    g_notifications.clear();
+    HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, RecordNotification, nullptr, GetCurrentThreadId());
+    window->QuickBoostNow->Execute();
+    auto seen = [](WPARAM code) { return std::find(g_notifications.begin(), g_notifications.end(), code) != g_notifications.end(); };
+    EXPECT_TRUE(PumpUntil([&] { return seen(protocol::kBoostFinished); }));
+    UnhookWindowsHookEx(hook);
+    EXPECT_TRUE(seen(protocol::kBoostStarted));
+    // After the end of the boost the panel is empty again and boosting is offered again.
+    EXPECT_EQ(window->BoostProgress(), 0);
+    EXPECT_TRUE(window->QuickBoostNow->Enabled());
+    EXPECT_TRUE(window->MM_0204->Enabled());
+}
+
+TEST_F(MainWindowWithService, ClosingFollowsTheNeverAskFlagAndTheInstaller) {
+    window = CreateMainWindow();
+    ASSERT_TRUE(PumpUntil([&] { return FindService() != nullptr; }));
+
+    // Asked, and answered by the title bar (cancel): the window and the service stay.
+    RunWhenModal([] {
+        for (ui::Form* f : ui::Form::OpenForms())
+            if (f->Modal()) f->Close();
+    });
+    window->Close();
+    StopRunWhenModal();
+    EXPECT_TRUE(window->Visible());
+    EXPECT_NE(FindService(), nullptr);
+
+    // While the installer runs, closing neither asks nor stops the service.
+    HANDLE installer = CreateMutexW(nullptr, FALSE, L"TesslyDozidiDavazezInstaller");
+    window->Close();
+    EXPECT_FALSE(window->Visible());
+    EXPECT_NE(FindService(), nullptr);
+    CloseHandle(installer);
+
+    // Never ask again: closing stops the service without a dialog.
+    window->Show();
+    WriteRawDword("DlgCloseNeverAsk", -1);
+    window->Close();
+    EXPECT_FALSE(window->Visible());
+    EXPECT_TRUE(PumpUntil([] { return FindService() == nullptr; }));
+}
+
+// Ways of ending the program. Each runs in a child process of its own (they end the process
+// or its message loop for good); the parent checks what they left behind.
+class MainWindowEnding : public MainWindowWithService {};
+
+TEST_F(MainWindowEnding, MinimisingEndsAtOnceWithoutSavingAndKeepsTheService) {
+    WriteRawDword("CFGViewMenuState", 139 + 2048);  // a regular close would store 139
+    EXPECT_EXIT(
+        {
+            window = CreateMainWindow();
+            ui::Application::Instance().SetMainForm(window.get());
+            PumpUntil([] { return FindService() != nullptr; });
+            PostMessageW(window->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+            PumpFor(5000);
+            std::exit(7);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(ReadRawDword("CFGViewMenuState"), 139 + 2048);
+    EXPECT_NE(FindService(), nullptr);
+}
+
+TEST_F(MainWindowEnding, ExitStoresTheViewStateAndKeepsTheService) {
+    EXPECT_EXIT(
+        {
+            window = CreateMainWindow();
+            PumpUntil([] { return FindService() != nullptr; });
+            window->Hide();
+            RunWhenModal([this] {
+                window->MM_0301->Click();  // hide the toolbar
+                window->MM_0110->Click();
+            });
+            window->ShowModal();
+            window.reset();
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(ReadRawDword("CFGViewMenuState"), 138);
+    EXPECT_NE(FindService(), nullptr);
+}
+
+TEST_F(MainWindowEnding, StopServiceAndExitEndsBoth) {
+    EXPECT_EXIT(
+        {
+            window = CreateMainWindow();
+            PumpUntil([] { return FindService() != nullptr; });
+            window->Hide();
+            RunWhenModal([this] { window->MM_0109->Click(); });
+            window->ShowModal();
+            window.reset();
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_TRUE(PumpUntil([] { return FindService() == nullptr; }));
+}

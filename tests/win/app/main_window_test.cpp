@@ -1,0 +1,153 @@
+// The main window with no service program beside it, as on a machine where the service is
+// missing, and its persisted view state.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "app/startup.h"
+#include "controls/msc_graph.h"
+#include "core/service/service_protocol.h"
+#include "tests/win/app/main_window_rig.h"
+#include "tests/win/booster/service_process.h"
+#include "tests/win/service/fake_service.h"
+#include "tests/win/support/test_support.h"
+#include "ui/menu.h"
+#include "ui/program_folder.h"
+#include "ui/status_bar.h"
+#include "ui/timer.h"
+#include "ui/tool_bar.h"
+
+using namespace testing_support;
+
+namespace {
+
+constexpr const wchar_t* kStoppedText = L"Service is stopped. Start the service first.";
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        StopAnyService();
+        ResetSettingsKey();
+    }
+    void TearDown() override {
+        window.reset();
+        ResetSettingsKey();
+    }
+
+    // Creates the window, closes it again and returns the view state it stored.
+    std::int32_t StoredViewStateAfterRun() {
+        window.reset();
+        return ReadRawDword("CFGViewMenuState").value_or(-12345);
+    }
+
+    std::unique_ptr<TFMCFGClass> window;
+};
+
+}  // namespace
+
+TEST_F(MainWindow, WithoutAServiceEveryCommandReportsStoppedAndTheWindowStaysUsable) {
+    window = CreateMainWindow();
+    EXPECT_EQ(window->StatusBar->Panels()[1].Text(), kStoppedText);
+    EXPECT_EQ(window->CommandMask(), 1);
+    EXPECT_EQ(window->MBarBtn2->Caption(), L"Start service");
+    window->MM_0105->Click();
+    window->MM_0108->Click();
+    EXPECT_EQ(window->StatusBar->Panels()[1].Text(), kStoppedText);
+    window->Charts03->Click();
+    EXPECT_EQ(window->Charts().CurrentLayout(), 3);
+    EXPECT_TRUE(window->msc_graph1->Visible());
+    EXPECT_FALSE(window->msc_graph2->Visible());
+}
+
+TEST_F(MainWindow, AHungServiceDoesNotFreezeTheWindow) {
+    FakeService hung(FakeService::Mode::kHang, protocol::kRunning);
+    window = CreateMainWindow();  // its state query and restart come back unanswered
+    EXPECT_EQ(window->StatusBar->Panels()[1].Text(), kStoppedText);
+    EXPECT_EQ(window->MBarBtn2->Caption(), L"Start service");
+}
+
+TEST_F(MainWindow, TheDefaultViewStateShowsBarsTwoSecondsAndVerticalTiles) {
+    window = CreateMainWindow();
+    EXPECT_TRUE(window->MM_0301->Checked());
+    EXPECT_TRUE(window->MBar->Visible());
+    EXPECT_TRUE(window->StatusBar->Visible());
+    EXPECT_TRUE(window->MM_030402->Checked());
+    EXPECT_EQ(window->GraphTimer->Interval(), 2000);
+    EXPECT_EQ(ReadRawDword("IconTimeRefresh"), 1);  // 2 seconds in the range 1..10
+    EXPECT_TRUE(window->Charts02->Checked());
+    EXPECT_TRUE(window->PopD_02->Checked());
+    EXPECT_EQ(window->Charts().CurrentLayout(), 2);
+    EXPECT_EQ(StoredViewStateAfterRun(), 139);
+}
+
+TEST_F(MainWindow, SeveralChartChoicesAreKeptAndTheLastOneShows) {
+    WriteRawDword("CFGViewMenuState", 256 + 1024);
+    window = CreateMainWindow();
+    EXPECT_TRUE(window->Charts03->Checked());
+    EXPECT_TRUE(window->Charts05->Checked());
+    EXPECT_TRUE(window->PopD_05->Checked());
+    EXPECT_EQ(window->Charts().CurrentLayout(), 5);
+    EXPECT_FALSE(window->msc_graph1->Visible());
+    EXPECT_TRUE(window->msc_graph3->Visible());
+    EXPECT_FALSE(window->MBar->Visible());
+    EXPECT_EQ(StoredViewStateAfterRun(), 256 + 1024);
+}
+
+TEST_F(MainWindow, WithoutAChartChoiceNothingIsPlacedEvenAfterResizing) {
+    WriteRawDword("CFGViewMenuState", 0);
+    window = CreateMainWindow();
+    EXPECT_EQ(window->Charts().CurrentLayout(), 0);
+    SetWindowPos(window->Handle(), nullptr, 0, 0, 600, 500, SWP_NOMOVE | SWP_NOZORDER);
+    PumpFor(100);
+    EXPECT_EQ(window->Charts().CurrentLayout(), 0);
+    EXPECT_EQ(window->GraphTimer->Interval(), 2000);  // no interval bit: the description's
+    window->PopD_01->Click();
+    EXPECT_TRUE(window->Charts01->Checked());
+    EXPECT_EQ(window->Charts().CurrentLayout(), 1);
+    EXPECT_EQ(StoredViewStateAfterRun(), 64);
+}
+
+TEST_F(MainWindow, RefreshIntervalAndChartChoicesAreExclusiveInTheMenus) {
+    window = CreateMainWindow();
+    window->MM_030404->Click();
+    EXPECT_EQ(window->GraphTimer->Interval(), 10000);
+    EXPECT_EQ(ReadRawDword("IconTimeRefresh"), 9);
+    EXPECT_FALSE(window->MM_030402->Checked());
+    window->PopD_04->Click();
+    EXPECT_TRUE(window->Charts04->Checked());
+    EXPECT_FALSE(window->Charts02->Checked());
+    EXPECT_FALSE(window->PopD_02->Checked());
+    window->MM_0302->Click();  // hide the status bar
+    EXPECT_FALSE(window->StatusBar->Visible());
+    EXPECT_EQ(StoredViewStateAfterRun(), 1 + 32 + 512);
+}
+
+TEST_F(MainWindow, PlacementIsRestoredAndAMaximisedCloseKeepsTheOldRectangle) {
+    std::int32_t rect[4] = {40, 30, 540, 430};
+    WriteRawValue("MainWndPos", REG_BINARY, rect, sizeof rect);
+    window = CreateMainWindow();
+    RECT r;
+    GetWindowRect(window->Handle(), &r);
+    EXPECT_EQ(r.left, 40);
+    EXPECT_EQ(r.bottom - r.top, 400);
+    ShowWindow(window->Handle(), SW_MAXIMIZE);
+    window.reset();
+    EXPECT_EQ(ReadRawDword("CFGWindowMaximized"), -1);
+    auto stored = ReadRawValue("MainWndPos");
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(std::memcmp(stored->data(), rect, sizeof rect), 0);
+}
+
+TEST_F(MainWindow, TheHelpFileFollowsTheLanguageAndFallsBackToEnglish) {
+    std::wstring folder = ui::ProgramFolder() + L"help\\";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    app::SetLanguageFileName("deutsch");
+    window = CreateMainWindow();
+    EXPECT_EQ(window->HelpFile(), folder + L"english.chm");
+    HANDLE file = CreateFileW((folder + L"deutsch.chm").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    CloseHandle(file);
+    window->MM_0501->Click();  // recomputed on every use
+    EXPECT_EQ(window->HelpFile(), folder + L"deutsch.chm");
+    DeleteFileW((folder + L"deutsch.chm").c_str());
+    app::SetLanguageFileName("english");
+}

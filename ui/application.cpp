@@ -1,0 +1,95 @@
+#include "ui/application.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "ui/error.h"
+#include "ui/form.h"
+#include "ui/resource_source.h"
+
+namespace ui {
+
+Application& Application::Instance() {
+    static Application application;
+    return application;
+}
+
+void Application::Initialize() {
+    INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
+                                             ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&icc);
+}
+
+void Application::Terminate() {
+    terminated_ = true;
+    PostQuitMessage(0);
+}
+
+void Application::HandleMessage() {
+    MSG msg;
+    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) {
+        terminated_ = true;
+        return;
+    }
+    if (got > 0) Dispatch(msg);
+}
+
+void Application::ProcessMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            terminated_ = true;
+            return;
+        }
+        Dispatch(msg);
+    }
+}
+
+bool Application::Dispatch(MSG& msg) {
+    try {
+        Form* form = Form::OfWindow(msg.hwnd);
+        if (form && (form->HandleDialogKey(msg) || IsDialogMessageW(form->Handle(), &msg))) return true;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    } catch (...) {
+        HandleException(std::current_exception());
+    }
+    return true;
+}
+
+void Application::HandleException(std::exception_ptr error) {
+    if (exceptionHandler_) {
+        exceptionHandler_(error);
+        return;
+    }
+    std::wstring message;
+    try {
+        std::rethrow_exception(error);
+    } catch (const Error& e) {
+        message = e.Message();
+    } catch (const std::exception& e) {
+        message = FromAnsi(e.what());
+    } catch (...) {
+        message = L"Unknown error";
+    }
+    MessageBoxW(nullptr, message.c_str(), title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+}
+
+void Application::AddMinimizeListener(const void* key, std::function<void()> listener) {
+    minimizeListeners_.emplace_back(key, std::move(listener));
+}
+
+void Application::RemoveMinimizeListener(const void* key) {
+    std::erase_if(minimizeListeners_, [key](const auto& entry) { return entry.first == key; });
+}
+
+void Application::Minimized() {
+    auto listeners = minimizeListeners_;  // a listener may end the program or remove itself
+    for (auto& entry : listeners) entry.second();
+}
+
+void HandleException() { Application::Instance().HandleException(std::current_exception()); }
+
+}  // namespace ui

@@ -1,0 +1,62 @@
+#pragma once
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class Form;
+
+// The program's application object: its title, the message loop that modal windows run,
+// termination, and the one place where unhandled exceptions end up.
+class Application {
+public:
+    static Application& Instance();
+
+    // Registers the common controls (version 6).
+    void Initialize();
+    const std::wstring& Title() const { return title_; }
+    void SetTitle(const std::wstring& title) { title_ = title; }
+
+    // The window whose minimising counts as minimising the application.
+    Form* MainForm() const { return mainForm_; }
+    void SetMainForm(Form* form) { mainForm_ = form; }
+
+    // Ends every modal loop and the program's message loop; windows close without their
+    // closing handlers.
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+
+    // Waits for one message and handles it (keyboard navigation of the window included).
+    void HandleMessage();
+    // Handles every waiting message without blocking.
+    void ProcessMessages();
+
+    // Called with every exception that reaches a window procedure or the message loop;
+    // without a handler the message is shown in a message box.
+    void SetExceptionHandler(std::function<void(std::exception_ptr)> handler) { exceptionHandler_ = std::move(handler); }
+    void HandleException(std::exception_ptr error);
+
+    // Application-events components listen here.
+    void AddMinimizeListener(const void* key, std::function<void()> listener);
+    void RemoveMinimizeListener(const void* key);
+    void Minimized();
+
+private:
+    Application() = default;
+    bool Dispatch(MSG& msg);
+
+    std::wstring title_;
+    Form* mainForm_ = nullptr;  // not owned
+    bool terminated_ = false;
+    std::function<void(std::exception_ptr)> exceptionHandler_;
+    std::vector<std::pair<const void*, std::function<void()>>> minimizeListeners_;
+};
+
+// Hands the exception being handled to the application; for catch blocks in callbacks.
+void HandleException();
+
+}  // namespace ui

@@ -1,0 +1,122 @@
+#pragma once
+#include <windows.h>
+
+#include <vector>
+
+#include "ui/size_constraints.h"
+#include "ui/win_control.h"
+
+namespace ui {
+
+class Button;
+class MainMenu;
+
+enum ModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7 };
+std::span<const IntIdent> ModalResultIdents();
+
+enum class BorderStyle { None, Single, Sizeable, Dialog, ToolWindow, SizeToolWin };
+enum class FormPosition { Designed, Default, DefaultPosOnly, DefaultSizeOnly, ScreenCenter, DesktopCenter, MainFormCenter, OwnerFormCenter };
+enum BorderIcon : std::uint32_t { kBiSystemMenu = 1, kBiMinimize = 2, kBiMaximize = 4, kBiHelp = 8 };
+
+// A top-level window described by a form description. It is never scaled: its client area
+// and its controls keep the pixels of the description.
+class Form : public WinControl {
+    UI_PUBLISHED(Form, "TForm")
+
+public:
+    explicit Form(Component* owner);
+    ~Form() override;
+
+    // Shows the window modally and runs the message loop until a button or Close sets the
+    // modal result (or the application terminates); returns the result.
+    int ShowModal();
+    void Show();
+    void Hide() { SetVisible(false); }
+    // Title-bar close: a modal window ends with mrCancel; the closing handlers run either way.
+    void Close();
+    bool Modal() const { return modal_; }
+    int GetModalResult() const { return modalResult_; }
+    void SetModalResult(int result) { modalResult_ = result; }
+
+    int ClientWidth() const;
+    void SetClientWidth(int width);
+    int ClientHeight() const;
+    void SetClientHeight(int height);
+    BorderStyle GetBorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(BorderStyle style);
+    std::uint32_t BorderIcons() const { return borderIcons_; }
+    void SetBorderIcons(std::uint32_t icons);
+    FormPosition Position() const { return position_; }
+    void SetPosition(FormPosition position) { position_ = position; }
+    WinControl* ActiveControl() const { return activeControl_; }
+    void SetActiveControl(WinControl* control);
+    MainMenu* Menu() const { return menu_; }
+    void SetMenu(MainMenu* menu);
+    SizeConstraints& Constraints() { return constraints_; }
+    bool AcceptFiles() const { return acceptFiles_; }
+    void SetAcceptFiles(bool accept);
+
+    // The enabled, showing button marked Default or Cancel; null when there is none.
+    Button* DefaultButton() const;
+    Button* CancelButton() const;
+    // Enter and Esc: the focused button, or the default or cancel button, is pressed; Esc
+    // without a cancel button closes a modal window as its close box does.
+    bool HandleDialogKey(const MSG& msg);
+
+    // The form that holds a window, or null.
+    static Form* OfWindow(HWND window);
+    static const std::vector<Form*>& OpenForms();
+
+    // Runs OnCreate; the form loader calls it once the description is read.
+    void Created();
+
+    Event<NotifyArgs> OnCreate;
+    Event<NotifyArgs> OnDestroy;
+    Event<CloseArgs> OnClose;
+    Event<CloseQueryArgs> OnCloseQuery;
+    Event<NotifyArgs> OnPaint;
+    Event<NotifyArgs> OnResize;
+    Event<NotifyArgs> OnShow;
+    Event<DropFilesArgs> OnDropFiles;
+
+    // The device context of the paint in progress, for OnPaint handlers; null outside.
+    HDC Canvas() const { return canvas_; }
+
+protected:
+    void FillCreateParams(CreateParams& params) override;
+    void HandleCreated() override;
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HDC dc) override;
+    void Resized() override;
+
+private:
+    LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDropFilesMessage(WPARAM wParam);
+    LRESULT OnGetMinMaxInfo(LPARAM lParam);
+    LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
+    DWORD FrameStyle() const;
+    DWORD FrameExStyle() const;
+    void FitClientSize();
+    void PlaceOnScreen();
+    void FocusFirstControl();
+    bool CloseModal();
+    Button* FindButton(bool (Button::*flag)() const) const;
+    void Fire(const Event<NotifyArgs>& event);
+
+    int clientWidth_ = -1;
+    int clientHeight_ = -1;
+    BorderStyle borderStyle_ = BorderStyle::Sizeable;
+    std::uint32_t borderIcons_ = kBiSystemMenu | kBiMinimize | kBiMaximize;
+    FormPosition position_ = FormPosition::Designed;
+    WinControl* activeControl_ = nullptr;  // not owned
+    MainMenu* menu_ = nullptr;             // not owned
+    SizeConstraints constraints_;
+    bool acceptFiles_ = false;
+    bool created_ = false;
+    bool modal_ = false;
+    int modalResult_ = mrNone;
+    HWND lastFocus_ = nullptr;
+    HDC canvas_ = nullptr;
+};
+
+}  // namespace ui

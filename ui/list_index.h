@@ -1,0 +1,8 @@
+#pragma once
+
+namespace ui {
+
+// Throws ui::Error when `index` is outside [0, count).
+void CheckListIndex(int index, int count);
+
+}  // namespace ui

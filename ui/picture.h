@@ -1,0 +1,52 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "ui/gdi_object.h"
+#include "ui/persistent.h"
+
+namespace ui {
+
+// A bitmap or an icon. Its stored form ("Data") is the graphic's class name as a
+// length-prefixed string ("TBitmap" or "TIcon") followed, for a bitmap, by a 32-bit size
+// and a .bmp file, for an icon by an .ico file. Bad data leaves the picture empty.
+class Picture : public Persistent {
+    UI_PUBLISHED(Picture, "TPicture")
+
+public:
+    Picture();
+    ~Picture() override;
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+
+    std::vector<std::uint8_t> Data() const { return data_; }
+    void SetData(const std::vector<std::uint8_t>& data);
+    void Clear();
+
+    bool Empty() const { return !bitmap_ && !icon_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    HBITMAP Bitmap() const { return bitmap_.Get(); }
+    HICON Icon() const { return icon_; }
+    // Draws the graphic into `rect` (stretched when it differs from the natural size); a
+    // transparent bitmap leaves out the colour of its bottom-left pixel.
+    void Draw(HDC dc, const RECT& rect, bool transparent) const;
+
+    std::function<void()> onChange;  // the owning control repaints
+
+private:
+    bool LoadBitmapFile(const std::uint8_t* data, size_t size);
+    bool LoadIconFile(const std::uint8_t* data, size_t size);
+    void BlitBitmap(HDC dc, const RECT& rect, HDC memory, bool transparent) const;
+
+    std::vector<std::uint8_t> data_;
+    BitmapHandle bitmap_;
+    HICON icon_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+}  // namespace ui
