@@ -8,12 +8,14 @@
 
 #include "core/service/service_protocol.h"
 #include "service/service_link.h"
+#include "settings/ask_for_close.h"
 #include "tests/win/app/main_window_rig.h"
 #include "tests/win/booster/service_process.h"
 #include "tests/win/support/test_support.h"
 #include "tests/win/ui/modal_driver.h"
 #include "ui/action_list.h"
 #include "ui/application.h"
+#include "ui/button.h"
 #include "ui/menu.h"
 #include "ui/status_bar.h"
 #include "ui/tool_bar.h"
@@ -143,7 +145,7 @@ TEST_F(MainWindowWithService, QuickBoostRunsInTheServiceAndReportsBack) {
     EXPECT_TRUE(window->MM_0204->Enabled());
 }
 
-TEST_F(MainWindowWithService, ClosingFollowsTheNeverAskFlagAndTheInstaller) {
+TEST_F(MainWindowWithService, ClosingFollowsTheAnswerTheNeverAskFlagAndTheInstaller) {
     window = CreateMainWindow();
     ASSERT_TRUE(PumpUntil([&] { return FindService() != nullptr; }));
 
@@ -164,7 +166,21 @@ TEST_F(MainWindowWithService, ClosingFollowsTheNeverAskFlagAndTheInstaller) {
     EXPECT_NE(FindService(), nullptr);
     CloseHandle(installer);
 
+    // Asked, and answered "Close": the service stops and the window closes.
+    window->Show();
+    RunWhenModal([] {
+        for (ui::Form* f : ui::Form::OpenForms())
+            if (auto* ask = dynamic_cast<TAskForClose*>(f)) ask->Button2->Click();
+    });
+    window->Close();
+    StopRunWhenModal();
+    EXPECT_FALSE(window->Visible());
+    EXPECT_TRUE(PumpUntil([] { return FindService() == nullptr; }));
+
     // Never ask again: closing stops the service without a dialog.
+    closeConfirmed = 0;
+    window->StartService->Execute();
+    ASSERT_TRUE(PumpUntil([] { return FindService() != nullptr; }));
     window->Show();
     WriteRawDword("DlgCloseNeverAsk", -1);
     window->Close();
