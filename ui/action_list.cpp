@@ -23,70 +23,72 @@ const PropertyTable& Action::ClassProperties() {
 
 Action::Action(Component* owner) : Component(owner) {}
 
-Action::~Action() { Changed(true); }
+Action::~Action() { Notify(nullptr); }
+
+template <class Change>
+void Action::Update(Change change) {
+    ActionState before = state_;
+    change(state_);
+    Notify(&before);
+}
 
 void Action::SetCaption(const std::wstring& v) {
-    caption_ = v;
-    Changed();
+    Update([&](ActionState& s) { s.caption = v; });
 }
 
 void Action::SetEnabled(bool v) {
-    enabled_ = v;
-    Changed();
+    Update([&](ActionState& s) { s.enabled = v; });
 }
 
 void Action::SetVisible(bool v) {
-    visible_ = v;
-    Changed();
+    Update([&](ActionState& s) { s.visible = v; });
 }
 
 void Action::SetChecked(bool v) {
-    checked_ = v;
-    Changed();
+    Update([&](ActionState& s) { s.checked = v; });
 }
 
 void Action::SetImageIndex(int v) {
-    imageIndex_ = v;
-    Changed();
+    Update([&](ActionState& s) { s.imageIndex = v; });
 }
 
 void Action::SetHint(const std::wstring& v) {
-    hint_ = v;
-    Changed();
+    Update([&](ActionState& s) { s.hint = v; });
 }
 
 bool Action::Execute() {
-    if (!enabled_ || !OnExecute) return false;
+    if (!state_.enabled || !OnExecute) return false;
     NotifyArgs args;
     args.sender = this;
     OnExecute(args);
     return true;
 }
 
-void Action::AddClient(const void* key, std::function<void(bool)> update) {
+void Action::AddClient(const void* key, ClientUpdate update) {
     clients_.emplace_back(key, std::move(update));
-    clients_.back().second(false);
+    const ActionState defaults;
+    clients_.back().second(&defaults);
 }
 
 void Action::RemoveClient(const void* key) {
     std::erase_if(clients_, [key](const auto& c) { return c.first == key; });
 }
 
-void Action::Changed(bool freed) {
+void Action::Notify(const ActionState* before) {
     auto clients = clients_;  // a client may detach itself
-    for (auto& c : clients) c.second(freed);
+    for (auto& c : clients) c.second(before);
 }
 
 void ActionLink::Set(Action* action) {
     if (action_) action_->RemoveClient(this);
     action_ = action;
     if (!action_) return;
-    action_->AddClient(this, [this](bool freed) {
-        if (freed) {
+    action_->AddClient(this, [this](const ActionState* before) {
+        if (!before) {
             action_ = nullptr;
             return;
         }
-        follow_(*action_);
+        follow_(*before, action_->State());
     });
 }
 

@@ -9,6 +9,24 @@ namespace ui {
 
 class ImageList;
 
+// What a menu item or toolbar button can take over from its action.
+struct ActionState {
+    std::wstring caption;
+    bool enabled = true;
+    bool visible = true;
+    bool checked = false;
+    int imageIndex = -1;
+    std::wstring hint;
+};
+
+// A client keeps a value of its own once it differs from its action's: it follows a change
+// only while it still shows what the action showed before (so a menu item keeps its own
+// caption or image when it was given one).
+template <class T>
+void FollowActionValue(T& mine, const T& before, const T& now) {
+    if (mine == before) mine = now;
+}
+
 // A command shared by menu items and toolbar buttons: they show its caption, image and
 // state, and run its OnExecute when clicked.
 class Action : public Component {
@@ -18,46 +36,46 @@ public:
     explicit Action(Component* owner);
     ~Action() override;
 
-    std::wstring Caption() const { return caption_; }
+    std::wstring Caption() const { return state_.caption; }
     void SetCaption(const std::wstring& v);
-    bool Enabled() const { return enabled_; }
+    bool Enabled() const { return state_.enabled; }
     void SetEnabled(bool v);
-    bool Visible() const { return visible_; }
+    bool Visible() const { return state_.visible; }
     void SetVisible(bool v);
-    bool Checked() const { return checked_; }
+    bool Checked() const { return state_.checked; }
     void SetChecked(bool v);
-    int ImageIndex() const { return imageIndex_; }
+    int ImageIndex() const { return state_.imageIndex; }
     void SetImageIndex(int v);
-    std::wstring Hint() const { return hint_; }
+    std::wstring Hint() const { return state_.hint; }
     void SetHint(const std::wstring& v);
+    const ActionState& State() const { return state_; }
 
     // Runs OnExecute; false when the action is disabled or has no handler.
     bool Execute();
 
     Event<NotifyArgs> OnExecute;
 
-    // Clients follow the action's state (freed = the action is going away).
-    void AddClient(const void* key, std::function<void(bool freed)> update);
+    // Clients follow the action's state: `update` gets the state before the change (a
+    // default state when the client is added), or null when the action is going away.
+    using ClientUpdate = std::function<void(const ActionState* before)>;
+    void AddClient(const void* key, ClientUpdate update);
     void RemoveClient(const void* key);
 
 private:
-    void Changed(bool freed = false);
+    template <class Change>
+    void Update(Change change);
+    void Notify(const ActionState* before);
 
-    std::wstring caption_;
-    bool enabled_ = true;
-    bool visible_ = true;
-    bool checked_ = false;
-    int imageIndex_ = -1;
-    std::wstring hint_;
-    std::vector<std::pair<const void*, std::function<void(bool)>>> clients_;
+    ActionState state_;
+    std::vector<std::pair<const void*, ClientUpdate>> clients_;
 };
 
-// The link of a menu item or toolbar button to its action: the client takes over the
-// action's state whenever it changes, and runs the action when clicked without a handler
-// of its own.
+// The link of a menu item or toolbar button to its action: the client takes over changes of
+// the action's state, and runs the action when clicked without a handler of its own.
 class ActionLink {
 public:
-    explicit ActionLink(std::function<void(const Action&)> follow) : follow_(std::move(follow)) {}
+    using Follow = std::function<void(const ActionState& before, const ActionState& now)>;
+    explicit ActionLink(Follow follow) : follow_(std::move(follow)) {}
     ~ActionLink() { Set(nullptr); }
     ActionLink(const ActionLink&) = delete;
     ActionLink& operator=(const ActionLink&) = delete;
@@ -70,7 +88,7 @@ public:
 
 private:
     Action* action_ = nullptr;  // not owned
-    std::function<void(const Action&)> follow_;
+    Follow follow_;
 };
 
 // Holds a window's actions.

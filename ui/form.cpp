@@ -325,8 +325,9 @@ bool Form::HandleDialogKey(const MSG& msg) {
         target = focusedButton && focusedButton->ParentForm() == this ? focusedButton : DefaultButton();
     } else {
         target = CancelButton();
-        // A modal window without a cancel button is dismissed as by its close box.
-        if (!target && modal_) {
+        // A modal dialog without a cancel button is dismissed as by its close box; the main
+        // window is not, as Esc would otherwise ask to end the program.
+        if (!target && modal_ && Application::Instance().MainForm() != this) {
             Close();
             return true;
         }

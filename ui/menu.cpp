@@ -130,13 +130,13 @@ bool MenuItem::AdoptChild(Component& child) {
 
 void MenuItem::SetAction(Action* action) { action_.Set(action); }
 
-void MenuItem::FollowAction(const Action& action) {
-    caption_ = action.Caption();
-    enabled_ = action.Enabled();
-    visible_ = action.Visible();
-    checked_ = action.Checked();
-    imageIndex_ = action.ImageIndex();
-    hint_ = action.Hint();
+void MenuItem::FollowAction(const ActionState& before, const ActionState& now) {
+    FollowActionValue(caption_, before.caption, now.caption);
+    FollowActionValue(enabled_, before.enabled, now.enabled);
+    FollowActionValue(visible_, before.visible, now.visible);
+    FollowActionValue(checked_, before.checked, now.checked);
+    FollowActionValue(imageIndex_, before.imageIndex, now.imageIndex);
+    FollowActionValue(hint_, before.hint, now.hint);
     Changed();
 }
 

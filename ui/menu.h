@@ -60,7 +60,7 @@ public:
 private:
     friend class Menu;
     void Changed();
-    void FollowAction(const Action& action);
+    void FollowAction(const ActionState& before, const ActionState& now);
 
     std::wstring caption_;
     bool checked_ = false;
@@ -73,7 +73,7 @@ private:
     UINT commandId_;
     MenuItem* parent_ = nullptr;  // not owned
     Menu* menu_ = nullptr;        // not owned: set on the top items of a menu
-    ActionLink action_{[this](const Action& a) { FollowAction(a); }};
+    ActionLink action_{[this](const ActionState& before, const ActionState& now) { FollowAction(before, now); }};
     std::vector<MenuItem*> items_;  // not owned
 };
 

@@ -77,12 +77,12 @@ void ToolButton::SetStyle(ToolButtonStyle s) {
 
 void ToolButton::SetAction(Action* action) { action_.Set(action); }
 
-void ToolButton::FollowAction(const Action& action) {
-    caption_ = action.Caption();
-    enabled_ = action.Enabled();
-    visible_ = action.Visible();
-    imageIndex_ = action.ImageIndex();
-    hint_ = action.Hint();
+void ToolButton::FollowAction(const ActionState& before, const ActionState& now) {
+    FollowActionValue(caption_, before.caption, now.caption);
+    FollowActionValue(enabled_, before.enabled, now.enabled);
+    FollowActionValue(visible_, before.visible, now.visible);
+    FollowActionValue(imageIndex_, before.imageIndex, now.imageIndex);
+    FollowActionValue(hint_, before.hint, now.hint);
     Changed();
 }
 

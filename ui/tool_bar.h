@@ -50,7 +50,7 @@ public:
 private:
     friend class ToolBar;
     void Changed();
-    void FollowAction(const Action& action);
+    void FollowAction(const ActionState& before, const ActionState& now);
 
     std::wstring caption_;
     int imageIndex_ = -1;
@@ -60,7 +60,7 @@ private:
     std::wstring hint_;
     ToolButtonStyle style_ = ToolButtonStyle::Button;
     PopupMenu* dropdownMenu_ = nullptr;  // not owned
-    ActionLink action_{[this](const Action& a) { FollowAction(a); }};
+    ActionLink action_{[this](const ActionState& before, const ActionState& now) { FollowAction(before, now); }};
     ToolBar* bar_ = nullptr;             // not owned
     UINT commandId_;
 };

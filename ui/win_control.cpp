@@ -326,7 +326,8 @@ LRESULT WinControl::OnMouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
         receiver->MouseUp(args);
         if (args.button == MouseButton::Left && PtInRect(&bounds, point) && !subclassed_) receiver->Click();
     }
-    return subclassed_ ? DefaultProc(message, wParam, lParam) : 0;
+    // The platform's own handling follows; for a right button it raises the context menu.
+    return DefaultProc(message, wParam, lParam);
 }
 
 LRESULT WinControl::OnSetCursor(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -11,6 +11,8 @@
 #include "tests/win/booster/service_process.h"
 #include "tests/win/service/fake_service.h"
 #include "tests/win/support/test_support.h"
+#include "tests/win/ui/modal_driver.h"
+#include "ui/application.h"
 #include "ui/menu.h"
 #include "ui/program_folder.h"
 #include "ui/status_bar.h"
@@ -150,4 +152,25 @@ TEST_F(MainWindow, TheHelpFileFollowsTheLanguageAndFallsBackToEnglish) {
     EXPECT_EQ(window->HelpFile(), folder + L"deutsch.chm");
     DeleteFileW((folder + L"deutsch.chm").c_str());
     app::SetLanguageFileName("english");
+}
+
+TEST_F(MainWindow, EscapeDoesNotEndTheProgram) {
+    WriteRawDword("DlgCloseNeverAsk", -1);
+    window = CreateMainWindow();
+    window->Hide();
+    ui::Application::Instance().SetMainForm(window.get());
+    int resultAfterEscape = -1;
+    RunWhenModal([&] {
+        MSG escape{};
+        escape.hwnd = window->Handle();
+        escape.message = WM_KEYDOWN;
+        escape.wParam = VK_ESCAPE;
+        window->HandleDialogKey(escape);
+        resultAfterEscape = window->GetModalResult();
+        window->SetModalResult(ui::mrCancel);  // now close it as its close box would
+    });
+    window->ShowModal();
+    StopRunWhenModal();
+    ui::Application::Instance().SetMainForm(nullptr);
+    EXPECT_EQ(resultAfterEscape, ui::mrNone);
 }

@@ -149,6 +149,29 @@ TEST_F(MoreControlsTest, ToolBarButtonsRunTheirActionsAndFollowThem) {
     EXPECT_STREQ(text, L"Stop service");
 }
 
+TEST_F(MoreControlsTest, LinkedClientsKeepTheirOwnCaptionAndImage) {
+    auto& action = *new ui::Action(form.get());
+    action.SetCaption(L"Options");
+    action.SetImageIndex(3);
+    auto& item = *new ui::MenuItem(form.get());
+    item.SetCaption(L"Options...");  // the menu's own caption and image
+    item.SetImageIndex(24);
+    item.SetAction(&action);
+    auto& plain = *new ui::MenuItem(form.get());
+    plain.SetAction(&action);  // nothing of its own: takes the action's
+    EXPECT_EQ(item.Caption(), L"Options...");
+    EXPECT_EQ(item.ImageIndex(), 24);
+    EXPECT_EQ(plain.Caption(), L"Options");
+    EXPECT_EQ(plain.ImageIndex(), 3);
+
+    action.SetEnabled(false);  // state both shared: both follow
+    EXPECT_FALSE(item.Enabled());
+    EXPECT_FALSE(plain.Enabled());
+    action.SetCaption(L"Settings");  // only the client that showed the old caption follows
+    EXPECT_EQ(item.Caption(), L"Options...");
+    EXPECT_EQ(plain.Caption(), L"Settings");
+}
+
 TEST_F(MoreControlsTest, TimerTicksWhileEnabled) {
     ui::Timer timer(nullptr);
     int ticks = 0;
