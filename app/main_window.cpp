@@ -181,6 +181,8 @@ void TFMCFGClass::FormCreate(ui::NotifyArgs&) {
     {
         SettingsSession session;
         ApplyViewState(ReadSetting(settings::CFGViewMenuState));
+        // Read (and created when missing) for the configuration wizard, which the window
+        // will offer once that wizard exists.
         ReadSetting(settings::CFGConfigWizardComplete);
         HandleNeeded();
         RestoreWindowRect(Handle(), settings::MainWndPos.name);
@@ -270,10 +272,8 @@ void TFMCFGClass::FormPaint(ui::NotifyArgs&) { charts_.Paint(Canvas()); }
 
 void TFMCFGClass::FormResize(ui::NotifyArgs&) { LayoutCharts(-1); }
 
-void TFMCFGClass::GraphTimerTimer(ui::NotifyArgs&) {
-    charts_.Tick(statusblock::View());
-    Invalidate();
-}
+// Each chart shows its new step itself as it scrolls; nothing else needs repainting.
+void TFMCFGClass::GraphTimerTimer(ui::NotifyArgs&) { charts_.Tick(statusblock::View()); }
 
 void TFMCFGClass::ChartChoiceClick(ui::NotifyArgs& args) {
     int index = IndexOf(chartItems_, args.sender);
