@@ -1,8 +1,7 @@
 #include "app/main_charts.h"
 
-#include <cmath>
-
 #include "controls/msc_graph.h"
+#include "core/chart/rounding.h"
 #include "resources/string_ids.h"
 #include "ui/gdi_object.h"
 #include "ui/resource_source.h"
@@ -89,7 +88,7 @@ void MainCharts::RetitleCharts() {
 void DrawBoostProgress(HDC dc, const RECT& panel, int percent) {
     ui::BrushHandle background(CreateSolidBrush(RGB(0, 128, 0)));
     FillRect(dc, &panel, background.Get());
-    int width = static_cast<int>(std::nearbyint((panel.right - panel.left) / 100.0 * percent));
+    int width = static_cast<int>(chart::Nearest((panel.right - panel.left) / 100.0 * percent));
     RECT bar{panel.left, panel.top, panel.left + width, panel.bottom};
     ui::BrushHandle progress(CreateSolidBrush(RGB(0, 255, 0)));
     FillRect(dc, &bar, progress.Get());

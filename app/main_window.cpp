@@ -178,9 +178,11 @@ void TFMCFGClass::FormCreate(ui::NotifyArgs&) {
 
     statusblock::CheckAtStartup(statusblock::View(),
                                 [this] { return service::SendServiceCommand(this, protocol::kQuery); });
+    app::ViewState view;
     {
         SettingsSession session;
-        ApplyViewState(ReadSetting(settings::CFGViewMenuState));
+        view = app::ViewState::FromBits(ReadSetting(settings::CFGViewMenuState));
+        ApplyViewState(view);
         // Read (and created when missing) for the configuration wizard, which the window
         // will offer once that wizard exists.
         ReadSetting(settings::CFGConfigWizardComplete);
@@ -190,15 +192,13 @@ void TFMCFGClass::FormCreate(ui::NotifyArgs&) {
     }
     charts_.Attach(msc_graph1, msc_graph2, msc_graph3);
     charts_.SetupCharts();
-    app::ViewState view = app::ViewState::FromBits(CurrentViewState());
     for (int n = 1; n <= app::kChartChoiceCount; ++n)
         if (view.charts[n - 1]) LayoutCharts(n);
     service::StartService();
     helpFile_ = LocateHelpFile();
 }
 
-void TFMCFGClass::ApplyViewState(int bits) {
-    app::ViewState view = app::ViewState::FromBits(bits);
+void TFMCFGClass::ApplyViewState(const app::ViewState& view) {
     MM_0301->SetChecked(view.toolbar);
     MBar->SetVisible(view.toolbar);
     MM_0302->SetChecked(view.statusBar);

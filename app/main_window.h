@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/main_charts.h"
+#include "core/app/view_state.h"
 #include "service/service_link.h"
 #include "ui/form.h"
 #include "ui/form_class.h"
@@ -104,7 +105,7 @@ protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void ApplyViewState(int bits);
+    void ApplyViewState(const app::ViewState& view);
     int CurrentViewState() const;
     void SetRefreshInterval(int index, bool notifyService);
     void LayoutCharts(int n);

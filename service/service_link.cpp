@@ -55,11 +55,8 @@ bool PostServiceAction(int code) {
 }
 
 void ApplyServiceState(StateDisplay& display, int state) {
-    protocol::StateAppearance look = protocol::AppearanceOf(state);
-    display.SetToggleCaption(ui::LoadResString(look.captionId));
-    if (!look.known) return;
-    display.SetCommandMask(look.mask);
-    display.SetStatusText(ui::LoadResString(look.statusTextId));
+    display.SetToggleCaption(ui::LoadResString(protocol::AppearanceOf(state).captionId));
+    ApplyStateNotification(display, state);
 }
 
 void ApplyStateNotification(StateDisplay& display, int state) {

@@ -171,5 +171,5 @@ void WriteSetting(const settings::TextSetting& s, const std::string& text) {
 }
 
 void WriteSetting(const settings::BinarySetting& s, const std::string& textBlock) {
-    SetValue(s.name, REG_BINARY, textBlock.data(), static_cast<DWORD>(textBlock.size()));
+    WriteSettingBinary(s.name, textBlock.c_str(), static_cast<DWORD>(textBlock.size()));
 }

@@ -26,18 +26,4 @@ std::unique_ptr<TFMCFGClass> CreateMainWindow() {
     return window;
 }
 
-bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
-    DWORD start = GetTickCount();
-    while (!done()) {
-        if (static_cast<int>(GetTickCount() - start) > timeoutMs) return false;
-        ui::Application::Instance().ProcessMessages();
-        Sleep(10);
-    }
-    return true;
-}
-
-void PumpFor(int ms) {
-    PumpUntil([] { return false; }, ms);
-}
-
 }  // namespace testing_support

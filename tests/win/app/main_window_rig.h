@@ -1,5 +1,4 @@
 #pragma once
-#include <functional>
 #include <memory>
 
 #include "app/main_window.h"
@@ -12,9 +11,5 @@ namespace testing_support {
 void PrepareConfigurator();
 
 std::unique_ptr<TFMCFGClass> CreateMainWindow();
-
-// Handles the window's messages until `done` holds or `timeoutMs` passes; returns `done()`.
-bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 15000);
-void PumpFor(int ms);
 
 }  // namespace testing_support

@@ -11,6 +11,9 @@
 #include "core/service/service_protocol.h"
 #include "tests/win/booster/configurator_stand_in.h"
 #include "tests/win/booster/service_process.h"
+#include "tests/win/support/test_support.h"
+
+using testing_support::PumpFor;
 
 namespace {
 

@@ -11,6 +11,9 @@
 #include "tests/win/booster/service_process.h"
 #include "tests/win/support/test_support.h"
 
+using testing_support::PumpFor;
+using testing_support::PumpUntil;
+
 using namespace protocol;
 
 namespace {

@@ -17,6 +17,9 @@
 #include "tests/win/booster/service_process.h"
 #include "tests/win/support/test_support.h"
 
+using testing_support::PumpFor;
+using testing_support::PumpUntil;
+
 using namespace protocol;
 using booster::HeaderWord;
 using booster::ReadHeaderWord;

@@ -3,21 +3,9 @@
 #include <algorithm>
 
 #include "core/service/service_protocol.h"
+#include "tests/win/support/test_support.h"
 
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    ULONGLONG end = GetTickCount64() + timeoutMs;
-    while (!done()) {
-        if (GetTickCount64() >= end) return false;
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        Sleep(10);
-    }
-    return true;
-}
-
-void PumpFor(DWORD ms) {
-    PumpUntil([] { return false; }, ms);
-}
+using testing_support::PumpUntil;
 
 ConfiguratorStandIn::ConfiguratorStandIn() {
     WNDCLASSW windowClass{};

@@ -35,7 +35,3 @@ private:
     std::vector<Notification> received_;
 };
 
-// Pumps the thread's messages until `done` or the timeout; returns `done()`.
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
-// Pumps for a while, so that anything on its way has arrived.
-void PumpFor(DWORD ms);

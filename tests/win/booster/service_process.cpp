@@ -4,20 +4,15 @@
 #include "tests/win/booster/configurator_stand_in.h"
 #include "tests/win/support/test_support.h"
 
+using testing_support::PumpUntil;
+
 std::wstring ServiceProcess::ProgramPath() { return testing_support::ProductFolder() + protocol::kServiceProgram; }
 
 bool ServiceProcess::Start(const std::wstring& arguments) {
     std::wstring line = L"\"" + ProgramPath() + L"\"";
     if (!arguments.empty()) line += L" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-        return false;
-    CloseHandle(info.hThread);
-    process_ = info.hProcess;
-    processId_ = info.dwProcessId;
-    return true;
+    process_ = testing_support::StartProcess(line, &processId_);
+    return process_ != nullptr;
 }
 
 HWND ServiceProcess::WaitForWindow(DWORD timeoutMs) const {

@@ -16,20 +16,16 @@ std::wstring Configurator() { return L"\"" + ProductFolder() + L"TesslyMBCfg.exe
 
 // Starts the configurator, waits for its main window, then ends it and the service it started.
 bool RunUntilMainWindow() {
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    std::wstring line = Configurator();
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
+    HANDLE process = StartProcess(Configurator());
+    if (!process) return false;
     bool shown = false;
     for (int i = 0; i < 400 && !shown; ++i) {
         shown = FindWindowW(L"TFMCFGClass", nullptr) != nullptr;
         if (!shown) Sleep(50);
     }
-    TerminateProcess(pi.hProcess, 0);
-    WaitForSingleObject(pi.hProcess, 10000);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    TerminateProcess(process, 0);
+    WaitForSingleObject(process, 10000);
+    CloseHandle(process);
     StopServicesSettled();
     return shown;
 }

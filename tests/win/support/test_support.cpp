@@ -57,24 +57,48 @@ void WriteRawValue(const char* name, DWORD type, const void* data, DWORD size) {
 
 void WriteRawDword(const char* name, std::int32_t value) { WriteRawValue(name, REG_DWORD, &value, sizeof value); }
 
-std::optional<DWORD> RunAndWait(const std::wstring& commandLine, DWORD timeoutMs) {
+HANDLE StartProcess(const std::wstring& commandLine, DWORD* processId) {
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
     std::wstring line = commandLine;
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return std::nullopt;
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return nullptr;
+    CloseHandle(pi.hThread);
+    if (processId) *processId = pi.dwProcessId;
+    return pi.hProcess;
+}
+
+std::optional<DWORD> RunAndWait(const std::wstring& commandLine, DWORD timeoutMs) {
+    HANDLE process = StartProcess(commandLine);
+    if (!process) return std::nullopt;
     std::optional<DWORD> code;
-    if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+    if (WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0) {
         DWORD c = 0;
-        GetExitCodeProcess(pi.hProcess, &c);
+        GetExitCodeProcess(process, &c);
         code = c;
     } else {
-        TerminateProcess(pi.hProcess, 1);
+        TerminateProcess(process, 1);
     }
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    CloseHandle(process);
     return code;
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (!done()) {
+        if (GetTickCount64() >= end) return false;
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
+    return true;
+}
+
+void PumpFor(DWORD ms) {
+    PumpUntil([] { return false; }, ms);
 }
 
 }  // namespace testing_support

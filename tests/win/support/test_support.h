@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,8 +22,16 @@ std::optional<std::vector<std::uint8_t>> ReadRawValue(const char* name, DWORD* t
 void WriteRawDword(const char* name, std::int32_t value);
 void WriteRawValue(const char* name, DWORD type, const void* data, DWORD size);
 
+// Starts a program; returns its process handle (the caller closes it), or null.
+HANDLE StartProcess(const std::wstring& commandLine, DWORD* processId = nullptr);
+
 // Starts a program and waits for it to end; returns its exit code, or nothing when it
 // did not end within the timeout (it is then terminated).
 std::optional<DWORD> RunAndWait(const std::wstring& commandLine, DWORD timeoutMs = 20000);
+
+// Handles the thread's messages until `done` holds or the timeout passes; returns `done()`.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 15000);
+// Handles messages for a while, so that anything on its way has arrived.
+void PumpFor(DWORD ms);
 
 }  // namespace testing_support
