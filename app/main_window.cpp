@@ -14,6 +14,7 @@
 #include "service/status_block_view.h"
 #include "settings/ask_for_close.h"
 #include "settings/ask_for_qboost.h"
+#include "settings/options_window.h"
 #include "settings/settings_store.h"
 #include "ui/action_list.h"
 #include "ui/application.h"
@@ -162,6 +163,8 @@ void TFMCFGClass::Publish(ui::Publisher<TFMCFGClass>& p) {
     p.Handler("MM_0505Click", &F::MM_0505Click);
     p.Handler("QuickBoostNowExecute", &F::QuickBoostNowExecute);
     p.Handler("StartServiceExecute", &F::StartServiceExecute);
+    p.Handler("OptionsExecute", &F::OptionsExecute);
+    p.Handler("Configuremanually1Click", &F::Configuremanually1Click);
     p.Handler("DiagramsExecute", &F::DiagramsExecute);
     p.Handler("HelpExecute", &F::HelpExecute);
     p.Handler("GraphTimerTimer", &F::GraphTimerTimer);
@@ -345,6 +348,9 @@ void TFMCFGClass::StartServiceExecute(ui::NotifyArgs&) {
     bool showsStart = MBarBtn2->Caption() == ui::LoadResString(str::SStartService);
     service::SendServiceCommand(this, showsStart ? protocol::kRun : protocol::kStop);
 }
+
+void TFMCFGClass::OptionsExecute(ui::NotifyArgs&) { ShowOptionsWindow(); }
+void TFMCFGClass::Configuremanually1Click(ui::NotifyArgs&) { ShowOptionsWindow(); }
 
 void TFMCFGClass::DiagramsExecute(ui::NotifyArgs&) {}  // the button only drops down its menu
 

@@ -85,6 +85,8 @@ public:
     void MM_0505Click(ui::NotifyArgs&);
     void QuickBoostNowExecute(ui::NotifyArgs&);
     void StartServiceExecute(ui::NotifyArgs&);
+    void OptionsExecute(ui::NotifyArgs&);
+    void Configuremanually1Click(ui::NotifyArgs&);
     void DiagramsExecute(ui::NotifyArgs&);
     void HelpExecute(ui::NotifyArgs&);
     void GraphTimerTimer(ui::NotifyArgs&);

@@ -23,11 +23,11 @@ std::string ReadTextFile(const std::string& path) {
 
 // The product carries each window's description as binary RCDATA named after its class,
 // and converting that back gives the description as written in forms/.
-TEST(ProductForms, ExecutableCarriesTheConfirmationDialogs) {
+TEST(ProductForms, ExecutableCarriesTheSettingsWindows) {
     std::wstring exe = testing_support::ProductFolder() + L"TesslyMBCfg.exe";
     HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(module, nullptr);
-    for (const char* name : {"AskForClose", "AskForQBoost"}) {
+    for (const char* name : {"AskForClose", "AskForQBoost", "OptWnd", "Form9", "Form10"}) {
         std::string resourceName = "T";
         for (const char* c = name; *c; ++c) resourceName += static_cast<char>(toupper(static_cast<unsigned char>(*c)));
         HRSRC resource = FindResourceA(module, resourceName.c_str(), MAKEINTRESOURCEA(10));
