@@ -7,6 +7,7 @@
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/menu.h"
+#include "ui/page_control.h"
 #include "ui/property.h"
 #include "ui/resource_source.h"
 
@@ -314,7 +315,22 @@ Button* Form::FindButton(bool (Button::*flag)() const) const {
 Button* Form::DefaultButton() const { return FindButton(&Button::Default); }
 Button* Form::CancelButton() const { return FindButton(&Button::Cancel); }
 
+// The page control around the focused control, else the form's first one.
+PageControl* Form::PageControlFor(HWND focused) const {
+    for (WinControl* c = FromHandle(focused); c; c = c->Parent())
+        if (auto* pages = dynamic_cast<PageControl*>(c)) return pages;
+    for (Component* c : Components())
+        if (auto* pages = dynamic_cast<PageControl*>(c)) return pages;
+    return nullptr;
+}
+
 bool Form::HandleDialogKey(const MSG& msg) {
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
+        PageControl* pages = PageControlFor(msg.hwnd);
+        if (!pages) return false;
+        pages->SelectNextSheet(GetKeyState(VK_SHIFT) >= 0);
+        return true;
+    }
     if (msg.message != WM_KEYDOWN || (msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE)) return false;
     if (GetKeyState(VK_MENU) < 0 || GetKeyState(VK_CONTROL) < 0) return false;
     WinControl* focused = FromHandle(msg.hwnd);

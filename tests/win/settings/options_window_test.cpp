@@ -235,10 +235,10 @@ TEST_F(OptionsWindow, AutostartIsTheServiceBesideTheProgramAndGoesAwayWhenUnchec
 }
 
 TEST_F(OptionsWindow, HotKeysAreStoredAsShortcutCodes) {
-    WriteRawDword("HotFreeKey", 0x2000 | 'Q');  // Shift alone is no hot key
     WithWindow([](TOptWnd& w) {
         EXPECT_EQ(w.Hk221->ShortCut(), 49217);
-        EXPECT_EQ(w.Hk222->ShortCut(), ui::kScAlt | 'Q');
+        SendMessageW(w.Hk222->Handle(), WM_KEYDOWN, 'Q', 0);  // a plain key becomes Alt plus the key
+        EXPECT_TRUE(w.Button1->Enabled());
         w.Hk223->SetShortCut(ui::kScCtrl | ui::kScShift | 'M');
         Press(*w.Button3);
     });
@@ -325,7 +325,20 @@ TEST_F(OptionsWindow, SettingsButtonsOpenTheDialogsAndMarkTheWindowChanged) {
     EXPECT_EQ(ReadRawDword("OnTimeFreeSec"), 240);
 }
 
-TEST_F(OptionsWindow, KeyboardAloneReachesTheControlsInOrderAndTheirMnemonics) {
+namespace {
+
+// Sets or clears the Ctrl and Shift keys in this thread's keyboard state.
+void HoldKeys(bool ctrl, bool shift) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
+}  // namespace
+
+TEST_F(OptionsWindow, KeyboardAloneReachesEveryControlPageAndMnemonic) {
     WithWindow([](TOptWnd& w) {
         std::vector<HWND> order;
         HWND start = w.Cb211->Handle();
@@ -334,19 +347,36 @@ TEST_F(OptionsWindow, KeyboardAloneReachesTheControlsInOrderAndTheirMnemonics) {
             order.push_back(h);
             h = GetNextDlgTabItem(w.Handle(), h, FALSE);
         } while (h && h != start && order.size() < 40);
-        std::vector<HWND> expected = {w.Cb211->Handle(), w.Hk221->Handle(), w.Hk222->Handle(),
-                                      w.Hk223->Handle(), w.Cb231->Handle(), w.B231->Handle(),
-                                      w.Cb232->Handle(), w.B232->Handle(), w.Se231->Handle(),
-                                      w.Button3->Handle(), w.Button4->Handle(), w.PageControl1->Handle()};
-        EXPECT_EQ(order, expected);
+        std::vector<HWND> expected = {w.Cb211->Handle(), w.Hk221->Handle(), w.Hk222->Handle(), w.Hk223->Handle(),
+                                      w.Cb231->Handle(), w.B231->Handle(),  w.Cb232->Handle(), w.B232->Handle(),
+                                      w.Se231->Handle(), w.Button3->Handle(), w.Button4->Handle()};
+        EXPECT_EQ(order, expected);  // "Apply" is disabled, the info text and the hidden list skipped
 
         // Alt+P ticks "&Preventive".
         bool preventive = w.Cb231->Checked();
         SetFocus(w.Cb211->Handle());
-        MSG msg{w.Cb211->Handle(), WM_SYSCHAR, 'p', 0x20000000, 0, {}};
-        IsDialogMessageW(w.Handle(), &msg);
+        MSG alt{w.Cb211->Handle(), WM_SYSCHAR, 'p', 0x20000000, 0, {}};
+        IsDialogMessageW(w.Handle(), &alt);
         EXPECT_EQ(GetFocus(), w.Cb231->Handle());
         EXPECT_NE(w.Cb231->Checked(), preventive);
+
+        // Ctrl+Tab turns to the next page and into its first control; Ctrl+Shift+Tab back.
+        MSG tab{w.Cb231->Handle(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+        HoldKeys(true, false);
+        EXPECT_TRUE(w.HandleDialogKey(tab));
+        EXPECT_EQ(w.PageControl1->ActivePage(), w.TabSheet2);
+        EXPECT_EQ(GetFocus(), w.Cb111->Handle());
+        tab.hwnd = GetFocus();
+        EXPECT_TRUE(w.HandleDialogKey(tab));
+        EXPECT_EQ(w.PageControl1->ActivePage(), w.TabSheet3);
+        tab.hwnd = w.Button3->Handle();  // from outside the pages too
+        EXPECT_TRUE(w.HandleDialogKey(tab));
+        EXPECT_EQ(w.PageControl1->ActivePage(), w.TabSheet1);
+        HoldKeys(true, true);
+        EXPECT_TRUE(w.HandleDialogKey(tab));
+        EXPECT_EQ(w.PageControl1->ActivePage(), w.TabSheet3);
+        HoldKeys(false, false);
+        EXPECT_FALSE(w.TabSheet1->Visible());
         Press(*w.Button4);
     });
 }
