@@ -6,6 +6,7 @@
 
 #include "ui/application.h"
 #include "ui/button.h"
+#include "ui/label.h"
 #include "ui/menu.h"
 #include "ui/page_control.h"
 #include "ui/property.h"
@@ -324,7 +325,21 @@ PageControl* Form::PageControlFor(HWND focused) const {
     return nullptr;
 }
 
+// Labels are drawn on their parent, so the system's dialog keys never see their mnemonics.
+bool Form::FocusByMnemonic(wchar_t key) {
+    for (Component* c : Components()) {
+        auto* label = dynamic_cast<Label*>(c);
+        if (!label || !label->Showing() || !label->IsMnemonic(key)) continue;
+        WinControl* target = label->FocusControl();
+        if (!target || !target->HandleAllocated() || !target->Showing() || !target->Enabled()) continue;
+        target->SetFocus();
+        return true;
+    }
+    return false;
+}
+
 bool Form::HandleDialogKey(const MSG& msg) {
+    if (msg.message == WM_SYSCHAR) return FocusByMnemonic(static_cast<wchar_t>(msg.wParam));
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
         PageControl* pages = PageControlFor(msg.hwnd);
         if (!pages) return false;

@@ -62,7 +62,8 @@ public:
     Button* CancelButton() const;
     // Enter and Esc: the focused button, or the default or cancel button, is pressed; Esc
     // without a cancel button closes a modal window as its close box does. Ctrl+Tab and
-    // Ctrl+Shift+Tab turn the pages of a page control.
+    // Ctrl+Shift+Tab turn the pages of a page control; Alt plus a label's underlined letter
+    // focuses the label's control.
     bool HandleDialogKey(const MSG& msg);
 
     // The form that holds a window, or null.
@@ -104,6 +105,7 @@ private:
     bool CloseModal();
     Button* FindButton(bool (Button::*flag)() const) const;
     PageControl* PageControlFor(HWND focused) const;
+    bool FocusByMnemonic(wchar_t key);
     void Fire(const Event<NotifyArgs>& event);
 
     int clientWidth_ = -1;

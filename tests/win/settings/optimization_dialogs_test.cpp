@@ -60,6 +60,27 @@ TEST_F(OptimizationDialogs, BothShowTheirTitlesAndInfoText) {
     });
 }
 
+TEST_F(OptimizationDialogs, EveryFieldIsReachedByItsLabelsLetter) {
+    auto focusBy = [](ui::Form& d, wchar_t key) {
+        MSG alt{d.Handle(), WM_SYSCHAR, key, 0x20000000, 0, {}};
+        return d.HandleDialogKey(alt) ? GetFocus() : nullptr;
+    };
+    WithDialog<TForm9>([&](TForm9& d) {
+        EXPECT_EQ(focusBy(d, 'm'), d.Se12->Handle());
+        EXPECT_EQ(focusBy(d, 'F'), d.Se11->Handle());
+        EXPECT_EQ(focusBy(d, 'h'), d.Se13->Handle());
+        EXPECT_EQ(focusBy(d, 'r'), d.Se14->Handle());
+        Press(*d.Button2);
+    });
+    WithDialog<TForm10>([&](TForm10& d) {
+        EXPECT_EQ(focusBy(d, 'f'), d.Se22->Handle());
+        EXPECT_EQ(focusBy(d, 'l'), d.Se21->Handle());
+        EXPECT_EQ(focusBy(d, 'h'), d.Se23->Handle());
+        EXPECT_EQ(focusBy(d, 'r'), d.Se24->Handle());
+        Press(*d.Button2);
+    });
+}
+
 TEST_F(OptimizationDialogs, OkOnAnEmptyStoreWritesTheDefaultsRangeEncoded) {
     EXPECT_EQ(WithDialog<TForm9>([](TForm9& d) { Press(*d.Button1); }), ui::mrOk);
     EXPECT_EQ(ReadRawDword("OnTimeFreeSec"), 240);

@@ -360,6 +360,17 @@ TEST_F(OptionsWindow, KeyboardAloneReachesEveryControlPageAndMnemonic) {
         EXPECT_EQ(GetFocus(), w.Cb231->Handle());
         EXPECT_NE(w.Cb231->Checked(), preventive);
 
+        // Alt plus a label's letter focuses the label's field; labels on hidden pages do not count.
+        MSG label{w.Cb231->Handle(), WM_SYSCHAR, 'u', 0x20000000, 0, {}};
+        EXPECT_TRUE(w.HandleDialogKey(label));
+        EXPECT_EQ(GetFocus(), w.Hk221->Handle());
+        label.wParam = 'C';
+        EXPECT_TRUE(w.HandleDialogKey(label));
+        EXPECT_EQ(GetFocus(), w.Se231->Handle());
+        label.wParam = 'k';  // "Bac&kground color", on the View page
+        EXPECT_FALSE(w.HandleDialogKey(label));
+        EXPECT_EQ(GetFocus(), w.Se231->Handle());
+
         // Ctrl+Tab turns to the next page and into its first control; Ctrl+Shift+Tab back.
         MSG tab{w.Cb231->Handle(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
         HoldKeys(true, false);
@@ -377,6 +388,10 @@ TEST_F(OptionsWindow, KeyboardAloneReachesEveryControlPageAndMnemonic) {
         EXPECT_EQ(w.PageControl1->ActivePage(), w.TabSheet3);
         HoldKeys(false, false);
         EXPECT_FALSE(w.TabSheet1->Visible());
+        w.PageControl1->SetActivePage(w.TabSheet2);
+        label.wParam = 'k';
+        EXPECT_TRUE(w.HandleDialogKey(label));
+        EXPECT_EQ(GetFocus(), w.Sc132->Handle());
         Press(*w.Button4);
     });
 }

@@ -9,6 +9,7 @@
 #include "ui/application_events.h"
 #include "ui/combo_box.h"
 #include "ui/hot_key.h"
+#include "ui/label.h"
 #include "ui/menu.h"
 #include "ui/open_dialog.h"
 #include "ui/page_control.h"
@@ -83,6 +84,21 @@ TEST_F(MoreControlsTest, SpinEditArrowsAreTheFieldsBuddyAndStepItsValue) {
     SendMessageW(arrows, WM_LBUTTONUP, 0, lower);
     EXPECT_EQ(spin.Value(), 9);
     EXPECT_EQ(spin.Caption(), L"9");  // the field keeps its own text, not the arrows' position
+}
+
+TEST_F(MoreControlsTest, LabelMnemonicIsTheLetterAfterASingleAmpersand) {
+    auto& label = *new ui::Label(form.get());
+    label.SetCaption(L"Save && &quit");
+    EXPECT_TRUE(label.IsMnemonic(L'Q'));
+    EXPECT_TRUE(label.IsMnemonic(L'q'));
+    EXPECT_FALSE(label.IsMnemonic(L'S'));
+    EXPECT_FALSE(label.IsMnemonic(L' '));
+    label.SetCaption(L"Fish && chips");
+    EXPECT_FALSE(label.IsMnemonic(L' '));
+    EXPECT_FALSE(label.IsMnemonic(L'c'));
+    label.SetCaption(L"&quit");
+    label.SetShowAccelChar(false);  // the ampersand shows as itself
+    EXPECT_FALSE(label.IsMnemonic(L'q'));
 }
 
 TEST_F(MoreControlsTest, HotKeyKeepsShortcutCodesAndRejectsPlainKeys) {
