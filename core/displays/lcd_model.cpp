@@ -168,20 +168,20 @@ PanelSize LcdModel::UpdateMetrics(PanelSize current) {
     return last_size_;
 }
 
-DotBox LcdModel::CellBox(int line, int column) const {
+Box LcdModel::CellBox(int line, int column) const {
     const int left = border_space_ + 1 + column * (CellWidth() + char_spacing_ + 1);
     const int top = border_space_ + 1 + line * (CellHeight() + line_spacing_ + 1);
     return {left, top, left + CellWidth(), top + CellHeight()};
 }
 
-DotBox LcdModel::DotBoxAt(int row, int column) const {
+Box LcdModel::DotBoxAt(int row, int column) const {
     const int left = column * (dot_width_ + pixel_spacing_);
     const int top = row * (dot_height_ + pixel_spacing_);
     return {left, top, left + dot_width_, top + dot_height_};
 }
 
-std::vector<DotBox> LcdModel::LitDots(std::uint8_t code) const {
-    std::vector<DotBox> dots;
+std::vector<Box> LcdModel::LitDots(std::uint8_t code) const {
+    std::vector<Box> dots;
     if (code == ' ') return dots;
     const MatrixSize matrix = Matrix();
     for (int row = 0; row < matrix.rows; ++row)

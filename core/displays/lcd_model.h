@@ -27,12 +27,12 @@ struct PanelSize {
 };
 
 // A rectangle by its edges; right and bottom lie outside it.
-struct DotBox {
+struct Box {
     int left = 0;
     int top = 0;
     int right = 0;
     int bottom = 0;
-    bool operator==(const DotBox&) const = default;
+    bool operator==(const Box&) const = default;
 };
 
 // What a property write asks of the control that shows the model. A refused write leaves
@@ -110,11 +110,11 @@ public:
     int CellWidth() const;
     int CellHeight() const;
     // Where the cell of line `line` and character `column` lies on the panel.
-    DotBox CellBox(int line, int column) const;
+    Box CellBox(int line, int column) const;
     // The box of dot (row, column) inside a cell whose top-left corner is at (0, 0).
-    DotBox DotBoxAt(int row, int column) const;
+    Box DotBoxAt(int row, int column) const;
     // The dots lit for `code` in a cell at (0, 0); none for a space or a code without a glyph.
-    std::vector<DotBox> LitDots(std::uint8_t code) const;
+    std::vector<Box> LitDots(std::uint8_t code) const;
     // Single-pixel dots are set pixel by pixel rather than filled.
     bool SinglePixelDots() const { return pixel_size_ == TPixelSize::pix1x1; }
 

@@ -178,11 +178,11 @@ TEST(LcdModel, TheMarqueeSnapsToFortyOneCharactersOnOneLine) {
 TEST(LcdModel, CellsAndDotsArePlacedOnTheirGrid) {
     LcdModel lcd;  // dots 2 x 2, spacing 1, character and line spacing 1, border space 3
     lcd.set_NoOfLines(2);
-    EXPECT_EQ(lcd.CellBox(0, 0), (DotBox{4, 4, 18, 24}));
-    EXPECT_EQ(lcd.CellBox(0, 1), (DotBox{20, 4, 34, 24}));
-    EXPECT_EQ(lcd.CellBox(1, 2), (DotBox{36, 26, 50, 46}));
-    EXPECT_EQ(lcd.DotBoxAt(0, 0), (DotBox{0, 0, 2, 2}));
-    EXPECT_EQ(lcd.DotBoxAt(6, 4), (DotBox{12, 18, 14, 20}));
+    EXPECT_EQ(lcd.CellBox(0, 0), (Box{4, 4, 18, 24}));
+    EXPECT_EQ(lcd.CellBox(0, 1), (Box{20, 4, 34, 24}));
+    EXPECT_EQ(lcd.CellBox(1, 2), (Box{36, 26, 50, 46}));
+    EXPECT_EQ(lcd.DotBoxAt(0, 0), (Box{0, 0, 2, 2}));
+    EXPECT_EQ(lcd.DotBoxAt(6, 4), (Box{12, 18, 14, 20}));
     // The last dot ends at the cell's edge.
     EXPECT_EQ(lcd.DotBoxAt(6, 4).right, lcd.CellWidth());
     EXPECT_EQ(lcd.DotBoxAt(6, 4).bottom, lcd.CellHeight());
@@ -193,7 +193,7 @@ TEST(LcdModel, LitDotsFollowTheGlyph) {
     EXPECT_TRUE(lcd.LitDots(' ').empty());
     EXPECT_TRUE(lcd.LitDots(200).empty());  // no glyph in the 5 x 7 set
     // "-" is the middle row.
-    const std::vector<DotBox> dash = lcd.LitDots('-');
+    const std::vector<Box> dash = lcd.LitDots('-');
     ASSERT_EQ(dash.size(), 5u);
     for (int c = 0; c < 5; ++c) EXPECT_EQ(dash[c], lcd.DotBoxAt(3, c));
     EXPECT_EQ(lcd.LitDots('A').size(), 18u);
