@@ -1,6 +1,7 @@
 #include "core/displays/fader_model.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace displays {
 

@@ -51,6 +51,7 @@ class LcdModel {
 public:
     LcdModel();
 
+    // The text, one entry per line, in 8-bit character codes as the glyph sets number them.
     const std::vector<std::string>& Lines() const { return lines_; }
     WriteResult set_Lines(std::vector<std::string> lines);
     int NoOfLines() const { return no_of_lines_; }
