@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Renders SVG images and packs them into the bitmaps and icons the program carries.
 
-strip: renders each SVG as one square cell and writes them side by side into one
-       32-bit BMP with straight alpha (what comctl32 image lists expect).
+strip: renders each SVG as one cell (square unless given a width) and writes them side by
+       side into one 32-bit BMP with straight alpha (what comctl32 image lists expect).
 icon:  renders the SVGs at the icon sizes into one .ico (DIB entries up to 48, PNG at 256).
 An SVG whose name ends in "-disabled.svg" is rendered with the disabled stylesheet.
 """
@@ -21,8 +21,8 @@ def run(command, **options):
         sys.exit(f"pack_images: {' '.join(command)} failed: {error}")
 
 
-def render(job, svg, size, stylesheet, png):
-    command = [job.rsvg, "-w", str(size), "-h", str(size), "-f", "png", "-o", png]
+def render(job, svg, width, height, stylesheet, png):
+    command = [job.rsvg, "-w", str(width), "-h", str(height), "-f", "png", "-o", png]
     sheet = stylesheet or (job.disabled_style if svg.endswith("-disabled.svg") else None)
     if sheet:
         command += ["--stylesheet", sheet]
@@ -66,11 +66,12 @@ def dib(rows, width, height, with_mask):
 def write_strip(job):
     with tempfile.TemporaryDirectory() as work:
         pngs = []
+        cell_width = job.width or job.size
         for index, svg in enumerate(job.svgs):
             png = os.path.join(work, f"{index:02}.png")
-            render(job, svg, job.size, job.stylesheet, png)
+            render(job, svg, cell_width, job.size, job.stylesheet, png)
             pngs.append(png)
-        width = job.size * len(pngs)
+        width = cell_width * len(pngs)
         rows = rgba_rows(job, pngs, width, job.size)
     body = dib(rows, width, job.size, with_mask=False)
     with open(job.output, "wb") as out:
@@ -89,7 +90,7 @@ def write_icon(job):
     with tempfile.TemporaryDirectory() as work:
         for size in (int(s) for s in job.sizes.split(",")):
             png = os.path.join(work, f"{size}.png")
-            render(job, icon_source(job.svgs, size), size, None, png)
+            render(job, icon_source(job.svgs, size), size, size, None, png)
             if size >= 256:
                 with open(png, "rb") as f:
                     entries.append((size, f.read()))
@@ -112,7 +113,8 @@ def main():
     parser.add_argument("--disabled-style", required=True)
     sub = parser.add_subparsers(dest="kind", required=True)
     strip = sub.add_parser("strip")
-    strip.add_argument("--size", type=int, required=True)
+    strip.add_argument("--size", type=int, required=True, help="cell height, and width unless --width")
+    strip.add_argument("--width", type=int)
     strip.add_argument("--stylesheet")
     strip.add_argument("--output", required=True)
     strip.add_argument("svgs", nargs="+")
