@@ -20,8 +20,8 @@ inline constexpr const char* kVerbCommandKey = "*\\shell\\TesslyDavIdade\\comman
 // quoting around it and is dropped.
 std::wstring VerbCommand(std::wstring_view programFolder);
 
-// Some shells list no verbs under `*\shell` while its default value is missing or empty:
-// it then gets a single space; a value already there is left alone.
+// `*\shell` gets a single space as its default value when that is missing or empty; a value
+// already there belongs to another program and is left alone.
 inline constexpr const char* kShellDefaultFiller = " ";
 bool ShellDefaultNeedsFiller(std::optional<std::string_view> current);
 
