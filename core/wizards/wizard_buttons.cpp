@@ -8,7 +8,7 @@ namespace {
 constexpr ButtonGroup L = ButtonGroup::Left;
 constexpr ButtonGroup R = ButtonGroup::Right;
 
-constexpr std::array<ButtonSpec, kButtonKindCount> kSpecs{{
+constexpr std::array<ButtonTraits, kButtonKindCount> kTraits{{
     {str::SWizardStartButton, 85, false, true, L, true, PageMove::First, 0},
     {str::SWizardLastButton, 85, false, true, L, true, PageMove::Last, 0},
     {str::SWizardBackButton, 75, true, false, R, true, PageMove::Prior, 0},
@@ -31,7 +31,7 @@ struct RowEntry {
 
 }  // namespace
 
-const std::array<ButtonSpec, kButtonKindCount>& ButtonSpecs() { return kSpecs; }
+const std::array<ButtonTraits, kButtonKindCount>& ButtonTable() { return kTraits; }
 
 int ButtonBarHeightFor(std::optional<TKWizardButtonSet> activePageVisible) {
     return activePageVisible && activePageVisible->Empty() ? 0 : kButtonBarHeight;

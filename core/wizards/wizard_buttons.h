@@ -46,7 +46,7 @@ inline constexpr TKWizardButtonSet kLastPageButtons{bkBack, bkFinish, bkCancel};
 
 enum class ButtonGroup { Left, Right };
 
-struct ButtonSpec {
+struct ButtonTraits {
     unsigned captionId;  // string id
     int width;
     bool visible;
@@ -61,7 +61,7 @@ inline constexpr int kButtonHeight = 25;
 inline constexpr int kCancelModalResult = 2;
 
 // Indexed by TKWizardButtonKind.
-const std::array<ButtonSpec, kButtonKindCount>& ButtonSpecs();
+const std::array<ButtonTraits, kButtonKindCount>& ButtonTable();
 
 // The bar is 42 pixels while the active page shows any button and 0 while it shows none;
 // without an active page it keeps the default buttons.

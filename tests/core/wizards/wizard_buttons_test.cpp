@@ -8,7 +8,7 @@ namespace {
 
 std::array<int, kButtonKindCount> DefaultWidths() {
     std::array<int, kButtonKindCount> widths{};
-    for (int kind = 0; kind < kButtonKindCount; ++kind) widths[kind] = ButtonSpecs()[kind].width;
+    for (int kind = 0; kind < kButtonKindCount; ++kind) widths[kind] = ButtonTable()[kind].width;
     return widths;
 }
 
@@ -28,15 +28,15 @@ TEST(WizardButtons, SetsKeepTheFormDescriptionsByteLayout) {
 
 TEST(WizardButtons, OnlyCancelClosesTheFormAndOnlyHelpEscapesThePageVeto) {
     for (int kind = 0; kind < kButtonKindCount; ++kind) {
-        const ButtonSpec& spec = ButtonSpecs()[kind];
-        EXPECT_EQ(spec.modalResult, kind == bkCancel ? kCancelModalResult : 0) << kind;
-        EXPECT_EQ(spec.pageVeto, kind != bkHelp) << kind;
+        const ButtonTraits& traits = ButtonTable()[kind];
+        EXPECT_EQ(traits.modalResult, kind == bkCancel ? kCancelModalResult : 0) << kind;
+        EXPECT_EQ(traits.pageVeto, kind != bkHelp) << kind;
     }
-    EXPECT_EQ(ButtonSpecs()[bkNext].move, PageMove::Next);
-    EXPECT_EQ(ButtonSpecs()[bkBack].move, PageMove::Prior);
-    EXPECT_EQ(ButtonSpecs()[bkStart].move, PageMove::First);
-    EXPECT_EQ(ButtonSpecs()[bkLast].move, PageMove::Last);
-    EXPECT_EQ(ButtonSpecs()[bkFinish].move, PageMove::None);
+    EXPECT_EQ(ButtonTable()[bkNext].move, PageMove::Next);
+    EXPECT_EQ(ButtonTable()[bkBack].move, PageMove::Prior);
+    EXPECT_EQ(ButtonTable()[bkStart].move, PageMove::First);
+    EXPECT_EQ(ButtonTable()[bkLast].move, PageMove::Last);
+    EXPECT_EQ(ButtonTable()[bkFinish].move, PageMove::None);
 }
 
 TEST(WizardButtons, UsualSetGivesBackNextSideBySideAndCancelTenPixelsRight) {
@@ -86,7 +86,7 @@ TEST(WizardButtons, PageWithoutButtonsGetsTheWholeWizard) {
     auto b = PlaceButtons(kClient, bar, kDefaultVisibleButtons, DefaultWidths());
     for (int kind = 0; kind < kButtonKindCount; ++kind) {
         ASSERT_TRUE(b[kind]);
-        EXPECT_EQ(*b[kind], (ButtonBounds{0, 0, ButtonSpecs()[kind].width, 0}));
+        EXPECT_EQ(*b[kind], (ButtonBounds{0, 0, ButtonTable()[kind].width, 0}));
     }
     // A bar of 25 pixels or less takes no room either; any button keeps the bar at 42.
     EXPECT_EQ(PageArea(kClient, 25), kClient);
