@@ -4,6 +4,8 @@
 strip: renders each SVG as one cell (square unless given a width) and writes them side by
        side into one 32-bit BMP with straight alpha (what comctl32 image lists expect).
 icon:  renders the SVGs at the icon sizes into one .ico (DIB entries up to 48, PNG at 256).
+picture: renders one SVG at its own width and height into an opaque 24-bit BMP, for
+       pictures that are drawn as they are (the wizards' watermarks).
 An SVG whose name ends in "-disabled.svg" is rendered with the disabled stylesheet.
 """
 import argparse
@@ -78,6 +80,24 @@ def write_strip(job):
         out.write(struct.pack("<2sIHHI", b"BM", 14 + len(body), 0, 0, 14 + 40) + body)
 
 
+def write_picture(job):
+    """Flattened onto white, so a picture never depends on how its drawer treats alpha."""
+    with tempfile.TemporaryDirectory() as work:
+        png = os.path.join(work, "picture.png")
+        render(job, job.svg, job.width, job.height, None, png)
+        raw = run([job.convert, png, "-background", "white", "-flatten", "-depth", "8", "BGR:-"],
+                  stdout=subprocess.PIPE).stdout
+    stride = job.width * 3
+    if len(raw) != stride * job.height:
+        sys.exit(f"pack_images: expected {job.width}x{job.height} pixels, got {len(raw) // 3}")
+    padded = (stride + 3) // 4 * 4
+    pixels = b"".join(raw[y * stride:(y + 1) * stride] + bytes(padded - stride)
+                      for y in reversed(range(job.height)))
+    header = struct.pack("<IiiHHIIiiII", 40, job.width, job.height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    with open(job.output, "wb") as out:
+        out.write(struct.pack("<2sIHHI", b"BM", 14 + 40 + len(pixels), 0, 0, 14 + 40) + header + pixels)
+
+
 def icon_source(svgs, size):
     """The design drawn for the largest size not above this one: small sizes get simpler art."""
     designs = sorted((int(os.path.basename(s).split("-")[0]), s) for s in svgs)
@@ -122,8 +142,13 @@ def main():
     icon.add_argument("--sizes", required=True, help="comma-separated, e.g. 16,32,256")
     icon.add_argument("--output", required=True)
     icon.add_argument("svgs", nargs="+")
+    picture = sub.add_parser("picture")
+    picture.add_argument("--width", type=int, required=True)
+    picture.add_argument("--height", type=int, required=True)
+    picture.add_argument("--output", required=True)
+    picture.add_argument("svg")
     args = parser.parse_args()
-    (write_strip if args.kind == "strip" else write_icon)(args)
+    {"strip": write_strip, "icon": write_icon, "picture": write_picture}[args.kind](args)
 
 
 if __name__ == "__main__":
