@@ -10,6 +10,9 @@
 #include "core/app/view_state.h"
 #include "core/service/service_protocol.h"
 #include "core/service/service_state.h"
+#include "platform/program_folder.h"
+#include "platform/resource_source.h"
+#include "platform/text.h"
 #include "resources/string_ids.h"
 #include "service/status_block_view.h"
 #include "settings/ask_for_close.h"
@@ -21,8 +24,6 @@
 #include "ui/form_loader.h"
 #include "ui/image_list.h"
 #include "ui/menu.h"
-#include "ui/program_folder.h"
-#include "ui/resource_source.h"
 #include "ui/status_bar.h"
 #include "ui/timer.h"
 #include "ui/tool_bar.h"
@@ -54,7 +55,7 @@ void ShowHelpFile(HWND owner, const std::wstring& file) {
         return library ? reinterpret_cast<HtmlHelpA>(reinterpret_cast<void*>(GetProcAddress(library, MAKEINTRESOURCEA(14))))
                        : nullptr;
     }();
-    if (helpCall) helpCall(owner, ui::ToAnsi(file).c_str(), 0, 0);
+    if (helpCall) helpCall(owner, platform::Narrow(file).c_str(), 0, 0);
 }
 
 template <size_t N>
@@ -224,8 +225,8 @@ int TFMCFGClass::CurrentViewState() const {
 }
 
 std::wstring TFMCFGClass::LocateHelpFile() const {
-    std::wstring folder = ui::ProgramFolder() + L"help\\";
-    std::wstring own = folder + ui::FromAnsi(app::LanguageFileName()) + L".chm";
+    std::wstring folder = platform::ProgramFolder() + L"help\\";
+    std::wstring own = folder + platform::Widen(app::LanguageFileName()) + L".chm";
     return GetFileAttributesW(own.c_str()) != INVALID_FILE_ATTRIBUTES ? own : folder + L"english.chm";
 }
 
@@ -342,7 +343,7 @@ void TFMCFGClass::QuickBoostNowExecute(ui::NotifyArgs&) {
 }
 
 void TFMCFGClass::StartServiceExecute(ui::NotifyArgs&) {
-    bool showsStart = MBarBtn2->Caption() == ui::LoadResString(str::SStartService);
+    bool showsStart = MBarBtn2->Caption() == platform::LoadResString(str::SStartService);
     service::SendServiceCommand(this, showsStart ? protocol::kRun : protocol::kStop);
 }
 
@@ -421,11 +422,11 @@ void TFMCFGClass::HelpExecute(ui::NotifyArgs&) {
     ShowHelpFile(Handle(), helpFile_);
 }
 
-void TFMCFGClass::MM_0502Click(ui::NotifyArgs&) { ShellOpen(ui::LoadResString(str::SHomePageUrl)); }
-void TFMCFGClass::MM_0503Click(ui::NotifyArgs&) { ShellOpen(ui::LoadResString(str::SForumUrl)); }
+void TFMCFGClass::MM_0502Click(ui::NotifyArgs&) { ShellOpen(platform::LoadResString(str::SHomePageUrl)); }
+void TFMCFGClass::MM_0503Click(ui::NotifyArgs&) { ShellOpen(platform::LoadResString(str::SForumUrl)); }
 
 void TFMCFGClass::MM_0505Click(ui::NotifyArgs&) {
-    ShellOpen(ui::ProgramFolder() + L"update.exe", ui::ProgramFolder());
+    ShellOpen(platform::ProgramFolder() + L"update.exe", platform::ProgramFolder());
 }
 
 void RunMainWindow() {

@@ -4,7 +4,7 @@
 
 #include "booster/shell_start.h"
 #include "core/service/service_protocol.h"
-#include "ui/program_folder.h"
+#include "platform/program_folder.h"
 
 namespace booster {
 
@@ -26,7 +26,7 @@ void ShowConfigurator() {
 }
 
 void StartConfigurator(const std::wstring& arguments) {
-    std::wstring folder = ui::ProgramFolder();
+    std::wstring folder = platform::ProgramFolder();
     std::wstring program = folder + protocol::kConfiguratorProgram;
     std::wstring commandLine = L"\"" + program + L"\"";
     if (!arguments.empty()) commandLine += L" " + arguments;

@@ -8,8 +8,8 @@
 #include "core/booster/pack_text.h"
 #include "core/booster/reclaim_plan.h"
 #include "core/service/service_protocol.h"
+#include "platform/resource_source.h"
 #include "resources/string_ids.h"
-#include "ui/resource_source.h"
 
 namespace booster {
 namespace {
@@ -266,7 +266,7 @@ void ServiceWindow::OnTrayEvent(LPARAM mouseMessage) {
             ApplyCommand(protocol::kStop);
             break;
         case TrayCommand::VisitSite:
-            OpenThroughShell(ui::LoadResString(str::SHomePageUrl));
+            OpenThroughShell(platform::LoadResString(str::SHomePageUrl));
             break;
         case TrayCommand::TellAFriend:
             StartConfigurator(L"-tellfriend");

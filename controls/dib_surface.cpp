@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/error.h"
+#include "platform/resource_source.h"
 #include "resources/string_ids.h"
-#include "ui/error.h"
-#include "ui/resource_source.h"
 
 namespace controls {
 namespace {
@@ -13,7 +13,7 @@ namespace {
 BYTE Expand(unsigned channel) { return static_cast<BYTE>(channel << 3 | channel >> 2); }
 
 [[noreturn]] void FailSurface(int width, int height) {
-    throw ui::Error(ui::FormatResString(str::SChartSurfaceFailed,
+    throw platform::Error(platform::FormatResString(str::SChartSurfaceFailed,
                                         std::to_wstring(width) + L" x " + std::to_wstring(height)));
 }
 

@@ -13,7 +13,7 @@ namespace controls {
 // white drawn on it reads back as pure white.
 class DibSurface {
 public:
-    // Sizes below 1 become 1. Throws ui::Error when the platform cannot provide the surface.
+    // Sizes below 1 become 1. Throws platform::Error when the platform cannot provide the surface.
     DibSurface(int width, int height);
     ~DibSurface();
     DibSurface(const DibSurface&) = delete;

@@ -4,8 +4,8 @@
 
 #include "core/service/service_protocol.h"
 #include "core/service/service_state.h"
-#include "ui/program_folder.h"
-#include "ui/resource_source.h"
+#include "platform/program_folder.h"
+#include "platform/resource_source.h"
 
 namespace service {
 namespace {
@@ -21,7 +21,7 @@ HWND LaunchAndFind() {
 HWND FindServiceWindow() { return FindWindowW(protocol::kServiceWindowClass, protocol::kServiceWindowTitle); }
 
 void StartService() {
-    std::wstring program = ui::ProgramFolder() + protocol::kServiceProgram;
+    std::wstring program = platform::ProgramFolder() + protocol::kServiceProgram;
     std::thread([program] {
         std::wstring commandLine = L"\"" + program + L"\"";
         STARTUPINFOW si{};
@@ -55,7 +55,7 @@ bool PostServiceAction(int code) {
 }
 
 void ApplyServiceState(StateDisplay& display, int state) {
-    display.SetToggleCaption(ui::LoadResString(protocol::AppearanceOf(state).captionId));
+    display.SetToggleCaption(platform::LoadResString(protocol::AppearanceOf(state).captionId));
     ApplyStateNotification(display, state);
 }
 
@@ -63,7 +63,7 @@ void ApplyStateNotification(StateDisplay& display, int state) {
     protocol::StateAppearance look = protocol::AppearanceOf(state);
     if (!look.known) return;
     display.SetCommandMask(look.mask);
-    display.SetStatusText(ui::LoadResString(look.statusTextId));
+    display.SetStatusText(platform::LoadResString(look.statusTextId));
 }
 
 bool IsFromService(LPARAM lParam) {

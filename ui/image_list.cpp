@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/resource_source.h"
 #include "ui/gdi_object.h"
 #include "ui/property.h"
-#include "ui/resource_source.h"
+
+using platform::ResourceSource;
 
 namespace ui {
 
