@@ -2,9 +2,9 @@
 
 #include "controls/msc_graph.h"
 #include "core/chart/rounding.h"
+#include "platform/handles.h"
 #include "platform/resource_source.h"
 #include "resources/string_ids.h"
-#include "ui/gdi_object.h"
 
 namespace app {
 namespace {
@@ -86,11 +86,11 @@ void MainCharts::RetitleCharts() {
 }
 
 void DrawBoostProgress(HDC dc, const RECT& panel, int percent) {
-    ui::BrushHandle background(CreateSolidBrush(RGB(0, 128, 0)));
+    platform::BrushHandle background(CreateSolidBrush(RGB(0, 128, 0)));
     FillRect(dc, &panel, background.Get());
     int width = static_cast<int>(chart::Nearest((panel.right - panel.left) / 100.0 * percent));
     RECT bar{panel.left, panel.top, panel.left + width, panel.bottom};
-    ui::BrushHandle progress(CreateSolidBrush(RGB(0, 255, 0)));
+    platform::BrushHandle progress(CreateSolidBrush(RGB(0, 255, 0)));
     FillRect(dc, &bar, progress.Get());
     std::wstring caption = platform::LoadResString(str::SBoostProgress);
     RECT text = panel;

@@ -10,6 +10,7 @@
 #include "core/app/view_state.h"
 #include "core/service/service_protocol.h"
 #include "core/service/service_state.h"
+#include "platform/handles.h"
 #include "platform/program_folder.h"
 #include "platform/resource_source.h"
 #include "platform/text.h"
@@ -233,10 +234,8 @@ std::wstring TFMCFGClass::LocateHelpFile() const {
 // Closing ---------------------------------------------------------------------------------
 
 void TFMCFGClass::FormClose(ui::CloseArgs& args) {
-    if (HANDLE installer = OpenMutexW(SYNCHRONIZE, FALSE, kInstallerMutex)) {
-        CloseHandle(installer);  // the installer is at work: leave the service alone
-        return;
-    }
+    // The installer is at work: leave the service alone.
+    if (platform::KernelHandle(OpenMutexW(SYNCHRONIZE, FALSE, kInstallerMutex))) return;
     if (!ConfirmProgramClose()) {
         args.action = ui::CloseAction::None;
         return;

@@ -28,22 +28,12 @@ DibSurface::DibSurface(int width, int height) : width_(std::max(width, 1)), heig
     info.bmiHeader.biBitCount = 16;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    dc_ = CreateCompatibleDC(nullptr);
-    if (!bitmap_ || !dc_) {
-        if (bitmap_) DeleteObject(bitmap_);
-        if (dc_) DeleteDC(dc_);
-        FailSurface(width_, height_);
-    }
+    bitmap_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    dc_.Reset(CreateCompatibleDC(nullptr));
+    if (!bitmap_ || !dc_) FailSurface(width_, height_);
     bits_ = static_cast<std::uint8_t*>(bits);
     stride_ = (width_ * 2 + 3) & ~3;
-    original_bitmap_ = SelectObject(dc_, bitmap_);
-}
-
-DibSurface::~DibSurface() {
-    SelectObject(dc_, original_bitmap_);
-    DeleteDC(dc_);
-    DeleteObject(bitmap_);
+    SelectObject(dc_.Get(), bitmap_.Get());
 }
 
 COLORREF DibSurface::Pixel(int x, int y) const {
