@@ -1,16 +1,12 @@
 #include "app/main_window.h"
 
-#include <objbase.h>
-#include <shellapi.h>
-
-#include <thread>
-
 #include "app/startup.h"
 #include "controls/msc_graph.h"
 #include "core/app/view_state.h"
 #include "core/service/service_protocol.h"
 #include "core/service/service_state.h"
 #include "platform/handles.h"
+#include "platform/launch.h"
 #include "platform/program_folder.h"
 #include "platform/resource_source.h"
 #include "platform/text.h"
@@ -37,16 +33,6 @@ constexpr int kDefaultCursor = 0;
 constexpr DWORD kBoostEndPauseMs = 1500;
 constexpr int kProgressPanel = 0;
 constexpr int kStatePanel = 1;
-
-// Asks the shell to open a document or program; fire-and-forget on a worker thread.
-void ShellOpen(std::wstring target, std::wstring folder = {}) {
-    std::thread([target = std::move(target), folder = std::move(folder)] {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-        ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, folder.empty() ? nullptr : folder.c_str(),
-                      SW_SHOWNORMAL);
-        CoUninitialize();
-    }).detach();
-}
 
 // The compiled-help viewer's 8-bit entry point, loaded once per process.
 void ShowHelpFile(HWND owner, const std::wstring& file) {
@@ -421,11 +407,15 @@ void TFMCFGClass::HelpExecute(ui::NotifyArgs&) {
     ShowHelpFile(Handle(), helpFile_);
 }
 
-void TFMCFGClass::MM_0502Click(ui::NotifyArgs&) { ShellOpen(platform::LoadResString(str::SHomePageUrl)); }
-void TFMCFGClass::MM_0503Click(ui::NotifyArgs&) { ShellOpen(platform::LoadResString(str::SForumUrl)); }
+void TFMCFGClass::MM_0502Click(ui::NotifyArgs&) {
+    platform::ShellStartDetached(platform::LoadResString(str::SHomePageUrl), L"");
+}
+void TFMCFGClass::MM_0503Click(ui::NotifyArgs&) {
+    platform::ShellStartDetached(platform::LoadResString(str::SForumUrl), L"");
+}
 
 void TFMCFGClass::MM_0505Click(ui::NotifyArgs&) {
-    ShellOpen(platform::ProgramFolder() + L"update.exe", platform::ProgramFolder());
+    platform::ShellStartDetached(platform::ProgramFolder() + L"update.exe", platform::ProgramFolder());
 }
 
 void RunMainWindow() {

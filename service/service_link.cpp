@@ -1,9 +1,8 @@
 #include "service/service_link.h"
 
-#include <thread>
-
 #include "core/service/service_protocol.h"
 #include "core/service/service_state.h"
+#include "platform/launch.h"
 #include "platform/program_folder.h"
 #include "platform/resource_source.h"
 
@@ -21,18 +20,7 @@ HWND LaunchAndFind() {
 HWND FindServiceWindow() { return FindWindowW(protocol::kServiceWindowClass, protocol::kServiceWindowTitle); }
 
 void StartService() {
-    std::wstring program = platform::ProgramFolder() + protocol::kServiceProgram;
-    std::thread([program] {
-        std::wstring commandLine = L"\"" + program + L"\"";
-        STARTUPINFOW si{};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi{};
-        if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                           &pi)) {
-            CloseHandle(pi.hThread);
-            CloseHandle(pi.hProcess);
-        }
-    }).detach();
+    platform::StartProgramDetached(platform::ProgramFolder() + protocol::kServiceProgram, L"", L"");
 }
 
 int SendServiceCommand(StateDisplay* display, int code) {
