@@ -14,7 +14,7 @@ BYTE Expand(unsigned channel) { return static_cast<BYTE>(channel << 3 | channel 
 
 [[noreturn]] void FailSurface(int width, int height) {
     throw platform::Error(platform::FormatResString(str::SChartSurfaceFailed,
-                                        std::to_wstring(width) + L" x " + std::to_wstring(height)));
+                                                    std::to_wstring(width) + L" x " + std::to_wstring(height)));
 }
 
 }  // namespace
