@@ -1,15 +1,15 @@
 #include "app/main_window.h"
 
-#include <objbase.h>
-#include <shellapi.h>
-
-#include <thread>
-
 #include "app/startup.h"
 #include "controls/msc_graph.h"
 #include "core/app/view_state.h"
 #include "core/service/service_protocol.h"
 #include "core/service/service_state.h"
+#include "platform/handles.h"
+#include "platform/launch.h"
+#include "platform/program_folder.h"
+#include "platform/resource_source.h"
+#include "platform/text.h"
 #include "resources/string_ids.h"
 #include "service/status_block_view.h"
 #include "settings/ask_for_close.h"
@@ -21,8 +21,6 @@
 #include "ui/form_loader.h"
 #include "ui/image_list.h"
 #include "ui/menu.h"
-#include "ui/program_folder.h"
-#include "ui/resource_source.h"
 #include "ui/status_bar.h"
 #include "ui/timer.h"
 #include "ui/tool_bar.h"
@@ -36,16 +34,6 @@ constexpr DWORD kBoostEndPauseMs = 1500;
 constexpr int kProgressPanel = 0;
 constexpr int kStatePanel = 1;
 
-// Asks the shell to open a document or program; fire-and-forget on a worker thread.
-void ShellOpen(std::wstring target, std::wstring folder = {}) {
-    std::thread([target = std::move(target), folder = std::move(folder)] {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-        ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, folder.empty() ? nullptr : folder.c_str(),
-                      SW_SHOWNORMAL);
-        CoUninitialize();
-    }).detach();
-}
-
 // The compiled-help viewer's 8-bit entry point, loaded once per process.
 void ShowHelpFile(HWND owner, const std::wstring& file) {
     using HtmlHelpA = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
@@ -54,7 +42,7 @@ void ShowHelpFile(HWND owner, const std::wstring& file) {
         return library ? reinterpret_cast<HtmlHelpA>(reinterpret_cast<void*>(GetProcAddress(library, MAKEINTRESOURCEA(14))))
                        : nullptr;
     }();
-    if (helpCall) helpCall(owner, ui::ToAnsi(file).c_str(), 0, 0);
+    if (helpCall) helpCall(owner, platform::Narrow(file).c_str(), 0, 0);
 }
 
 template <size_t N>
@@ -224,18 +212,16 @@ int TFMCFGClass::CurrentViewState() const {
 }
 
 std::wstring TFMCFGClass::LocateHelpFile() const {
-    std::wstring folder = ui::ProgramFolder() + L"help\\";
-    std::wstring own = folder + ui::FromAnsi(app::LanguageFileName()) + L".chm";
+    std::wstring folder = platform::ProgramFolder() + L"help\\";
+    std::wstring own = folder + platform::Widen(app::LanguageFileName()) + L".chm";
     return GetFileAttributesW(own.c_str()) != INVALID_FILE_ATTRIBUTES ? own : folder + L"english.chm";
 }
 
 // Closing ---------------------------------------------------------------------------------
 
 void TFMCFGClass::FormClose(ui::CloseArgs& args) {
-    if (HANDLE installer = OpenMutexW(SYNCHRONIZE, FALSE, kInstallerMutex)) {
-        CloseHandle(installer);  // the installer is at work: leave the service alone
-        return;
-    }
+    // The installer is at work: leave the service alone.
+    if (platform::KernelHandle(OpenMutexW(SYNCHRONIZE, FALSE, kInstallerMutex))) return;
     if (!ConfirmProgramClose()) {
         args.action = ui::CloseAction::None;
         return;
@@ -342,7 +328,7 @@ void TFMCFGClass::QuickBoostNowExecute(ui::NotifyArgs&) {
 }
 
 void TFMCFGClass::StartServiceExecute(ui::NotifyArgs&) {
-    bool showsStart = MBarBtn2->Caption() == ui::LoadResString(str::SStartService);
+    bool showsStart = MBarBtn2->Caption() == platform::LoadResString(str::SStartService);
     service::SendServiceCommand(this, showsStart ? protocol::kRun : protocol::kStop);
 }
 
@@ -421,11 +407,15 @@ void TFMCFGClass::HelpExecute(ui::NotifyArgs&) {
     ShowHelpFile(Handle(), helpFile_);
 }
 
-void TFMCFGClass::MM_0502Click(ui::NotifyArgs&) { ShellOpen(ui::LoadResString(str::SHomePageUrl)); }
-void TFMCFGClass::MM_0503Click(ui::NotifyArgs&) { ShellOpen(ui::LoadResString(str::SForumUrl)); }
+void TFMCFGClass::MM_0502Click(ui::NotifyArgs&) {
+    platform::ShellStartDetached(platform::LoadResString(str::SHomePageUrl), L"");
+}
+void TFMCFGClass::MM_0503Click(ui::NotifyArgs&) {
+    platform::ShellStartDetached(platform::LoadResString(str::SForumUrl), L"");
+}
 
 void TFMCFGClass::MM_0505Click(ui::NotifyArgs&) {
-    ShellOpen(ui::ProgramFolder() + L"update.exe", ui::ProgramFolder());
+    platform::ShellStartDetached(platform::ProgramFolder() + L"update.exe", platform::ProgramFolder());
 }
 
 void RunMainWindow() {

@@ -8,8 +8,9 @@
 #include "core/booster/pack_text.h"
 #include "core/booster/reclaim_plan.h"
 #include "core/service/service_protocol.h"
+#include "platform/launch.h"
+#include "platform/resource_source.h"
 #include "resources/string_ids.h"
-#include "ui/resource_source.h"
 
 namespace booster {
 namespace {
@@ -266,7 +267,7 @@ void ServiceWindow::OnTrayEvent(LPARAM mouseMessage) {
             ApplyCommand(protocol::kStop);
             break;
         case TrayCommand::VisitSite:
-            OpenThroughShell(ui::LoadResString(str::SHomePageUrl));
+            platform::ShellStartDetached(platform::LoadResString(str::SHomePageUrl), L"");
             break;
         case TrayCommand::TellAFriend:
             StartConfigurator(L"-tellfriend");

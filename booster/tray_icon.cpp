@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "platform/handles.h"
+
 namespace booster {
 namespace {
 
 constexpr UINT kIconId = 1;
 
 // A 32-bit colour image with an all-opaque mask.
-HICON CreateIconFromPixels(const IconPixels& pixels) {
+platform::IconHandle CreateIconFromPixels(const IconPixels& pixels) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = kIconSize;
@@ -18,20 +20,17 @@ HICON CreateIconFromPixels(const IconPixels& pixels) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP color = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!color) return nullptr;
+    platform::BitmapHandle color(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!color) return {};
     auto* out = static_cast<std::uint32_t*>(bits);
     for (std::size_t i = 0; i < pixels.size(); ++i) {
         std::uint32_t c = pixels[i];  // 0x00BBGGRR
         out[i] = 0xFF000000u | ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
     }
     std::uint16_t maskBits[kIconSize] = {};
-    HBITMAP mask = CreateBitmap(kIconSize, kIconSize, 1, 1, maskBits);
-    ICONINFO iconInfo{TRUE, 0, 0, mask, color};
-    HICON icon = mask ? CreateIconIndirect(&iconInfo) : nullptr;
-    if (mask) DeleteObject(mask);
-    DeleteObject(color);
-    return icon;
+    platform::BitmapHandle mask(CreateBitmap(kIconSize, kIconSize, 1, 1, maskBits));
+    ICONINFO iconInfo{TRUE, 0, 0, mask.Get(), color.Get()};
+    return platform::IconHandle(mask ? CreateIconIndirect(&iconInfo) : nullptr);
 }
 
 }  // namespace
@@ -52,13 +51,11 @@ bool TrayIcon::Send(DWORD operation, const IconPixels& pixels, const std::wstrin
     NOTIFYICONDATAW data = Identity();
     data.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
     data.uCallbackMessage = callbackMessage_;
-    data.hIcon = CreateIconFromPixels(pixels);
+    platform::IconHandle icon = CreateIconFromPixels(pixels);  // the shell keeps its own copy
+    data.hIcon = icon.Get();
     std::size_t length = std::min(tip.size(), std::size(data.szTip) - 1);
     std::wmemcpy(data.szTip, tip.c_str(), length);
-    bool done = Shell_NotifyIconW(operation, &data) != FALSE;
-    // The shell keeps its own copy of the icon.
-    if (data.hIcon) DestroyIcon(data.hIcon);
-    return done;
+    return Shell_NotifyIconW(operation, &data) != FALSE;
 }
 
 void TrayIcon::Show(const IconPixels& pixels, const std::wstring& tip) {

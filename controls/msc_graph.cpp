@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "controls/gdi_selection.h"
 #include "controls/grid_lines.h"
 #include "controls/plot_drawing.h"
 #include "controls/surface_stretch.h"
 #include "controls/zone_fill.h"
+#include "platform/handles.h"
 #include "ui/property.h"
 #include "ui/win_control.h"
 
@@ -77,8 +77,8 @@ void Tmsc_graph::draw_graphic(Tmsc_series* series, std::uint16_t grid_offset) {
 
     master_.Fill(kWhite);
     {
-        GdiSelection brush = SolidBrush(dc, kWhite);
-        GdiSelection pen = SolidPen(dc, 1, plot_frame_color);
+        platform::OwnedSelection brush(dc, CreateSolidBrush(kWhite));
+        platform::OwnedSelection pen(dc, CreatePen(PS_SOLID, 1, plot_frame_color));
         Rectangle(dc, b, b, kMasterSize - b, kMasterSize - b);
     }
     {
@@ -151,10 +151,8 @@ void Tmsc_graph::present() {
     HWND parent = Parent();
     if (!visible_ || !parent) return;
     draw_decorations();
-    if (HDC canvas = GetDC(parent)) {
-        copy_output_to(canvas);
-        ReleaseDC(parent, canvas);
-    }
+    platform::WindowDc canvas(parent);
+    if (canvas.Get()) copy_output_to(canvas.Get());
 }
 
 void Tmsc_graph::copy_output_to(HDC canvas) const {

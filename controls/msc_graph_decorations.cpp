@@ -1,10 +1,10 @@
 #include <string>
 
 #include "controls/chart_fonts.h"
-#include "controls/gdi_selection.h"
 #include "controls/msc_graph.h"
 #include "controls/plot_drawing.h"
 #include "core/chart/decoration_layout.h"
+#include "platform/handles.h"
 
 // Axes, labels and caption, drawn on the output surface after every restretch. Texts are
 // written black or red on a white scratch surface and AND-combined into the output, so
@@ -19,7 +19,7 @@ void Whiten(DibSurface& scratch) { scratch.Fill(RGB(255, 255, 255)); }
 // Writes `text` at the scratch's origin; returns its width in pixels.
 int WriteOnScratch(DibSurface& scratch, const std::wstring& text, HFONT font, COLORREF color) {
     const HDC dc = scratch.dc();
-    GdiSelection selected(dc, font, false);
+    platform::Selection selected(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, color);
     const int length = static_cast<int>(text.size());

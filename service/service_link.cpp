@@ -1,11 +1,10 @@
 #include "service/service_link.h"
 
-#include <thread>
-
 #include "core/service/service_protocol.h"
 #include "core/service/service_state.h"
-#include "ui/program_folder.h"
-#include "ui/resource_source.h"
+#include "platform/launch.h"
+#include "platform/program_folder.h"
+#include "platform/resource_source.h"
 
 namespace service {
 namespace {
@@ -21,18 +20,7 @@ HWND LaunchAndFind() {
 HWND FindServiceWindow() { return FindWindowW(protocol::kServiceWindowClass, protocol::kServiceWindowTitle); }
 
 void StartService() {
-    std::wstring program = ui::ProgramFolder() + protocol::kServiceProgram;
-    std::thread([program] {
-        std::wstring commandLine = L"\"" + program + L"\"";
-        STARTUPINFOW si{};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi{};
-        if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                           &pi)) {
-            CloseHandle(pi.hThread);
-            CloseHandle(pi.hProcess);
-        }
-    }).detach();
+    platform::StartProgramDetached(platform::ProgramFolder() + protocol::kServiceProgram, L"", L"");
 }
 
 int SendServiceCommand(StateDisplay* display, int code) {
@@ -55,7 +43,7 @@ bool PostServiceAction(int code) {
 }
 
 void ApplyServiceState(StateDisplay& display, int state) {
-    display.SetToggleCaption(ui::LoadResString(protocol::AppearanceOf(state).captionId));
+    display.SetToggleCaption(platform::LoadResString(protocol::AppearanceOf(state).captionId));
     ApplyStateNotification(display, state);
 }
 
@@ -63,7 +51,7 @@ void ApplyStateNotification(StateDisplay& display, int state) {
     protocol::StateAppearance look = protocol::AppearanceOf(state);
     if (!look.known) return;
     display.SetCommandMask(look.mask);
-    display.SetStatusText(ui::LoadResString(look.statusTextId));
+    display.SetStatusText(platform::LoadResString(look.statusTextId));
 }
 
 bool IsFromService(LPARAM lParam) {

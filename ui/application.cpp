@@ -4,9 +4,13 @@
 
 #include <algorithm>
 
-#include "ui/error.h"
+#include "platform/error.h"
+#include "platform/resource_source.h"
+#include "platform/text.h"
 #include "ui/form.h"
-#include "ui/resource_source.h"
+
+using platform::Error;
+using platform::Widen;
 
 namespace ui {
 
@@ -70,7 +74,7 @@ void Application::HandleException(std::exception_ptr error) {
     } catch (const Error& e) {
         message = e.Message();
     } catch (const std::exception& e) {
-        message = FromAnsi(e.what());
+        message = Widen(e.what());
     } catch (...) {
         message = L"Unknown error";
     }

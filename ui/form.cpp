@@ -4,11 +4,14 @@
 
 #include <algorithm>
 
+#include "platform/resource_source.h"
+#include "platform/text.h"
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/menu.h"
 #include "ui/property.h"
-#include "ui/resource_source.h"
+
+using platform::Widen;
 
 namespace ui {
 namespace {
@@ -135,7 +138,7 @@ DWORD Form::FrameExStyle() const {
 }
 
 void Form::FillCreateParams(CreateParams& params) {
-    params.kitClassName = FromAnsi(ClassName());
+    params.kitClassName = Widen(ClassName());
     params.style = FrameStyle();
     if (!Enabled()) params.style |= WS_DISABLED;
     params.exStyle = FrameExStyle();

@@ -3,15 +3,22 @@
 #include "core/forms/code_page.h"
 #include "core/forms/form_binary.h"
 #include "core/forms/form_error.h"
+#include "platform/error.h"
+#include "platform/resource_source.h"
+#include "platform/text.h"
 #include "resources/string_ids.h"
 #include "ui/collection.h"
 #include "ui/component_classes.h"
-#include "ui/error.h"
 #include "ui/property_path.h"
-#include "ui/resource_source.h"
 #include "ui/string_list.h"
-#include "ui/system_code_page.h"
 #include "ui/text_compare.h"
+
+using platform::Error;
+using platform::FormatResString;
+using platform::Narrow;
+using platform::ResourceSource;
+using platform::SystemCodePage;
+using platform::Widen;
 
 namespace ui {
 namespace {
@@ -213,7 +220,7 @@ void LoadFormResource(Form& form, const FormPublication& publication) {
     try {
         description = forms::ReadFormBinary(bytes);
     } catch (const forms::FormError& e) {
-        throw Error(FormatResString(str::SInvalidForm, name) + L": " + FromAnsi(e.what()));
+        throw Error(FormatResString(str::SInvalidForm, name) + L": " + Widen(e.what()));
     }
     LoadForm(form, description, publication);
 }

@@ -8,7 +8,7 @@
 // Builds forms from their descriptions: components created by class name, properties set
 // through the property tables, references and published fields resolved by name, event
 // handlers bound by name. Any mismatch (an unknown class, property, component or handler, a
-// value of the wrong kind) throws ui::Error naming the form and what was wrong.
+// value of the wrong kind) throws platform::Error naming the form and what was wrong.
 namespace ui {
 
 // From the RCDATA resource of the current resource source named by the form's class name

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "ui/gdi_object.h"
+#include "platform/handles.h"
+#include "platform/resource_source.h"
 #include "ui/property.h"
-#include "ui/resource_source.h"
+
+using platform::ResourceSource;
 
 namespace ui {
 
@@ -91,28 +93,25 @@ void ImageList::Rebuild() {
     bool alpha = valid && info.biBitCount == 32;
     handle_ = ImageList_Create(width_, height_, (alpha ? ILC_COLOR32 : ILC_COLOR24 | ILC_MASK), 0, 4);
     if (valid && handle_) {
-        HDC screen = GetDC(nullptr);
         void* bits = nullptr;
-        HBITMAP bitmap = CreateDIBSection(screen, reinterpret_cast<const BITMAPINFO*>(data_.data() + sizeof file),
-                                          DIB_RGB_COLORS, &bits, nullptr, 0);
-        ReleaseDC(nullptr, screen);
+        platform::BitmapHandle bitmap(CreateDIBSection(platform::WindowDc().Get(),
+                                                       reinterpret_cast<const BITMAPINFO*>(data_.data() + sizeof file),
+                                                       DIB_RGB_COLORS, &bits, nullptr, 0));
         if (bitmap && bits) {
             size_t stride = ((static_cast<size_t>(info.biWidth) * info.biBitCount + 31) / 32) * 4;
             std::memcpy(bits, data_.data() + file.bfOffBits, stride * static_cast<size_t>(std::abs(info.biHeight)));
             if (alpha) {
-                ImageList_Add(handle_, bitmap, nullptr);
+                ImageList_Add(handle_, bitmap.Get(), nullptr);
             } else {
-                HDC memory = CreateCompatibleDC(nullptr);
                 COLORREF key;
                 {
-                    SelectGuard selected(memory, bitmap);
-                    key = GetPixel(memory, 0, std::abs(info.biHeight) - 1);
+                    platform::MemoryDc memory(CreateCompatibleDC(nullptr));
+                    platform::Selection selected(memory.Get(), bitmap.Get());
+                    key = GetPixel(memory.Get(), 0, std::abs(info.biHeight) - 1);
                 }
-                DeleteDC(memory);
-                ImageList_AddMasked(handle_, bitmap, key);
+                ImageList_AddMasked(handle_, bitmap.Get(), key);
             }
         }
-        if (bitmap) DeleteObject(bitmap);
     }
     Notify(false);
 }

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/handles.h"
 #include "ui/action_list.h"
 #include "ui/form.h"
-#include "ui/gdi_object.h"
 #include "ui/image_list.h"
 #include "ui/property.h"
 
@@ -26,11 +26,11 @@ MenuItem* ItemOf(ULONG_PTR data) {
 }
 
 HFONT MenuFont() {
-    static FontHandle font = [] {
+    static platform::FontHandle font = [] {
         NONCLIENTMETRICSW metrics{};
         metrics.cbSize = sizeof metrics;
         SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-        return FontHandle(CreateFontIndirectW(&metrics.lfMenuFont));
+        return platform::FontHandle(CreateFontIndirectW(&metrics.lfMenuFont));
     }();
     return font.Get();
 }
@@ -257,13 +257,12 @@ bool MeasureMenuItem(MEASUREITEMSTRUCT& m) {
         m.itemHeight = 8;
         return true;
     }
-    HDC dc = GetDC(nullptr);
     RECT r{};
     {
-        SelectGuard font(dc, MenuFont());
-        DrawTextW(dc, item->Caption().c_str(), -1, &r, DT_SINGLELINE | DT_CALCRECT | DT_EXPANDTABS);
+        platform::WindowDc screen;
+        platform::Selection font(screen.Get(), MenuFont());
+        DrawTextW(screen.Get(), item->Caption().c_str(), -1, &r, DT_SINGLELINE | DT_CALCRECT | DT_EXPANDTABS);
     }
-    ReleaseDC(nullptr, dc);
     Menu* menu = item->OwnerMenu();
     int imageHeight = menu && menu->Images() ? menu->Images()->Height() : 16;
     int imageWidth = menu && menu->Images() ? menu->Images()->Width() : 16;
@@ -299,7 +298,7 @@ bool DrawMenuItem(DRAWITEMSTRUCT& d) {
         mark.bottom = mark.top + 16;
         DrawFrameControl(dc, &mark, DFC_MENU, item->RadioItem() ? DFCS_MENUBULLET : DFCS_MENUCHECK);
     }
-    SelectGuard font(dc, MenuFont());
+    platform::Selection font(dc, MenuFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(grayed ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
     RECT text{r.left + column + 4, r.top, r.right - 16, r.bottom};

@@ -2,13 +2,19 @@
 
 #include <charconv>
 
+#include "platform/error.h"
+#include "platform/resource_source.h"
+#include "platform/text.h"
 #include "resources/string_ids.h"
 #include "ui/collection.h"
 #include "ui/component.h"
-#include "ui/error.h"
-#include "ui/resource_source.h"
 #include "ui/string_list.h"
 #include "ui/text_compare.h"
+
+using platform::Error;
+using platform::FormatResString;
+using platform::Narrow;
+using platform::Widen;
 
 namespace ui {
 namespace {

@@ -4,8 +4,11 @@
 
 #include <charconv>
 
+#include "platform/text.h"
 #include "ui/property.h"
 #include "ui/text_compare.h"
+
+using platform::Narrow;
 
 namespace ui {
 namespace {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/handles.h"
 #include "ui/application.h"
 #include "ui/graphic_control.h"
 #include "ui/menu.h"
@@ -270,10 +271,8 @@ LRESULT WinControl::OnEraseBackground(WPARAM wParam) {
 }
 
 LRESULT WinControl::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(handle_, &ps);
-    Paint(dc);
-    EndPaint(handle_, &ps);
+    platform::PaintDc paint(handle_);
+    Paint(paint.Get());
     return 0;
 }
 
@@ -287,11 +286,10 @@ void WinControl::PaintGraphicChildren(HDC dc) {
     for (Control* c : controls_) {
         auto* g = dynamic_cast<GraphicControl*>(c);
         if (!g || !g->Visible()) continue;
-        int saved = SaveDC(dc);
+        platform::SavedDc saved(dc);
         RECT b = g->BoundsRect();
         IntersectClipRect(dc, b.left, b.top, b.right, b.bottom);
         g->Paint(dc);
-        RestoreDC(dc, saved);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "app/startup.h"
 #include "controls/msc_graph.h"
 #include "core/service/service_protocol.h"
+#include "platform/program_folder.h"
 #include "tests/win/app/main_window_rig.h"
 #include "tests/win/booster/service_process.h"
 #include "tests/win/service/fake_service.h"
@@ -14,7 +15,6 @@
 #include "tests/win/ui/modal_driver.h"
 #include "ui/application.h"
 #include "ui/menu.h"
-#include "ui/program_folder.h"
 #include "ui/status_bar.h"
 #include "ui/timer.h"
 #include "ui/tool_bar.h"
@@ -141,7 +141,7 @@ TEST_F(MainWindow, PlacementIsRestoredAndAMaximisedCloseKeepsTheOldRectangle) {
 }
 
 TEST_F(MainWindow, TheHelpFileFollowsTheLanguageAndFallsBackToEnglish) {
-    std::wstring folder = ui::ProgramFolder() + L"help\\";
+    std::wstring folder = platform::ProgramFolder() + L"help\\";
     CreateDirectoryW(folder.c_str(), nullptr);
     app::SetLanguageFileName("deutsch");
     window = CreateMainWindow();

@@ -8,6 +8,7 @@
 
 #include "core/chart/chart_feed.h"
 #include "core/chart/shade_colors.h"
+#include "platform/handles.h"
 #include "tests/win/controls/surface_pixels.h"
 
 using controls::DibSurface;
@@ -267,10 +268,8 @@ protected:
         }
     }
     COLORREF OnWindow(int x, int y) const {
-        HDC dc = GetDC(window);
-        COLORREF c = GetPixel(dc, x, y);
-        ReleaseDC(window, dc);
-        return c;
+        platform::WindowDc dc(window);
+        return GetPixel(dc.Get(), x, y);
     }
     HWND window = nullptr;
 };

@@ -2,12 +2,12 @@
 
 #include <shlobj.h>
 
+#include "platform/error.h"
 #include "tests/win/ui/modal_driver.h"
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/edit.h"
-#include "ui/error.h"
 #include "ui/image_list.h"
 #include "ui/label.h"
 #include "ui/menu.h"
@@ -220,12 +220,12 @@ TEST_F(ControlsTest, MenusFollowTheirItems) {
 
 TEST_F(ControlsTest, ExceptionsInHandlersReachTheApplicationHookNotTheSystem) {
     auto& button = Add<ui::Button>(*form, 8, 8);
-    button.OnClick = [](ui::NotifyArgs&) { throw ui::Error(L"Broken handler"); };
+    button.OnClick = [](ui::NotifyArgs&) { throw platform::Error(L"Broken handler"); };
     std::wstring reported;
     ui::Application::Instance().SetExceptionHandler([&](std::exception_ptr error) {
         try {
             std::rethrow_exception(error);
-        } catch (const ui::Error& e) {
+        } catch (const platform::Error& e) {
             reported = e.Message();
         }
     });

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "core/forms/form_text.h"
+#include "platform/error.h"
 #include "tests/win/ui/modal_driver.h"
 #include "ui/button.h"
 #include "ui/edit.h"
-#include "ui/error.h"
 #include "ui/form_loader.h"
 #include "ui/label.h"
 #include "ui/menu.h"
@@ -179,7 +179,7 @@ TEST(FormLoading, MismatchesBetweenDescriptionAndClassAreErrors) {
     auto fails = [](const std::string& text) {
         try {
             LoadKitForm(text);
-        } catch (const ui::Error&) {
+        } catch (const platform::Error&) {
             return true;
         }
         return false;
@@ -218,7 +218,7 @@ TEST(FormLoading, OnlyAFullyLoadedFormRunsOnDestroy) {
     TKitForm::Publish(publisher);
     std::string broken = text;
     broken.replace(broken.find("object Memo1: TMemo"), 19, "object Memo1: TNoSuch");
-    EXPECT_THROW(ui::LoadForm(*form, forms::ParseFormText(broken), publisher.Publication()), ui::Error);
+    EXPECT_THROW(ui::LoadForm(*form, forms::ParseFormText(broken), publisher.Publication()), platform::Error);
     form.reset();  // destroyed stays null: running FormDestroy would crash
     EXPECT_EQ(destroyed, 1);
 }

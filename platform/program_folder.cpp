@@ -1,8 +1,8 @@
-#include "ui/program_folder.h"
+#include "platform/program_folder.h"
 
 #include <windows.h>
 
-namespace ui {
+namespace platform {
 
 std::wstring ProgramPath() {
     std::wstring path(MAX_PATH, L'\0');
@@ -21,4 +21,4 @@ std::wstring ProgramFolder() {
     return path.substr(0, path.find_last_of(L"\\/") + 1);
 }
 
-}  // namespace ui
+}  // namespace platform

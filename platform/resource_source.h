@@ -6,7 +6,7 @@
 // The module from which strings and form descriptions are loaded: the program itself, or
 // the translated resource module that the localizer switches to. Texts are loaded afresh on
 // every request, never cached, so a language switch reaches every later caller.
-namespace ui {
+namespace platform {
 
 HINSTANCE ResourceSource();
 void SetResourceSource(HINSTANCE module);  // nullptr: back to the program's own resources
@@ -19,7 +19,4 @@ std::string LoadResStringA(UINT id);
 // Replaces each "%s" of a resource-string format by `argument`.
 std::wstring FormatResString(UINT id, const std::wstring& argument);
 
-std::string ToAnsi(const std::wstring& text);
-std::wstring FromAnsi(const std::string& text);
-
-}  // namespace ui
+}  // namespace platform

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-namespace ui {
+namespace platform {
 
 // Folder of the running executable, with a trailing backslash. Language files, help files,
 // the error log and the booster service are all found relative to it.
@@ -9,4 +9,4 @@ std::wstring ProgramFolder();
 // Full path of the running executable.
 std::wstring ProgramPath();
 
-}  // namespace ui
+}  // namespace platform

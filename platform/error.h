@@ -4,7 +4,7 @@
 
 // The program's exception: its message is one of the program's own texts, usually loaded
 // from the string table, and is what the error logger records and shows.
-namespace ui {
+namespace platform {
 
 class Error : public std::runtime_error {
 public:
@@ -15,4 +15,4 @@ private:
     std::wstring message_;
 };
 
-}  // namespace ui
+}  // namespace platform

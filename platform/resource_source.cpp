@@ -1,6 +1,8 @@
-#include "ui/resource_source.h"
+#include "platform/resource_source.h"
 
-namespace ui {
+#include "platform/text.h"
+
+namespace platform {
 namespace {
 
 HINSTANCE g_source = nullptr;
@@ -20,7 +22,7 @@ std::wstring LoadResString(UINT id) {
     return std::wstring(text, static_cast<size_t>(length));
 }
 
-std::string LoadResStringA(UINT id) { return ToAnsi(LoadResString(id)); }
+std::string LoadResStringA(UINT id) { return Narrow(LoadResString(id)); }
 
 std::wstring FormatResString(UINT id, const std::wstring& argument) {
     std::wstring format = LoadResString(id);
@@ -36,20 +38,4 @@ std::wstring FormatResString(UINT id, const std::wstring& argument) {
     return out;
 }
 
-std::string ToAnsi(const std::wstring& text) {
-    if (text.empty()) return {};
-    int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
-    return out;
-}
-
-std::wstring FromAnsi(const std::string& text) {
-    if (text.empty()) return {};
-    int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring out(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
-    return out;
-}
-
-}  // namespace ui
+}  // namespace platform
