@@ -13,6 +13,8 @@
 #include "ui/string_list.h"
 #include "ui/text_compare.h"
 
+#include <new>
+
 using platform::Error;
 using platform::FormatResString;
 using platform::Narrow;
@@ -217,10 +219,14 @@ void LoadFormResource(Form& form, const FormPublication& publication) {
     if (!data) throw Error(FormatResString(str::SFormNotFound, name));
     std::span<const std::uint8_t> bytes(static_cast<const std::uint8_t*>(data), SizeofResource(source, resource));
     forms::Object description;
+    // The reader turns input beyond its memory budget, and running out of memory, into the
+    // format error; bad_alloc is caught here as well so that nothing else leaves the loader.
     try {
         description = forms::ReadFormBinary(bytes);
     } catch (const forms::FormError& e) {
         throw Error(FormatResString(str::SInvalidForm, name) + L": " + Widen(e.what()));
+    } catch (const std::bad_alloc&) {
+        throw Error(FormatResString(str::SInvalidForm, name) + L": Form description too large: out of memory");
     }
     LoadForm(form, description, publication);
 }
