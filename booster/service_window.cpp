@@ -224,7 +224,7 @@ void ServiceWindow::OnSecond() {
     kernelModeLoad_.Add(load.kernelMode);
     if (++secondsSincePublish_ >= settings_.refreshSeconds) {
         secondsSincePublish_ = 0;
-        publisher_.Publish(load, MeasurePublishedLoad(), processorLoad_.Average(settings_.refreshSeconds),
+        publisher_.Publish(load, sampler_.MeasurePublished(), processorLoad_.Average(settings_.refreshSeconds),
                            kernelModeLoad_.Average(settings_.refreshSeconds));
         UpdateTrayIcon();
     }
