@@ -94,6 +94,8 @@ TEST(ConfiguratorProcess, AHungServiceDelaysTheMainWindowByOneBoundedWaitAtMost)
     WaitForSingleObject(process, 10000);
     CloseHandle(process);
     hung.reset();
+    // The window launched the real service on its way up; wait for it, then stop it.
+    PumpUntil([] { return FindService() != nullptr; }, 10000);
     StopServicesSettled();
     EXPECT_TRUE(answering);
     EXPECT_LT(elapsed, 5000u);
