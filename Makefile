@@ -38,11 +38,12 @@ test: test-native test-windows
 run: windows
 	@bash tools/run.sh
 
-# Figures, not pass/fail: the cost of a chart tick against a full redraw, and the service's
-# launch and boost times.
+# Figures, not pass/fail: the cost of a chart tick against a full redraw, the service's
+# launch and boost times, and its processor share while idle.
 bench: windows
 	@xvfb-run -a -s "-screen 0 1024x768x24" $(WINE_RUN) bash -c \
-	  'wine $(WIN)/tests/chart_bench.exe && wine $(WIN)/tests/booster_bench.exe'; \
+	  'wine $(WIN)/tests/chart_bench.exe && wine $(WIN)/tests/booster_bench.exe && \
+	   tools/service-cpu.sh $(WIN)/bin/TesslyMBsrv.exe 30'; \
 	  status=$$?; $(WINE_RUN) wineserver -k 2>/dev/null || true; exit $$status
 
 # Coverage-guided fuzzing of the form readers (clang, libFuzzer, address and undefined-

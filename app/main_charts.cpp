@@ -54,13 +54,16 @@ void MainCharts::Tick(const void* block) {
 bool MainCharts::LayoutCharts(int n, const chart::ClientArea& area, const void* block) {
     std::optional<int> layout = layout_.Request(n);
     if (!layout) return false;
+    // Layout 0 (no chart choice yet) places nothing and shows or hides nothing; the charts
+    // are still fed, sized and drawn, so a later choice finds them current.
     std::optional<chart::ChartArrangement> arrangement = chart::ArrangeCharts(*layout, area);
-    if (!arrangement) return false;
     chart::FeedCharts(block, series_);
     for (int i = 0; i < chart::kChartCount; ++i) {
         controls::Tmsc_graph& g = *graphs_[i];
-        if (arrangement->placement[i]) g.placement = *arrangement->placement[i];
-        g.set_Visible(arrangement->shown[i]);
+        if (arrangement) {
+            if (arrangement->placement[i]) g.placement = *arrangement->placement[i];
+            g.set_Visible(arrangement->shown[i]);
+        }
         g.resize_output();
         if (g.full_redraw != 0) {
             g.draw_graphic(SeriesOf(i), phase_.GridOffset(g.surface_width(), g.grid_divisions));

@@ -45,6 +45,13 @@ void ShowHelpFile(HWND owner, const std::wstring& file) {
     if (helpCall) helpCall(owner, platform::Narrow(file).c_str(), 0, 0);
 }
 
+// The installer holds a named mutex while it works. One made by an elevated installer may
+// refuse us access, which shows just as well that it is there.
+bool InstallerIsRunning() {
+    platform::KernelHandle installer(OpenMutexW(SYNCHRONIZE, FALSE, kInstallerMutex));
+    return installer || GetLastError() == ERROR_ACCESS_DENIED;
+}
+
 template <size_t N>
 int IndexOf(const std::array<ui::MenuItem*, N>& items, const ui::Component* item) {
     for (size_t i = 0; i < N; ++i)
@@ -176,7 +183,8 @@ void TFMCFGClass::FormCreate(ui::NotifyArgs&) {
         ReadSetting(settings::CFGConfigWizardComplete);
         HandleNeeded();
         RestoreWindowRect(Handle(), settings::MainWndPos.name);
-        if (ReadSetting(settings::CFGWindowMaximized) != 0) ShowWindow(Handle(), SW_MAXIMIZE);
+        // Maximising would show the window; it stays hidden until it is shown.
+        maximizeOnShow_ = ReadSetting(settings::CFGWindowMaximized) != 0;
     }
     charts_.Attach(msc_graph1, msc_graph2, msc_graph3);
     charts_.SetupCharts();
@@ -220,8 +228,7 @@ std::wstring TFMCFGClass::LocateHelpFile() const {
 // Closing ---------------------------------------------------------------------------------
 
 void TFMCFGClass::FormClose(ui::CloseArgs& args) {
-    // The installer is at work: leave the service alone.
-    if (platform::KernelHandle(OpenMutexW(SYNCHRONIZE, FALSE, kInstallerMutex))) return;
+    if (InstallerIsRunning()) return;  // leave the service alone while it is being replaced
     if (!ConfirmProgramClose()) {
         args.action = ui::CloseAction::None;
         return;
@@ -232,7 +239,7 @@ void TFMCFGClass::FormClose(ui::CloseArgs& args) {
 void TFMCFGClass::FormDestroy(ui::NotifyArgs&) {
     SettingsSession session;
     WriteSetting(settings::CFGViewMenuState, CurrentViewState());
-    bool maximized = IsZoomed(Handle());
+    bool maximized = IsZoomed(Handle()) || maximizeOnShow_;
     if (!maximized) SaveWindowRect(Handle(), settings::MainWndPos.name);
     WriteSetting(settings::CFGWindowMaximized, maximized ? settings::kTrue : settings::kFalse);
 }
@@ -259,7 +266,11 @@ void TFMCFGClass::FormPaint(ui::NotifyArgs&) { charts_.Paint(Canvas()); }
 void TFMCFGClass::FormResize(ui::NotifyArgs&) { LayoutCharts(-1); }
 
 // Each chart shows its new step itself as it scrolls; nothing else needs repainting.
-void TFMCFGClass::GraphTimerTimer(ui::NotifyArgs&) { charts_.Tick(statusblock::View()); }
+void TFMCFGClass::GraphTimerTimer(ui::NotifyArgs&) {
+    charts_.Tick(statusblock::View());
+    // A service that vanished in the middle of a boost will never report its end.
+    if (boostRunning_ && !service::FindServiceWindow()) service::ApplyStateNotification(*this, protocol::kStopped);
+}
 
 void TFMCFGClass::ChartChoiceClick(ui::NotifyArgs& args) {
     int index = IndexOf(chartItems_, args.sender);
@@ -336,6 +347,11 @@ void TFMCFGClass::DiagramsExecute(ui::NotifyArgs&) {}  // the button only drops 
 
 void TFMCFGClass::SetCommandMask(int mask) {
     commandMask_ = mask;
+    // A stopped service boosts no more, whether or not its end was reported.
+    if (mask == protocol::AppearanceOf(protocol::kStopped).mask && boostRunning_) {
+        SetBoostRunning(false);
+        SetBoostProgress(0);
+    }
     ui::MenuItem* items[] = {MM_0105, MM_0106, MM_0107, MM_0108, MM_0109};
     for (int i = 0; i < 5; ++i) {
         bool enabled = mask & (1 << i);
@@ -353,6 +369,11 @@ void TFMCFGClass::SetStatusText(const std::wstring& text) { StatusBar->Panels()[
 LRESULT TFMCFGClass::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == protocol::kCommandMessage) {
         OnServiceNotification(wParam, lParam);
+        return 0;
+    }
+    if (message == WM_SHOWWINDOW && wParam && maximizeOnShow_) {
+        maximizeOnShow_ = false;
+        ShowWindow(Handle(), SW_MAXIMIZE);
         return 0;
     }
     return ui::Form::WndProc(message, wParam, lParam);
@@ -389,6 +410,7 @@ void TFMCFGClass::OnServiceNotification(WPARAM code, LPARAM from) {
 }
 
 void TFMCFGClass::SetBoostRunning(bool running) {
+    boostRunning_ = running;
     int cursor = running ? kAppStartCursor : kDefaultCursor;
     for (ui::Control* c : std::initializer_list<ui::Control*>{this, MBar, StatusBar}) c->SetCursor(cursor);
     QuickBoostNow->SetEnabled(!running);

@@ -97,6 +97,7 @@ public:
     void SetStatusText(const std::wstring& text) override;
 
     int BoostProgress() const { return boostProgress_; }
+    bool BoostRunning() const { return boostRunning_; }
     int CommandMask() const { return commandMask_; }
     const std::wstring& HelpFile() const { return helpFile_; }
     const app::MainCharts& Charts() const { return charts_; }
@@ -118,6 +119,8 @@ private:
     std::array<ui::MenuItem*, 5> chartItems_{};
     std::array<ui::MenuItem*, 5> popupChartItems_{};
     app::MainCharts charts_;
+    bool maximizeOnShow_ = false;
+    bool boostRunning_ = false;
     int boostProgress_ = 0;
     int commandMask_ = 0;
     std::wstring helpFile_;

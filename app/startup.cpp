@@ -8,6 +8,7 @@
 #include "resources/string_ids.h"
 #include "service/status_block_view.h"
 #include "settings/settings_store.h"
+#include "ui/application.h"
 
 namespace app {
 namespace {
@@ -63,7 +64,9 @@ void WriteServiceTrayTexts() {
     WriteSetting(settings::LangTrayPack, platform::LoadResStringA(str::STrayTipPack));
 }
 
-int RunStartup(const std::wstring& commandLine, const StartupParts& parts) {
+namespace {
+
+int RunSteps(const std::wstring& commandLine, const StartupParts& parts) {
     if (parts.installErrorLogger) parts.installErrorLogger();  // 1
     bool alreadyRunning = CreateInstanceGuard();               // 2
     if (parts.initApplication) parts.initApplication();        // 3
@@ -80,6 +83,19 @@ int RunStartup(const std::wstring& commandLine, const StartupParts& parts) {
     statusblock::SetView(statusblock::OpenStatusBlock());       // 10
     if (parts.runMainWindow) parts.runMainWindow();             // 11
     return kExitOk;                                              // 12
+}
+
+}  // namespace
+
+int RunStartup(const std::wstring& commandLine, const StartupParts& parts) {
+    try {
+        return RunSteps(commandLine, parts);
+    } catch (...) {
+        // Outside any window procedure nothing else would catch it: the program would end
+        // with no word. The application's hook reports it, then the program ends.
+        ui::Application::Instance().HandleException(std::current_exception());
+        return kExitFailed;
+    }
 }
 
 }  // namespace app

@@ -166,6 +166,11 @@ void ServiceWindow::Unload() {
     KillTimer(window_, kSecondTimer);
     KillTimer(window_, kAnimationTimer);
     worker_.Stop();
+    // A boost cut short still reports its end, and the configurator must hear it before
+    // the window goes with its queue.
+    MSG event;
+    while (PeekMessageW(&event, window_, kBoostEventMessage, kBoostEventMessage, PM_REMOVE))
+        OnBoostEvent(static_cast<int>(event.wParam));
     tray_->Hide();
     hotKeys_->Unregister();
     DestroyWindow(window_);
@@ -220,7 +225,7 @@ void ServiceWindow::OnSecond() {
     kernelModeLoad_.Add(load.kernelMode);
     if (++secondsSincePublish_ >= settings_.refreshSeconds) {
         secondsSincePublish_ = 0;
-        publisher_.Publish(load, processorLoad_.Average(settings_.refreshSeconds),
+        publisher_.Publish(load, sampler_.MeasurePublished(), processorLoad_.Average(settings_.refreshSeconds),
                            kernelModeLoad_.Average(settings_.refreshSeconds));
         UpdateTrayIcon();
     }

@@ -47,11 +47,12 @@ NOTIFYICONDATAW TrayIcon::Identity() const {
     return data;
 }
 
-bool TrayIcon::Send(DWORD operation, const IconPixels& pixels, const std::wstring& tip) {
+bool TrayIcon::Send(DWORD operation, UINT parts, const IconPixels& pixels, const std::wstring& tip) {
     NOTIFYICONDATAW data = Identity();
-    data.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
+    data.uFlags = parts | NIF_MESSAGE;
     data.uCallbackMessage = callbackMessage_;
-    platform::IconHandle icon = CreateIconFromPixels(pixels);  // the shell keeps its own copy
+    platform::IconHandle icon;  // the shell keeps its own copy
+    if (parts & NIF_ICON) icon = CreateIconFromPixels(pixels);
     data.hIcon = icon.Get();
     std::size_t length = std::min(tip.size(), std::size(data.szTip) - 1);
     std::wmemcpy(data.szTip, tip.c_str(), length);
@@ -59,13 +60,16 @@ bool TrayIcon::Send(DWORD operation, const IconPixels& pixels, const std::wstrin
 }
 
 void TrayIcon::Show(const IconPixels& pixels, const std::wstring& tip) {
+    // Only what changed is sent: making and handing over an icon is the costly part.
+    UINT changed = (pixels != lastPixels_ ? NIF_ICON : 0) | (tip != lastTip_ ? NIF_TIP : 0);
+    if (shown_ && changed == 0) return;
     lastPixels_ = pixels;
     lastTip_ = tip;
     if (shown_) {
-        if (Send(NIM_MODIFY, pixels, tip)) return;
+        if (Send(NIM_MODIFY, changed, pixels, tip)) return;
         shown_ = false;  // the shell forgot it: add it again
     }
-    shown_ = Send(NIM_ADD, pixels, tip);
+    shown_ = Send(NIM_ADD, NIF_ICON | NIF_TIP, pixels, tip);
 }
 
 void TrayIcon::Hide() {
@@ -77,7 +81,7 @@ void TrayIcon::Hide() {
 
 void TrayIcon::Restore() {
     if (!shown_) return;
-    shown_ = Send(NIM_ADD, lastPixels_, lastTip_);
+    shown_ = Send(NIM_ADD, NIF_ICON | NIF_TIP, lastPixels_, lastTip_);
 }
 
 }  // namespace booster

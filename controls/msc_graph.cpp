@@ -142,8 +142,14 @@ void Tmsc_graph::draw_shifted(Tmsc_series* series, std::uint16_t shift) {
 void Tmsc_graph::resize_output() {
     const int width = placement.width;
     const int height = placement.height;
-    if (output_->width() != std::max(width, 1) || output_->height() != std::max(height, 1))
-        output_ = std::make_unique<DibSurface>(width, height);
+    if (output_->width() != std::max(width, 1) || output_->height() != std::max(height, 1)) {
+        // Called from the parent's resize handling, which nothing may leave by an
+        // exception: without memory for the new size the old surface stays in use.
+        try {
+            output_ = std::make_unique<DibSurface>(width, height);
+        } catch (const std::exception&) {
+        }
+    }
     StretchSurface(master_, *output_);
 }
 

@@ -195,6 +195,15 @@ TEST_F(ChartTest, OutputIsTheMasterStretchedToThePlacement) {
     graph.draw_decorations();
 }
 
+TEST_F(ChartTest, APlacementTooLargeForASurfaceKeepsTheOldOne) {
+    graph.draw_graphic(series.data(), 0);
+    graph.placement = {0, 0, 0x7fffffff, 0x7fffffff};
+    EXPECT_NO_THROW(graph.resize_output());
+    EXPECT_EQ(graph.output().width(), 300);
+    EXPECT_EQ(graph.output().height(), 200);
+    EXPECT_EQ(graph.output().Pixel(150, 25), Q(kZone1));
+}
+
 TEST_F(ChartTest, DecorationsPlaceCaptionAxesAndLabels) {
     graph.set_title(L"Memory", L"Times New Roman", 0.1, 0.1, 16, 0);
     graph.draw_graphic(series.data(), 0);

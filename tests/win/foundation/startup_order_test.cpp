@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "service/status_block_view.h"
+#include "ui/application.h"
 #include "tests/win/support/test_support.h"
 
 TEST(Startup, FirstCopyRunsEveryStepInOrder) {
@@ -74,6 +76,30 @@ TEST(Startup, ASecondCopyExitsAtOnceButSwitchesStillAct) {
 
 TEST(Startup, ASwitchWhosePartIsMissingFails) {
     app::StartupParts none;
-    EXPECT_EQ(app::RunStartup(L"cfg.exe -about", none), app::kExitFailed);
+    EXPECT_EQ(app::RunStartup(L"cfg.exe -uninstall", none), app::kExitFailed);
     EXPECT_EQ(app::RunStartup(L"cfg.exe -tellfriend", none), app::kExitFailed);
+}
+
+TEST(Startup, AnExceptionFromAStepReachesTheApplicationsHookAndEndsTheRun) {
+    std::vector<std::string> reported;
+    ui::Application::Instance().SetExceptionHandler([&](std::exception_ptr error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception& e) {
+            reported.push_back(e.what());
+        }
+    });
+    app::StartupParts parts;
+    parts.initApplication = [] { throw std::runtime_error("no window class"); };
+    bool switchRan = false;
+    parts.showAboutBox = [&] { switchRan = true; };
+    EXPECT_EQ(app::RunStartup(L"cfg.exe -about", parts), app::kExitFailed);
+    EXPECT_FALSE(switchRan);
+    EXPECT_EQ(reported, std::vector<std::string>{"no window class"});
+
+    parts.initApplication = nullptr;
+    parts.showAboutBox = [] { throw std::runtime_error("no about box"); };
+    EXPECT_EQ(app::RunStartup(L"cfg.exe -about", parts), app::kExitFailed);
+    EXPECT_EQ(reported.back(), "no about box");
+    ui::Application::Instance().SetExceptionHandler(nullptr);
 }
