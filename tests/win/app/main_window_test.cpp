@@ -8,6 +8,7 @@
 #include "controls/msc_graph.h"
 #include "core/service/service_protocol.h"
 #include "platform/program_folder.h"
+#include "platform/text.h"
 #include "tests/win/app/main_window_rig.h"
 #include "tests/win/booster/service_process.h"
 #include "tests/win/service/fake_service.h"
