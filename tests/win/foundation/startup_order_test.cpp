@@ -1,7 +1,9 @@
 // Start-up driven in-process with recording parts. Kept in a program of its own: the
-// instance guard it creates stays open for the life of the process, as it does in the
-// configurator, so every later start in this process is a "second copy".
+// instance guard a start creates stays open for the life of the process, as it does in the
+// configurator, so only the first start in this process can be a first copy.
 #include "app/startup.h"
+
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +16,9 @@
 #include "tests/win/support/test_support.h"
 
 TEST(Startup, FirstCopyRunsEveryStepInOrder) {
+    HANDLE existing = OpenEventW(SYNCHRONIZE, FALSE, app::kInstanceEventName);
+    if (existing) CloseHandle(existing);
+    ASSERT_EQ(existing, nullptr) << "another copy already holds the instance guard";
     testing_support::ResetSettingsKey();
     std::vector<std::string> steps;
     std::wstring languageFolder;
@@ -45,6 +50,9 @@ TEST(Startup, FirstCopyRunsEveryStepInOrder) {
 }
 
 TEST(Startup, ASecondCopyExitsAtOnceButSwitchesStillAct) {
+    // The other copy's guard.
+    HANDLE firstCopy = CreateEventW(nullptr, FALSE, FALSE, app::kInstanceEventName);
+    ASSERT_NE(firstCopy, nullptr);
     std::vector<std::string> steps;
     app::StartupParts parts;
     parts.runFirstRunWizard = [&] { steps.push_back("wizard"); };
@@ -72,6 +80,7 @@ TEST(Startup, ASecondCopyExitsAtOnceButSwitchesStillAct) {
     EXPECT_EQ(app::RunStartup(L"cfg.exe -tellfriend -bugreport", parts), app::kExitOk);
     EXPECT_EQ(app::RunStartup(L"cfg.exe -uninstall", parts), app::kExitFailed);
     EXPECT_EQ(steps, (std::vector<std::string>{"about", "bugreport", "uninstall"}));
+    CloseHandle(firstCopy);
 }
 
 TEST(Startup, ASwitchWhosePartIsMissingFails) {
