@@ -9,16 +9,7 @@
 
 std::int32_t closeConfirmed = 0;
 
-void TAskForClose::Publish(ui::Publisher<TAskForClose>& p) {
-    p.Field("Image1", &TAskForClose::Image1);
-    p.Field("Memo1", &TAskForClose::Memo1);
-    p.Field("CheckBox1", &TAskForClose::CheckBox1);
-    p.Field("Button1", &TAskForClose::Button1);
-    p.Field("Button2", &TAskForClose::Button2);
-    p.Handler("Button1Click", &TAskForClose::Button1Click);
-    p.Handler("Button2Click", &TAskForClose::Button2Click);
-    p.Handler("FormClose", &TAskForClose::FormClose);
-}
+UI_DEFINE_FORM(TAskForClose, ui::Form);
 
 void TAskForClose::Button1Click(ui::NotifyArgs&) { closeConfirmed = 0; }
 

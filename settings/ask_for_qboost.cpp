@@ -7,13 +7,7 @@
 #include "ui/form_loader.h"
 #include "ui/image.h"
 
-void TAskForQBoost::Publish(ui::Publisher<TAskForQBoost>& p) {
-    p.Field("Image1", &TAskForQBoost::Image1);
-    p.Field("Memo1", &TAskForQBoost::Memo1);
-    p.Field("CheckBox1", &TAskForQBoost::CheckBox1);
-    p.Field("Button2", &TAskForQBoost::Button2);
-    p.Handler("Button2Click", &TAskForQBoost::Button2Click);
-}
+UI_DEFINE_FORM(TAskForQBoost, ui::Form);
 
 // Only "Continue" stores the tick: the title-bar close leaves the note to be shown again.
 void TAskForQBoost::Button2Click(ui::NotifyArgs&) {
