@@ -150,20 +150,18 @@ void MenuItem::Click() {
 Menu::Menu(Component* owner, bool bar) : Component(owner), bar_(bar) { root_.menu_ = this; }
 
 Menu::~Menu() {
-    SetImages(nullptr);
     if (handle_) DestroyMenu(handle_);
     for (MenuItem* item : root_.items_) item->parent_ = nullptr;
     root_.items_.clear();
 }
 
 void Menu::SetImages(ImageList* images) {
-    if (images_) images_->RemoveChangeListener(this);
     images_ = images;
-    if (images_)
-        images_->AddChangeListener(this, [this](bool freed) {
-            if (freed) images_ = nullptr;
-            Rebuild();
-        });
+    imagesWatch_ = images_ ? images_->AddChangeListener([this](bool freed) {
+        if (freed) images_ = nullptr;
+        Rebuild();
+    })
+                           : Connection{};
     Rebuild();
 }
 
@@ -178,12 +176,7 @@ void Menu::Rebuild() {
     HMENU old = handle_;
     handle_ = bar_ ? CreateMenu() : CreatePopupMenu();
     Build(handle_, root_, bar_);
-    if (bar_)
-        for (Form* form : Form::OpenForms())
-            if (form->Menu() == this && form->HandleAllocated()) {
-                ::SetMenu(form->Handle(), handle_);
-                DrawMenuBar(form->Handle());
-            }
+    rebuilt_();
     if (old) DestroyMenu(old);
 }
 

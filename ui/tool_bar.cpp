@@ -113,7 +113,6 @@ ToolBar::ToolBar(Component* owner) : WinControl(owner) {
 }
 
 ToolBar::~ToolBar() {
-    for (ImageList** slot : {&images_, &hotImages_, &disabledImages_}) Watch(*slot, nullptr);
     for (ToolButton* b : buttons_) b->bar_ = nullptr;
 }
 
@@ -137,20 +136,19 @@ void ToolBar::RemoveButton(ToolButton& button) {
     Rebuild();
 }
 
-void ToolBar::Watch(ImageList*& slot, ImageList* list) {
-    if (slot) slot->RemoveChangeListener(&slot);
+void ToolBar::Watch(ImageList*& slot, Connection& watch, ImageList* list) {
     slot = list;
-    if (slot)
-        slot->AddChangeListener(&slot, [this, &slot](bool freed) {
-            if (freed) slot = nullptr;
-            Rebuild();
-        });
+    watch = slot ? slot->AddChangeListener([this, &slot](bool freed) {
+        if (freed) slot = nullptr;
+        Rebuild();
+    })
+                 : Connection{};
     Rebuild();
 }
 
-void ToolBar::SetImages(ImageList* v) { Watch(images_, v); }
-void ToolBar::SetHotImages(ImageList* v) { Watch(hotImages_, v); }
-void ToolBar::SetDisabledImages(ImageList* v) { Watch(disabledImages_, v); }
+void ToolBar::SetImages(ImageList* v) { Watch(images_, imagesWatch_, v); }
+void ToolBar::SetHotImages(ImageList* v) { Watch(hotImages_, hotImagesWatch_, v); }
+void ToolBar::SetDisabledImages(ImageList* v) { Watch(disabledImages_, disabledImagesWatch_, v); }
 
 void ToolBar::SetButtonWidth(int v) {
     buttonWidth_ = v;

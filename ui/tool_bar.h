@@ -105,13 +105,14 @@ protected:
     void Loaded() override { Rebuild(); }
 
 private:
-    void Watch(ImageList*& slot, ImageList* list);
+    void Watch(ImageList*& slot, Connection& watch, ImageList* list);
     ToolButton* ButtonOf(UINT id) const;
 
     std::vector<ToolButton*> buttons_;  // not owned: the form owns them
     ImageList* images_ = nullptr;          // not owned
     ImageList* hotImages_ = nullptr;       // not owned
     ImageList* disabledImages_ = nullptr;  // not owned
+    Connection imagesWatch_, hotImagesWatch_, disabledImagesWatch_;
     int buttonWidth_ = 23;
     int buttonHeight_ = 22;
     bool showCaptions_ = false;
