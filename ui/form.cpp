@@ -201,13 +201,6 @@ void Form::SetActiveControl(WinControl* control) {
 
 void Form::SetMenu(MainMenu* menu) {
     menu_ = menu;
-    // A rebuilt menu bar replaces the old one in the window.
-    menuWatch_ = menu ? menu->AddRebuildListener([this] {
-        if (!HandleAllocated()) return;
-        ::SetMenu(Handle(), menu_->Handle());
-        DrawMenuBar(Handle());
-    })
-                      : Connection{};
     if (HandleAllocated()) {
         ::SetMenu(Handle(), menu ? menu->Handle() : nullptr);
         FitClientSize();

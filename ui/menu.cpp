@@ -108,6 +108,7 @@ void MenuItem::FollowMore(const ActionState& before, const ActionState& now) {
 Menu::Menu(Component* owner, bool bar) : Component(owner), bar_(bar) { root_.menu_ = this; }
 
 Menu::~Menu() {
+    SetImages(nullptr);
     if (handle_) DestroyMenu(handle_);
     for (MenuItem* item : root_.items_) item->parent_ = nullptr;
     root_.items_.clear();
@@ -134,7 +135,12 @@ void Menu::Rebuild() {
     HMENU old = handle_;
     handle_ = bar_ ? CreateMenu() : CreatePopupMenu();
     Build(handle_, root_, bar_);
-    rebuilt_();
+    if (bar_)
+        for (Form* form : Form::OpenForms())
+            if (form->Menu() == this && form->HandleAllocated()) {
+                ::SetMenu(form->Handle(), handle_);
+                DrawMenuBar(form->Handle());
+            }
     if (old) DestroyMenu(old);
 }
 

@@ -67,10 +67,6 @@ public:
     bool AdoptChild(Component& child) override;
     HMENU Handle();
     void Rebuild();
-    // Called after every rebuild, with the new platform menu in Handle().
-    [[nodiscard]] Connection AddRebuildListener(std::function<void()> listener) {
-        return rebuilt_.Connect(std::move(listener));
-    }
 
 protected:
     Menu(Component* owner, bool bar);
@@ -84,7 +80,6 @@ private:
     ImageList* images_ = nullptr;  // not owned
     Connection imagesWatch_;
     MenuItem root_{nullptr};
-    Signal<> rebuilt_;
 };
 
 class MainMenu : public Menu {

@@ -69,6 +69,9 @@ ToolBar::ToolBar(Component* owner) : WinControl(owner) {
 }
 
 ToolBar::~ToolBar() {
+    Watch(images_, imagesWatch_, nullptr);
+    Watch(hotImages_, hotImagesWatch_, nullptr);
+    Watch(disabledImages_, disabledImagesWatch_, nullptr);
     for (ToolButton* b : buttons_) b->bar_ = nullptr;
 }
 
