@@ -13,7 +13,7 @@
 namespace controls {
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
+using chart::kWhite;  // 0x00BBGGRR, as GDI takes it
 constexpr int kInitialOutputSize = 100;
 
 }  // namespace

@@ -81,19 +81,6 @@ void Application::HandleException(std::exception_ptr error) {
     MessageBoxW(nullptr, message.c_str(), title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
 
-void Application::AddMinimizeListener(const void* key, std::function<void()> listener) {
-    minimizeListeners_.emplace_back(key, std::move(listener));
-}
-
-void Application::RemoveMinimizeListener(const void* key) {
-    std::erase_if(minimizeListeners_, [key](const auto& entry) { return entry.first == key; });
-}
-
-void Application::Minimized() {
-    auto listeners = minimizeListeners_;  // a listener may end the program or remove itself
-    for (auto& entry : listeners) entry.second();
-}
-
 void HandleException() { Application::Instance().HandleException(std::current_exception()); }
 
 }  // namespace ui

@@ -25,7 +25,7 @@ const PropertyTable& ImageList::ClassProperties() {
 ImageList::ImageList(Component* owner) : Component(owner) {}
 
 ImageList::~ImageList() {
-    Notify(true);
+    changed_(true);
     if (handle_) ImageList_Destroy(handle_);
 }
 
@@ -113,12 +113,7 @@ void ImageList::Rebuild() {
             }
         }
     }
-    Notify(false);
-}
-
-void ImageList::Notify(bool freed) {
-    auto listeners = listeners_;  // a listener may remove itself
-    for (auto& l : listeners) l.second(freed);
+    changed_(false);
 }
 
 void ImageList::Draw(HDC dc, int index, int x, int y, bool enabled) {
@@ -137,14 +132,6 @@ void ImageList::Draw(HDC dc, int index, int x, int y, bool enabled) {
     p.fStyle = ILD_TRANSPARENT;
     p.fState = ILS_SATURATE;
     ImageList_DrawIndirect(&p);
-}
-
-void ImageList::AddChangeListener(const void* key, std::function<void(bool)> listener) {
-    listeners_.emplace_back(key, std::move(listener));
-}
-
-void ImageList::RemoveChangeListener(const void* key) {
-    std::erase_if(listeners_, [key](const auto& l) { return l.first == key; });
 }
 
 }  // namespace ui

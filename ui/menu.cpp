@@ -41,22 +41,15 @@ constexpr int kImageColumn = 24;
 
 const PropertyTable& MenuItem::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&Component::ClassProperties(), {
-        Text("Caption", &MenuItem::Caption, &MenuItem::SetCaption),
+    static const PropertyTable table(&ActionClient::ClassProperties(), {
         Boolean("Checked", &MenuItem::Checked, &MenuItem::SetChecked),
         Boolean("RadioItem", &MenuItem::RadioItem, &MenuItem::SetRadioItem),
         Integer("GroupIndex", &MenuItem::GroupIndex, &MenuItem::SetGroupIndex),
-        Boolean("Enabled", &MenuItem::Enabled, &MenuItem::SetEnabled),
-        Boolean("Visible", &MenuItem::Visible, &MenuItem::SetVisible),
-        Integer("ImageIndex", &MenuItem::ImageIndex, &MenuItem::SetImageIndex),
-        Text("Hint", &MenuItem::Hint, &MenuItem::SetHint),
-        Reference("Action", &MenuItem::GetAction, &MenuItem::SetAction),
-        EventSlot("OnClick", &MenuItem::OnClick),
     });
     return table;
 }
 
-MenuItem::MenuItem(Component* owner) : Component(owner), commandId_(g_nextCommand++) { Commands()[commandId_] = this; }
+MenuItem::MenuItem(Component* owner) : ActionClient(owner), commandId_(g_nextCommand++) { Commands()[commandId_] = this; }
 
 MenuItem::~MenuItem() {
     SetAction(nullptr);
@@ -75,11 +68,6 @@ void MenuItem::Changed() {
     if (Menu* menu = OwnerMenu(); menu && !menu->Loading()) menu->Rebuild();
 }
 
-void MenuItem::SetCaption(const std::wstring& caption) {
-    caption_ = caption;
-    Changed();
-}
-
 void MenuItem::SetChecked(bool checked) {
     checked_ = checked;
     if (checked && radioItem_ && parent_)
@@ -90,21 +78,6 @@ void MenuItem::SetChecked(bool checked) {
 
 void MenuItem::SetRadioItem(bool v) {
     radioItem_ = v;
-    Changed();
-}
-
-void MenuItem::SetEnabled(bool v) {
-    enabled_ = v;
-    Changed();
-}
-
-void MenuItem::SetVisible(bool v) {
-    visible_ = v;
-    Changed();
-}
-
-void MenuItem::SetImageIndex(int v) {
-    imageIndex_ = v;
     Changed();
 }
 
@@ -128,23 +101,8 @@ bool MenuItem::AdoptChild(Component& child) {
     return true;
 }
 
-void MenuItem::SetAction(Action* action) { action_.Set(action); }
-
-void MenuItem::FollowAction(const ActionState& before, const ActionState& now) {
-    FollowActionValue(caption_, before.caption, now.caption);
-    FollowActionValue(enabled_, before.enabled, now.enabled);
-    FollowActionValue(visible_, before.visible, now.visible);
+void MenuItem::FollowMore(const ActionState& before, const ActionState& now) {
     FollowActionValue(checked_, before.checked, now.checked);
-    FollowActionValue(imageIndex_, before.imageIndex, now.imageIndex);
-    FollowActionValue(hint_, before.hint, now.hint);
-    Changed();
-}
-
-void MenuItem::Click() {
-    NotifyArgs args;
-    args.sender = this;
-    if (OnClick) OnClick(args);
-    else action_.Execute();
 }
 
 Menu::Menu(Component* owner, bool bar) : Component(owner), bar_(bar) { root_.menu_ = this; }
@@ -157,13 +115,12 @@ Menu::~Menu() {
 }
 
 void Menu::SetImages(ImageList* images) {
-    if (images_) images_->RemoveChangeListener(this);
     images_ = images;
-    if (images_)
-        images_->AddChangeListener(this, [this](bool freed) {
-            if (freed) images_ = nullptr;
-            Rebuild();
-        });
+    imagesWatch_ = images_ ? images_->AddChangeListener([this](bool freed) {
+        if (freed) images_ = nullptr;
+        Rebuild();
+    })
+                           : Connection{};
     Rebuild();
 }
 

@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "platform/text.h"
+#include "resources/string_ids.h"
 #include "ui/property.h"
 #include "ui/text_compare.h"
 
@@ -57,8 +58,9 @@ void SpinEdit::HandleCreated() {
     DWORD style = WS_CHILD | UDS_ARROWKEYS | UDS_NOTHOUSANDS | (Visible() ? WS_VISIBLE : 0u) | (Enabled() ? 0u : WS_DISABLED);
     arrows_ = CreateWindowExW(0, UPDOWN_CLASSW, L"", style, 0, 0, 0, 0, Parent() ? Parent()->Handle() : nullptr, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
+    if (!arrows_) ThrowWindowError(str::SWindowFailed, UPDOWN_CLASSW);
     // The arrows report to the parent, which hands their notifications to this field.
-    if (arrows_) SetPropW(arrows_, kObjectProperty, this);
+    SetPropW(arrows_, kObjectProperty, this);
     ApplyBounds();
 }
 

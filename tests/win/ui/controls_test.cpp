@@ -307,4 +307,42 @@ TEST(Pictures, CorruptDataLeavesThePictureEmpty) {
     EXPECT_EQ(picture.Height(), 2);
 }
 
+// A window or window class that the system refuses is an error naming the class, not a
+// control left without a window.
+class RefusedClass : public ui::Panel {
+public:
+    using ui::Panel::Panel;
+
+protected:
+    void FillCreateParams(CreateParams& params) override {
+        ui::Panel::FillCreateParams(params);
+        params.className = L"TesslyNoSuchClass";
+    }
+};
+
+class UnregistrableForm : public ui::Form {
+public:
+    using ui::Form::Form;
+    // Window class names end before 256 characters.
+    const char* ClassName() const override { return name_.c_str(); }
+
+private:
+    std::string name_ = std::string(257, 'T');
+};
+
+TEST_F(ControlsTest, RefusedWindowsAndWindowClassesAreErrors) {
+    auto& refused = Add<RefusedClass>(*form, 0, 0);
+    try {
+        form->HandleNeeded();
+        ADD_FAILURE() << "no error";
+    } catch (const platform::Error& e) {
+        EXPECT_NE(e.Message().find(L"\"TesslyNoSuchClass\""), std::wstring::npos) << e.Message();
+    }
+    EXPECT_EQ(refused.Handle(), nullptr);
+
+    UnregistrableForm unregistrable(nullptr);
+    EXPECT_THROW(unregistrable.HandleNeeded(), platform::Error);
+    EXPECT_EQ(unregistrable.Handle(), nullptr);
+}
+
 }  // namespace
