@@ -5,7 +5,7 @@ WIN ?= build/win
 JOBS := $(shell nproc)
 WINE_RUN := tools/wine-env.sh
 
-.PHONY: all setup build native windows test test-native test-windows run bench clean
+.PHONY: all setup build native windows test test-native test-windows run bench bench-native fuzz clean
 
 all: build
 
@@ -38,12 +38,31 @@ test: test-native test-windows
 run: windows
 	@bash tools/run.sh
 
-# Figures, not pass/fail: the cost of a chart tick against a full redraw, and the service's
-# launch and boost times.
-bench: windows
+# Figures, not pass/fail: LZK00 against memcpy and zlib (native, optimised, no sanitizers),
+# then the cost of a chart tick against a full redraw, the service's launch and boost times,
+# and its processor share while idle.
+BENCH ?= build/bench
+bench-native: setup
+	@cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BENCH) -j$(JOBS) --target lzk_bench
+	@$(BENCH)/bench/lzk_bench .
+
+bench: bench-native windows
 	@xvfb-run -a -s "-screen 0 1024x768x24" $(WINE_RUN) bash -c \
-	  'wine $(WIN)/tests/chart_bench.exe && wine $(WIN)/tests/booster_bench.exe'; \
+	  'wine $(WIN)/tests/chart_bench.exe && wine $(WIN)/tests/booster_bench.exe && \
+	   tools/service-cpu.sh $(WIN)/bin/TesslyMBsrv.exe 30'; \
 	  status=$$?; $(WINE_RUN) wineserver -k 2>/dev/null || true; exit $$status
 
+# Coverage-guided fuzzing under ASan and UBSan (clang with libFuzzer), never part of
+# `make test`: the form readers, the LZK00 decoder, the language file reader and the
+# executable reader, one after the other, FUZZ_TIME seconds each (tools/fuzz.sh).
+FUZZ ?= build/fuzz
+FUZZ_TIME ?= 60
+fuzz:
+	@bash tools/setup.sh --fuzz
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(FUZZ) -j$(JOBS) --target form_fuzz lzk_fuzz langfile_fuzz pe_fuzz
+	@bash tools/fuzz.sh $(FUZZ) $(FUZZ_TIME)
+
 clean:
-	rm -rf $(NATIVE) $(WIN)
+	rm -rf $(NATIVE) $(WIN) $(FUZZ) $(BENCH)

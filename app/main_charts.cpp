@@ -2,9 +2,9 @@
 
 #include "controls/msc_graph.h"
 #include "core/chart/rounding.h"
+#include "platform/handles.h"
+#include "platform/resource_source.h"
 #include "resources/string_ids.h"
-#include "ui/gdi_object.h"
-#include "ui/resource_source.h"
 
 namespace app {
 namespace {
@@ -31,7 +31,7 @@ chart::Tmsc_series* MainCharts::SeriesOf(int chart) {
 }
 
 void MainCharts::Title(int chart) {
-    graphs_[chart]->set_title(ui::LoadResString(kCaptions[chart]), L"Times New Roman", 0.1, 0.1, 16, 0);
+    graphs_[chart]->set_title(platform::LoadResString(kCaptions[chart]), L"Times New Roman", 0.1, 0.1, 16, 0);
 }
 
 void MainCharts::SetupCharts() {
@@ -54,13 +54,16 @@ void MainCharts::Tick(const void* block) {
 bool MainCharts::LayoutCharts(int n, const chart::ClientArea& area, const void* block) {
     std::optional<int> layout = layout_.Request(n);
     if (!layout) return false;
+    // Layout 0 (no chart choice yet) places nothing and shows or hides nothing; the charts
+    // are still fed, sized and drawn, so a later choice finds them current.
     std::optional<chart::ChartArrangement> arrangement = chart::ArrangeCharts(*layout, area);
-    if (!arrangement) return false;
     chart::FeedCharts(block, series_);
     for (int i = 0; i < chart::kChartCount; ++i) {
         controls::Tmsc_graph& g = *graphs_[i];
-        if (arrangement->placement[i]) g.placement = *arrangement->placement[i];
-        g.set_Visible(arrangement->shown[i]);
+        if (arrangement) {
+            if (arrangement->placement[i]) g.placement = *arrangement->placement[i];
+            g.set_Visible(arrangement->shown[i]);
+        }
         g.resize_output();
         if (g.full_redraw != 0) {
             g.draw_graphic(SeriesOf(i), phase_.GridOffset(g.surface_width(), g.grid_divisions));
@@ -86,13 +89,13 @@ void MainCharts::RetitleCharts() {
 }
 
 void DrawBoostProgress(HDC dc, const RECT& panel, int percent) {
-    ui::BrushHandle background(CreateSolidBrush(RGB(0, 128, 0)));
+    platform::BrushHandle background(CreateSolidBrush(RGB(0, 128, 0)));
     FillRect(dc, &panel, background.Get());
     int width = static_cast<int>(chart::Nearest((panel.right - panel.left) / 100.0 * percent));
     RECT bar{panel.left, panel.top, panel.left + width, panel.bottom};
-    ui::BrushHandle progress(CreateSolidBrush(RGB(0, 255, 0)));
+    platform::BrushHandle progress(CreateSolidBrush(RGB(0, 255, 0)));
     FillRect(dc, &bar, progress.Get());
-    std::wstring caption = ui::LoadResString(str::SBoostProgress);
+    std::wstring caption = platform::LoadResString(str::SBoostProgress);
     RECT text = panel;
     int oldMode = SetBkMode(dc, TRANSPARENT);
     COLORREF oldColor = SetTextColor(dc, RGB(255, 255, 255));

@@ -24,7 +24,8 @@ public:
     // One timer step: the grid phase moves, the newest samples are fed in and every chart,
     // shown or hidden, scrolls by one point.
     void Tick(const void* block);
-    // n = 1..5 chooses a layout, -1 repeats the current one. False when nothing was placed.
+    // n = 1..5 chooses a layout, -1 repeats the current one (0 before any choice, which
+    // places nothing). False before SetupCharts, when nothing was done.
     bool LayoutCharts(int n, const chart::ClientArea& area, const void* block);
     void Paint(HDC canvas);
     // After a language switch: captions in the new language, redrawn from the current values.

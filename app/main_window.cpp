@@ -1,15 +1,15 @@
 #include "app/main_window.h"
 
-#include <objbase.h>
-#include <shellapi.h>
-
-#include <thread>
-
 #include "app/startup.h"
 #include "controls/msc_graph.h"
 #include "core/app/view_state.h"
 #include "core/service/service_protocol.h"
 #include "core/service/service_state.h"
+#include "platform/handles.h"
+#include "platform/launch.h"
+#include "platform/program_folder.h"
+#include "platform/resource_source.h"
+#include "platform/text.h"
 #include "resources/string_ids.h"
 #include "service/status_block_view.h"
 #include "settings/ask_for_close.h"
@@ -22,8 +22,6 @@
 #include "ui/form_loader.h"
 #include "ui/image_list.h"
 #include "ui/menu.h"
-#include "ui/program_folder.h"
-#include "ui/resource_source.h"
 #include "ui/status_bar.h"
 #include "ui/timer.h"
 #include "ui/tool_bar.h"
@@ -37,16 +35,6 @@ constexpr DWORD kBoostEndPauseMs = 1500;
 constexpr int kProgressPanel = 0;
 constexpr int kStatePanel = 1;
 
-// Asks the shell to open a document or program; fire-and-forget on a worker thread.
-void ShellOpen(std::wstring target, std::wstring folder = {}) {
-    std::thread([target = std::move(target), folder = std::move(folder)] {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-        ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, folder.empty() ? nullptr : folder.c_str(),
-                      SW_SHOWNORMAL);
-        CoUninitialize();
-    }).detach();
-}
-
 // The compiled-help viewer's 8-bit entry point, loaded once per process.
 void ShowHelpFile(HWND owner, const std::wstring& file) {
     using HtmlHelpA = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
@@ -55,7 +43,14 @@ void ShowHelpFile(HWND owner, const std::wstring& file) {
         return library ? reinterpret_cast<HtmlHelpA>(reinterpret_cast<void*>(GetProcAddress(library, MAKEINTRESOURCEA(14))))
                        : nullptr;
     }();
-    if (helpCall) helpCall(owner, ui::ToAnsi(file).c_str(), 0, 0);
+    if (helpCall) helpCall(owner, platform::Narrow(file).c_str(), 0, 0);
+}
+
+// The installer holds a named mutex while it works. One made by an elevated installer may
+// refuse us access, which shows just as well that it is there.
+bool InstallerIsRunning() {
+    platform::KernelHandle installer(OpenMutexW(SYNCHRONIZE, FALSE, kInstallerMutex));
+    return installer || GetLastError() == ERROR_ACCESS_DENIED;
 }
 
 template <size_t N>
@@ -67,110 +62,7 @@ int IndexOf(const std::array<ui::MenuItem*, N>& items, const ui::Component* item
 
 }  // namespace
 
-void TFMCFGClass::Publish(ui::Publisher<TFMCFGClass>& p) {
-    using F = TFMCFGClass;
-    p.Field("MM", &F::MM);
-    p.Field("MM_01", &F::MM_01);
-    p.Field("MM_0104", &F::MM_0104);
-    p.Field("MM_0105", &F::MM_0105);
-    p.Field("MM_0106", &F::MM_0106);
-    p.Field("MM_0107", &F::MM_0107);
-    p.Field("MM_0108", &F::MM_0108);
-    p.Field("MM_0109", &F::MM_0109);
-    p.Field("MM_0110", &F::MM_0110);
-    p.Field("MM_02", &F::MM_02);
-    p.Field("MM_0202", &F::MM_0202);
-    p.Field("MM_0203", &F::MM_0203);
-    p.Field("MM_0204", &F::MM_0204);
-    p.Field("MM_03", &F::MM_03);
-    p.Field("MM_0301", &F::MM_0301);
-    p.Field("MM_0302", &F::MM_0302);
-    p.Field("MM_0304", &F::MM_0304);
-    p.Field("MM_030401", &F::MM_030401);
-    p.Field("MM_030402", &F::MM_030402);
-    p.Field("MM_030403", &F::MM_030403);
-    p.Field("MM_030404", &F::MM_030404);
-    p.Field("Graphics1", &F::Graphics1);
-    p.Field("Charts01", &F::Charts01);
-    p.Field("Charts02", &F::Charts02);
-    p.Field("Charts03", &F::Charts03);
-    p.Field("Charts04", &F::Charts04);
-    p.Field("Charts05", &F::Charts05);
-    p.Field("MM_04", &F::MM_04);
-    p.Field("MM_0401", &F::MM_0401);
-    p.Field("Configuremanually1", &F::Configuremanually1);
-    p.Field("Language1", &F::Language1);
-    p.Field("MM_05", &F::MM_05);
-    p.Field("MM_0501", &F::MM_0501);
-    p.Field("MM_0504", &F::MM_0504);
-    p.Field("MM_050401", &F::MM_050401);
-    p.Field("MM_050403", &F::MM_050403);
-    p.Field("MM_0502", &F::MM_0502);
-    p.Field("MM_0503", &F::MM_0503);
-    p.Field("MM_0505", &F::MM_0505);
-    p.Field("MM_0506", &F::MM_0506);
-    p.Field("MMImages", &F::MMImages);
-    p.Field("StatusBar", &F::StatusBar);
-    p.Field("MBarActions", &F::MBarActions);
-    p.Field("QuickBoostNow", &F::QuickBoostNow);
-    p.Field("CreateBoostShortCut", &F::CreateBoostShortCut);
-    p.Field("StartService", &F::StartService);
-    p.Field("Options", &F::Options);
-    p.Field("Diagrams", &F::Diagrams);
-    p.Field("Help", &F::Help);
-    p.Field("ImgPnlAct", &F::ImgPnlAct);
-    p.Field("ImgPnlInact", &F::ImgPnlInact);
-    p.Field("ImgPnlDisab", &F::ImgPnlDisab);
-    p.Field("PopupDiags", &F::PopupDiags);
-    p.Field("PopD_01", &F::PopD_01);
-    p.Field("PopD_02", &F::PopD_02);
-    p.Field("PopD_03", &F::PopD_03);
-    p.Field("PopD_04", &F::PopD_04);
-    p.Field("PopD_05", &F::PopD_05);
-    p.Field("GraphTimer", &F::GraphTimer);
-    p.Field("ImgListDiags", &F::ImgListDiags);
-    p.Field("MBar", &F::MBar);
-    p.Field("MBarBtn1", &F::MBarBtn1);
-    p.Field("MBarBtn2", &F::MBarBtn2);
-    p.Field("MBarBtn3", &F::MBarBtn3);
-    p.Field("MBarBtn4", &F::MBarBtn4);
-    p.Field("MBarBtn5", &F::MBarBtn5);
-    p.Field("MBarBtn6", &F::MBarBtn6);
-    p.Field("msc_graph1", &F::msc_graph1);
-    p.Field("msc_graph2", &F::msc_graph2);
-    p.Field("msc_graph3", &F::msc_graph3);
-    p.Field("AppEvents1", &F::AppEvents1);
-
-    p.Handler("FormCreate", &F::FormCreate);
-    p.Handler("FormClose", &F::FormClose);
-    p.Handler("FormDestroy", &F::FormDestroy);
-    p.Handler("FormPaint", &F::FormPaint);
-    p.Handler("FormResize", &F::FormResize);
-    p.Handler("MM_0105Click", &F::MM_0105Click);
-    p.Handler("MM_0106Click", &F::MM_0106Click);
-    p.Handler("MM_0107Click", &F::MM_0107Click);
-    p.Handler("MM_0108Click", &F::MM_0108Click);
-    p.Handler("MM_0109Click", &F::MM_0109Click);
-    p.Handler("MM_0110Click", &F::MM_0110Click);
-    p.Handler("MM_0203Click", &F::MM_0203Click);
-    p.Handler("MM_0204Click", &F::MM_0204Click);
-    p.Handler("MM_0301Click", &F::MM_0301Click);
-    p.Handler("MM_0302Click", &F::MM_0302Click);
-    p.Handler("RefreshIntervalClick", &F::RefreshIntervalClick);
-    p.Handler("ChartChoiceClick", &F::ChartChoiceClick);
-    p.Handler("MM_0502Click", &F::MM_0502Click);
-    p.Handler("MM_0503Click", &F::MM_0503Click);
-    p.Handler("MM_0505Click", &F::MM_0505Click);
-    p.Handler("QuickBoostNowExecute", &F::QuickBoostNowExecute);
-    p.Handler("StartServiceExecute", &F::StartServiceExecute);
-    p.Handler("OptionsExecute", &F::OptionsExecute);
-    p.Handler("Configuremanually1Click", &F::Configuremanually1Click);
-    p.Handler("DiagramsExecute", &F::DiagramsExecute);
-    p.Handler("HelpExecute", &F::HelpExecute);
-    p.Handler("GraphTimerTimer", &F::GraphTimerTimer);
-    p.Handler("StatusBarDrawPanel", &F::StatusBarDrawPanel);
-    p.Handler("AppEvents1Minimize", &F::AppEvents1Minimize);
-}
+UI_DEFINE_FORM(TFMCFGClass, ui::Form);
 
 // Construction --------------------------------------------------------------------------
 
@@ -191,7 +83,8 @@ void TFMCFGClass::FormCreate(ui::NotifyArgs&) {
         ReadSetting(settings::CFGConfigWizardComplete);
         HandleNeeded();
         RestoreWindowRect(Handle(), settings::MainWndPos.name);
-        if (ReadSetting(settings::CFGWindowMaximized) != 0) ShowWindow(Handle(), SW_MAXIMIZE);
+        // Maximising would show the window; it stays hidden until it is shown.
+        maximizeOnShow_ = ReadSetting(settings::CFGWindowMaximized) != 0;
     }
     charts_.Attach(msc_graph1, msc_graph2, msc_graph3);
     charts_.SetupCharts();
@@ -227,18 +120,15 @@ int TFMCFGClass::CurrentViewState() const {
 }
 
 std::wstring TFMCFGClass::LocateHelpFile() const {
-    std::wstring folder = ui::ProgramFolder() + L"help\\";
-    std::wstring own = folder + ui::FromAnsi(app::LanguageFileName()) + L".chm";
+    std::wstring folder = platform::ProgramFolder() + L"help\\";
+    std::wstring own = folder + platform::Widen(app::LanguageFileName()) + L".chm";
     return GetFileAttributesW(own.c_str()) != INVALID_FILE_ATTRIBUTES ? own : folder + L"english.chm";
 }
 
 // Closing ---------------------------------------------------------------------------------
 
 void TFMCFGClass::FormClose(ui::CloseArgs& args) {
-    if (HANDLE installer = OpenMutexW(SYNCHRONIZE, FALSE, kInstallerMutex)) {
-        CloseHandle(installer);  // the installer is at work: leave the service alone
-        return;
-    }
+    if (InstallerIsRunning()) return;  // leave the service alone while it is being replaced
     if (!ConfirmProgramClose()) {
         args.action = ui::CloseAction::None;
         return;
@@ -249,7 +139,7 @@ void TFMCFGClass::FormClose(ui::CloseArgs& args) {
 void TFMCFGClass::FormDestroy(ui::NotifyArgs&) {
     SettingsSession session;
     WriteSetting(settings::CFGViewMenuState, CurrentViewState());
-    bool maximized = IsZoomed(Handle());
+    bool maximized = IsZoomed(Handle()) || maximizeOnShow_;
     if (!maximized) SaveWindowRect(Handle(), settings::MainWndPos.name);
     WriteSetting(settings::CFGWindowMaximized, maximized ? settings::kTrue : settings::kFalse);
 }
@@ -276,7 +166,11 @@ void TFMCFGClass::FormPaint(ui::NotifyArgs&) { charts_.Paint(Canvas()); }
 void TFMCFGClass::FormResize(ui::NotifyArgs&) { LayoutCharts(-1); }
 
 // Each chart shows its new step itself as it scrolls; nothing else needs repainting.
-void TFMCFGClass::GraphTimerTimer(ui::NotifyArgs&) { charts_.Tick(statusblock::View()); }
+void TFMCFGClass::GraphTimerTimer(ui::NotifyArgs&) {
+    charts_.Tick(statusblock::View());
+    // A service that vanished in the middle of a boost will never report its end.
+    if (boostRunning_ && !service::FindServiceWindow()) service::ApplyStateNotification(*this, protocol::kStopped);
+}
 
 void TFMCFGClass::ChartChoiceClick(ui::NotifyArgs& args) {
     int index = IndexOf(chartItems_, args.sender);
@@ -345,7 +239,7 @@ void TFMCFGClass::QuickBoostNowExecute(ui::NotifyArgs&) {
 }
 
 void TFMCFGClass::StartServiceExecute(ui::NotifyArgs&) {
-    bool showsStart = MBarBtn2->Caption() == ui::LoadResString(str::SStartService);
+    bool showsStart = MBarBtn2->Caption() == platform::LoadResString(str::SStartService);
     service::SendServiceCommand(this, showsStart ? protocol::kRun : protocol::kStop);
 }
 
@@ -356,6 +250,11 @@ void TFMCFGClass::DiagramsExecute(ui::NotifyArgs&) {}  // the button only drops 
 
 void TFMCFGClass::SetCommandMask(int mask) {
     commandMask_ = mask;
+    // A stopped service boosts no more, whether or not its end was reported.
+    if (mask == protocol::AppearanceOf(protocol::kStopped).mask && boostRunning_) {
+        SetBoostRunning(false);
+        SetBoostProgress(0);
+    }
     ui::MenuItem* items[] = {MM_0105, MM_0106, MM_0107, MM_0108, MM_0109};
     for (int i = 0; i < 5; ++i) {
         bool enabled = mask & (1 << i);
@@ -373,6 +272,11 @@ void TFMCFGClass::SetStatusText(const std::wstring& text) { StatusBar->Panels()[
 LRESULT TFMCFGClass::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == protocol::kCommandMessage) {
         OnServiceNotification(wParam, lParam);
+        return 0;
+    }
+    if (message == WM_SHOWWINDOW && wParam && maximizeOnShow_) {
+        maximizeOnShow_ = false;
+        ShowWindow(Handle(), SW_MAXIMIZE);
         return 0;
     }
     return ui::Form::WndProc(message, wParam, lParam);
@@ -409,6 +313,7 @@ void TFMCFGClass::OnServiceNotification(WPARAM code, LPARAM from) {
 }
 
 void TFMCFGClass::SetBoostRunning(bool running) {
+    boostRunning_ = running;
     int cursor = running ? kAppStartCursor : kDefaultCursor;
     for (ui::Control* c : std::initializer_list<ui::Control*>{this, MBar, StatusBar}) c->SetCursor(cursor);
     QuickBoostNow->SetEnabled(!running);
@@ -427,11 +332,15 @@ void TFMCFGClass::HelpExecute(ui::NotifyArgs&) {
     ShowHelpFile(Handle(), helpFile_);
 }
 
-void TFMCFGClass::MM_0502Click(ui::NotifyArgs&) { ShellOpen(ui::LoadResString(str::SHomePageUrl)); }
-void TFMCFGClass::MM_0503Click(ui::NotifyArgs&) { ShellOpen(ui::LoadResString(str::SForumUrl)); }
+void TFMCFGClass::MM_0502Click(ui::NotifyArgs&) {
+    platform::ShellStartDetached(platform::LoadResString(str::SHomePageUrl), L"");
+}
+void TFMCFGClass::MM_0503Click(ui::NotifyArgs&) {
+    platform::ShellStartDetached(platform::LoadResString(str::SForumUrl), L"");
+}
 
 void TFMCFGClass::MM_0505Click(ui::NotifyArgs&) {
-    ShellOpen(ui::ProgramFolder() + L"update.exe", ui::ProgramFolder());
+    platform::ShellStartDetached(platform::ProgramFolder() + L"update.exe", platform::ProgramFolder());
 }
 
 void RunMainWindow() {

@@ -3,27 +3,17 @@
 #include <string>
 
 #include "app/main_charts.h"
+#include "controls/msc_graph.h"
 #include "core/app/view_state.h"
 #include "service/service_link.h"
+#include "ui/action_list.h"
+#include "ui/application_events.h"
 #include "ui/form.h"
-#include "ui/form_class.h"
-
-namespace controls {
-class Tmsc_graph;
-}
-namespace ui {
-class Action;
-class ActionList;
-class ApplicationEvents;
-class ImageList;
-class MainMenu;
-class MenuItem;
-class PopupMenu;
-class StatusBar;
-class Timer;
-class ToolBar;
-class ToolButton;
-}  // namespace ui
+#include "ui/image_list.h"
+#include "ui/menu.h"
+#include "ui/status_bar.h"
+#include "ui/timer.h"
+#include "ui/tool_bar.h"
 
 // The configurator's main window: menus, toolbar, status bar and the three live charts; the
 // hub from which every other window opens. Like every form, its window class is named after
@@ -31,67 +21,107 @@ class ToolButton;
 class TFMCFGClass : public ui::Form, public service::StateDisplay {
     UI_FORM(TFMCFGClass)
 
-public:
-    using ui::Form::Form;
+    UI_FIELD(ui::MainMenu, MM);
+    UI_FIELD(ui::MenuItem, MM_01);
+    UI_FIELD(ui::MenuItem, MM_0104);
+    UI_FIELD(ui::MenuItem, MM_0105);
+    UI_FIELD(ui::MenuItem, MM_0106);
+    UI_FIELD(ui::MenuItem, MM_0107);
+    UI_FIELD(ui::MenuItem, MM_0108);
+    UI_FIELD(ui::MenuItem, MM_0109);
+    UI_FIELD(ui::MenuItem, MM_0110);
+    UI_FIELD(ui::MenuItem, MM_02);
+    UI_FIELD(ui::MenuItem, MM_0202);
+    UI_FIELD(ui::MenuItem, MM_0203);
+    UI_FIELD(ui::MenuItem, MM_0204);
+    UI_FIELD(ui::MenuItem, MM_03);
+    UI_FIELD(ui::MenuItem, MM_0301);
+    UI_FIELD(ui::MenuItem, MM_0302);
+    UI_FIELD(ui::MenuItem, MM_0304);
+    UI_FIELD(ui::MenuItem, MM_030401);
+    UI_FIELD(ui::MenuItem, MM_030402);
+    UI_FIELD(ui::MenuItem, MM_030403);
+    UI_FIELD(ui::MenuItem, MM_030404);
+    UI_FIELD(ui::MenuItem, Graphics1);
+    UI_FIELD(ui::MenuItem, Charts01);
+    UI_FIELD(ui::MenuItem, Charts02);
+    UI_FIELD(ui::MenuItem, Charts03);
+    UI_FIELD(ui::MenuItem, Charts04);
+    UI_FIELD(ui::MenuItem, Charts05);
+    UI_FIELD(ui::MenuItem, MM_04);
+    UI_FIELD(ui::MenuItem, MM_0401);
+    UI_FIELD(ui::MenuItem, Configuremanually1);
+    UI_FIELD(ui::MenuItem, Language1);
+    UI_FIELD(ui::MenuItem, MM_05);
+    UI_FIELD(ui::MenuItem, MM_0501);
+    UI_FIELD(ui::MenuItem, MM_0504);
+    UI_FIELD(ui::MenuItem, MM_050401);
+    UI_FIELD(ui::MenuItem, MM_050403);
+    UI_FIELD(ui::MenuItem, MM_0502);
+    UI_FIELD(ui::MenuItem, MM_0503);
+    UI_FIELD(ui::MenuItem, MM_0505);
+    UI_FIELD(ui::MenuItem, MM_0506);
+    UI_FIELD(ui::ImageList, MMImages);
+    UI_FIELD(ui::StatusBar, StatusBar);
+    UI_FIELD(ui::ActionList, MBarActions);
+    UI_FIELD(ui::Action, QuickBoostNow);
+    UI_FIELD(ui::Action, CreateBoostShortCut);
+    UI_FIELD(ui::Action, StartService);
+    UI_FIELD(ui::Action, Options);
+    UI_FIELD(ui::Action, Diagrams);
+    UI_FIELD(ui::Action, Help);
+    UI_FIELD(ui::ImageList, ImgPnlAct);
+    UI_FIELD(ui::ImageList, ImgPnlInact);
+    UI_FIELD(ui::ImageList, ImgPnlDisab);
+    UI_FIELD(ui::PopupMenu, PopupDiags);
+    UI_FIELD(ui::MenuItem, PopD_01);
+    UI_FIELD(ui::MenuItem, PopD_02);
+    UI_FIELD(ui::MenuItem, PopD_03);
+    UI_FIELD(ui::MenuItem, PopD_04);
+    UI_FIELD(ui::MenuItem, PopD_05);
+    UI_FIELD(ui::Timer, GraphTimer);
+    UI_FIELD(ui::ImageList, ImgListDiags);
+    UI_FIELD(ui::ToolBar, MBar);
+    UI_FIELD(ui::ToolButton, MBarBtn1);
+    UI_FIELD(ui::ToolButton, MBarBtn2);
+    UI_FIELD(ui::ToolButton, MBarBtn3);
+    UI_FIELD(ui::ToolButton, MBarBtn4);
+    UI_FIELD(ui::ToolButton, MBarBtn5);
+    UI_FIELD(ui::ToolButton, MBarBtn6);
+    UI_FIELD(controls::Tmsc_graph, msc_graph1);
+    UI_FIELD(controls::Tmsc_graph, msc_graph2);
+    UI_FIELD(controls::Tmsc_graph, msc_graph3);
+    UI_FIELD(ui::ApplicationEvents, AppEvents1);
 
-    ui::MainMenu* MM = nullptr;
-    ui::MenuItem *MM_01 = nullptr, *MM_0104 = nullptr, *MM_0105 = nullptr, *MM_0106 = nullptr, *MM_0107 = nullptr,
-                 *MM_0108 = nullptr, *MM_0109 = nullptr, *MM_0110 = nullptr;
-    ui::MenuItem *MM_02 = nullptr, *MM_0202 = nullptr, *MM_0203 = nullptr, *MM_0204 = nullptr;
-    ui::MenuItem *MM_03 = nullptr, *MM_0301 = nullptr, *MM_0302 = nullptr, *MM_0304 = nullptr;
-    ui::MenuItem *MM_030401 = nullptr, *MM_030402 = nullptr, *MM_030403 = nullptr, *MM_030404 = nullptr;
-    ui::MenuItem *Graphics1 = nullptr, *Charts01 = nullptr, *Charts02 = nullptr, *Charts03 = nullptr,
-                 *Charts04 = nullptr, *Charts05 = nullptr;
-    ui::MenuItem *MM_04 = nullptr, *MM_0401 = nullptr, *Configuremanually1 = nullptr, *Language1 = nullptr;
-    ui::MenuItem *MM_05 = nullptr, *MM_0501 = nullptr, *MM_0504 = nullptr, *MM_050401 = nullptr,
-                 *MM_050403 = nullptr, *MM_0502 = nullptr, *MM_0503 = nullptr, *MM_0505 = nullptr,
-                 *MM_0506 = nullptr;
-    ui::ImageList* MMImages = nullptr;
-    ui::StatusBar* StatusBar = nullptr;
-    ui::ActionList* MBarActions = nullptr;
-    ui::Action *QuickBoostNow = nullptr, *CreateBoostShortCut = nullptr, *StartService = nullptr,
-               *Options = nullptr, *Diagrams = nullptr, *Help = nullptr;
-    ui::ImageList *ImgPnlAct = nullptr, *ImgPnlInact = nullptr, *ImgPnlDisab = nullptr;
-    ui::PopupMenu* PopupDiags = nullptr;
-    ui::MenuItem *PopD_01 = nullptr, *PopD_02 = nullptr, *PopD_03 = nullptr, *PopD_04 = nullptr,
-                 *PopD_05 = nullptr;
-    ui::Timer* GraphTimer = nullptr;
-    ui::ImageList* ImgListDiags = nullptr;
-    ui::ToolBar* MBar = nullptr;
-    ui::ToolButton *MBarBtn1 = nullptr, *MBarBtn2 = nullptr, *MBarBtn3 = nullptr, *MBarBtn4 = nullptr,
-                   *MBarBtn5 = nullptr, *MBarBtn6 = nullptr;
-    controls::Tmsc_graph *msc_graph1 = nullptr, *msc_graph2 = nullptr, *msc_graph3 = nullptr;
-    ui::ApplicationEvents* AppEvents1 = nullptr;
-
-    void FormCreate(ui::NotifyArgs&);
-    void FormClose(ui::CloseArgs& args);
-    void FormDestroy(ui::NotifyArgs&);
-    void FormPaint(ui::NotifyArgs&);
-    void FormResize(ui::NotifyArgs&);
-    void MM_0105Click(ui::NotifyArgs&);
-    void MM_0106Click(ui::NotifyArgs&);
-    void MM_0107Click(ui::NotifyArgs&);
-    void MM_0108Click(ui::NotifyArgs&);
-    void MM_0109Click(ui::NotifyArgs&);
-    void MM_0110Click(ui::NotifyArgs&);
-    void MM_0203Click(ui::NotifyArgs&);
-    void MM_0204Click(ui::NotifyArgs&);
-    void MM_0301Click(ui::NotifyArgs&);
-    void MM_0302Click(ui::NotifyArgs&);
-    void RefreshIntervalClick(ui::NotifyArgs& args);
-    void ChartChoiceClick(ui::NotifyArgs& args);
-    void MM_0502Click(ui::NotifyArgs&);
-    void MM_0503Click(ui::NotifyArgs&);
-    void MM_0505Click(ui::NotifyArgs&);
-    void QuickBoostNowExecute(ui::NotifyArgs&);
-    void StartServiceExecute(ui::NotifyArgs&);
-    void OptionsExecute(ui::NotifyArgs&);
-    void Configuremanually1Click(ui::NotifyArgs&);
-    void DiagramsExecute(ui::NotifyArgs&);
-    void HelpExecute(ui::NotifyArgs&);
-    void GraphTimerTimer(ui::NotifyArgs&);
-    void StatusBarDrawPanel(ui::DrawPanelArgs& args);
-    void AppEvents1Minimize(ui::NotifyArgs&);
+    UI_HANDLER(ui::NotifyArgs, FormCreate);
+    UI_HANDLER(ui::CloseArgs, FormClose);
+    UI_HANDLER(ui::NotifyArgs, FormDestroy);
+    UI_HANDLER(ui::NotifyArgs, FormPaint);
+    UI_HANDLER(ui::NotifyArgs, FormResize);
+    UI_HANDLER(ui::NotifyArgs, MM_0105Click);
+    UI_HANDLER(ui::NotifyArgs, MM_0106Click);
+    UI_HANDLER(ui::NotifyArgs, MM_0107Click);
+    UI_HANDLER(ui::NotifyArgs, MM_0108Click);
+    UI_HANDLER(ui::NotifyArgs, MM_0109Click);
+    UI_HANDLER(ui::NotifyArgs, MM_0110Click);
+    UI_HANDLER(ui::NotifyArgs, MM_0203Click);
+    UI_HANDLER(ui::NotifyArgs, MM_0204Click);
+    UI_HANDLER(ui::NotifyArgs, MM_0301Click);
+    UI_HANDLER(ui::NotifyArgs, MM_0302Click);
+    UI_HANDLER(ui::NotifyArgs, RefreshIntervalClick);
+    UI_HANDLER(ui::NotifyArgs, ChartChoiceClick);
+    UI_HANDLER(ui::NotifyArgs, MM_0502Click);
+    UI_HANDLER(ui::NotifyArgs, MM_0503Click);
+    UI_HANDLER(ui::NotifyArgs, MM_0505Click);
+    UI_HANDLER(ui::NotifyArgs, QuickBoostNowExecute);
+    UI_HANDLER(ui::NotifyArgs, StartServiceExecute);
+    UI_HANDLER(ui::NotifyArgs, OptionsExecute);
+    UI_HANDLER(ui::NotifyArgs, Configuremanually1Click);
+    UI_HANDLER(ui::NotifyArgs, DiagramsExecute);
+    UI_HANDLER(ui::NotifyArgs, HelpExecute);
+    UI_HANDLER(ui::NotifyArgs, GraphTimerTimer);
+    UI_HANDLER(ui::DrawPanelArgs, StatusBarDrawPanel);
+    UI_HANDLER(ui::NotifyArgs, AppEvents1Minimize);
 
     // Service state shown by the window.
     void SetCommandMask(int mask) override;
@@ -99,6 +129,7 @@ public:
     void SetStatusText(const std::wstring& text) override;
 
     int BoostProgress() const { return boostProgress_; }
+    bool BoostRunning() const { return boostRunning_; }
     int CommandMask() const { return commandMask_; }
     const std::wstring& HelpFile() const { return helpFile_; }
     const app::MainCharts& Charts() const { return charts_; }
@@ -120,6 +151,8 @@ private:
     std::array<ui::MenuItem*, 5> chartItems_{};
     std::array<ui::MenuItem*, 5> popupChartItems_{};
     app::MainCharts charts_;
+    bool maximizeOnShow_ = false;
+    bool boostRunning_ = false;
     int boostProgress_ = 0;
     int commandMask_ = 0;
     std::wstring helpFile_;

@@ -3,11 +3,12 @@
 #include <windows.h>
 
 #include "core/app/command_line.h"
+#include "platform/program_folder.h"
+#include "platform/resource_source.h"
 #include "resources/string_ids.h"
 #include "service/status_block_view.h"
 #include "settings/settings_store.h"
-#include "ui/program_folder.h"
-#include "ui/resource_source.h"
+#include "ui/application.h"
 
 namespace app {
 namespace {
@@ -58,16 +59,18 @@ void SetLanguageFileName(const std::string& name) {
 }
 
 void WriteServiceTrayTexts() {
-    WriteSetting(settings::LangPack, ui::LoadResStringA(str::STrayMenuPack));
-    WriteSetting(settings::LangInetPack, ui::LoadResStringA(str::STrayInetPack));
-    WriteSetting(settings::LangTrayPack, ui::LoadResStringA(str::STrayTipPack));
+    WriteSetting(settings::LangPack, platform::LoadResStringA(str::STrayMenuPack));
+    WriteSetting(settings::LangInetPack, platform::LoadResStringA(str::STrayInetPack));
+    WriteSetting(settings::LangTrayPack, platform::LoadResStringA(str::STrayTipPack));
 }
 
-int RunStartup(const std::wstring& commandLine, const StartupParts& parts) {
+namespace {
+
+int RunSteps(const std::wstring& commandLine, const StartupParts& parts) {
     if (parts.installErrorLogger) parts.installErrorLogger();  // 1
     bool alreadyRunning = CreateInstanceGuard();               // 2
     if (parts.initApplication) parts.initApplication();        // 3
-    if (parts.initLocalizer) parts.initLocalizer(ui::ProgramFolder() + L"lang\\");  // 4
+    if (parts.initLocalizer) parts.initLocalizer(platform::ProgramFolder() + L"lang\\");  // 4
     {                                                          // 5
         SettingsSession session;
         SetLanguageFileName(ReadSetting(settings::LangFileName));
@@ -80,6 +83,19 @@ int RunStartup(const std::wstring& commandLine, const StartupParts& parts) {
     statusblock::SetView(statusblock::OpenStatusBlock());       // 10
     if (parts.runMainWindow) parts.runMainWindow();             // 11
     return kExitOk;                                              // 12
+}
+
+}  // namespace
+
+int RunStartup(const std::wstring& commandLine, const StartupParts& parts) {
+    try {
+        return RunSteps(commandLine, parts);
+    } catch (...) {
+        // Outside any window procedure nothing else would catch it: the program would end
+        // with no word. The application's hook reports it, then the program ends.
+        ui::Application::Instance().HandleException(std::current_exception());
+        return kExitFailed;
+    }
 }
 
 }  // namespace app

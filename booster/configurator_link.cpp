@@ -1,10 +1,8 @@
 #include "booster/configurator_link.h"
 
-#include <thread>
-
-#include "booster/shell_start.h"
 #include "core/service/service_protocol.h"
-#include "ui/program_folder.h"
+#include "platform/launch.h"
+#include "platform/program_folder.h"
 
 namespace booster {
 
@@ -26,22 +24,9 @@ void ShowConfigurator() {
 }
 
 void StartConfigurator(const std::wstring& arguments) {
-    std::wstring folder = ui::ProgramFolder();
+    std::wstring folder = platform::ProgramFolder();
     std::wstring program = folder + protocol::kConfiguratorProgram;
-    std::wstring commandLine = L"\"" + program + L"\"";
-    if (!arguments.empty()) commandLine += L" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                       &startup, &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-}
-
-void OpenThroughShell(const std::wstring& target) {
-    std::thread([target] { ShellStart(target, L"", L""); }).detach();
+    platform::StartProgram(program, arguments, folder);
 }
 
 }  // namespace booster

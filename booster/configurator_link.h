@@ -18,8 +18,4 @@ void ShowConfigurator();
 // Starts the configurator from the service's own folder with `arguments` (may be empty).
 void StartConfigurator(const std::wstring& arguments);
 
-// Opens a document or web address through the shell on a short-lived thread; the
-// outcome is not reported.
-void OpenThroughShell(const std::wstring& target);
-
 }  // namespace booster

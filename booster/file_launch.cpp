@@ -6,10 +6,10 @@
 
 #include "booster/reclaimer.h"
 #include "booster/settings_reader.h"
-#include "booster/shell_start.h"
 #include "booster/system_load.h"
 #include "core/booster/reclaim_plan.h"
 #include "core/service/service_protocol.h"
+#include "platform/launch.h"
 
 namespace booster {
 namespace {
@@ -50,7 +50,7 @@ std::optional<int> RunFileLaunch(const FileLaunchRequest& request) {
     if (!IsExistingFile(request.path)) return kExitBadArguments;
     ReclaimFor(request);
     // A file that would not start leaves the service as it was.
-    if (!ShellStart(request.path, request.parameters, FolderOf(request.path))) return kExitNotStarted;
+    if (!platform::ShellStart(request.path, request.parameters, FolderOf(request.path))) return kExitNotStarted;
     HWND service = FindWindowW(protocol::kServiceWindowClass, protocol::kServiceWindowTitle);
     switch (request.after) {
         case AfterLaunch::KeepPreviousState:

@@ -11,8 +11,4 @@ InstanceGuard::InstanceGuard() : mutex_(CreateMutexW(nullptr, FALSE, kInstanceMu
     first_ = mutex_ && GetLastError() != ERROR_ALREADY_EXISTS;
 }
 
-InstanceGuard::~InstanceGuard() {
-    if (mutex_) CloseHandle(mutex_);
-}
-
 }  // namespace booster

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include "platform/handles.h"
+
 // One service per session: a named mutex held for the life of the process. A second
 // plain launch sees it and leaves without touching anything.
 namespace booster {
@@ -8,14 +10,11 @@ namespace booster {
 class InstanceGuard {
 public:
     InstanceGuard();
-    ~InstanceGuard();
-    InstanceGuard(const InstanceGuard&) = delete;
-    InstanceGuard& operator=(const InstanceGuard&) = delete;
 
     bool First() const { return first_; }
 
 private:
-    HANDLE mutex_;
+    platform::KernelHandle mutex_;
     bool first_;
 };
 

@@ -9,35 +9,22 @@
 #include "booster/system_load.h"
 #include "core/booster/reclaim_plan.h"
 #include "core/service/service_protocol.h"
+#include "platform/handles.h"
 
 namespace booster {
 namespace {
 
-class Handle {
-public:
-    explicit Handle(HANDLE h) : h_(h == INVALID_HANDLE_VALUE ? nullptr : h) {}
-    ~Handle() {
-        if (h_) CloseHandle(h_);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    HANDLE Get() const { return h_; }
-
-private:
-    HANDLE h_;
-};
-
 // The processes this service may open, with their working sets; itself excluded.
 std::vector<ProcessUsage> ListProcesses() {
     std::vector<ProcessUsage> processes;
-    Handle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    platform::KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     if (!snapshot.Get()) return processes;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
     DWORD self = GetCurrentProcessId();
     for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more; more = Process32NextW(snapshot.Get(), &entry)) {
         if (entry.th32ProcessID == 0 || entry.th32ProcessID == self) continue;
-        Handle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID));
+        platform::KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID));
         PROCESS_MEMORY_COUNTERS counters{};
         if (process.Get() && GetProcessMemoryInfo(process.Get(), &counters, sizeof counters))
             processes.push_back({entry.th32ProcessID, counters.WorkingSetSize});
@@ -47,7 +34,7 @@ std::vector<ProcessUsage> ListProcesses() {
 }
 
 void Trim(std::uint32_t id) {
-    Handle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_SET_QUOTA, FALSE, id));
+    platform::KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_SET_QUOTA, FALSE, id));
     if (process.Get()) EmptyWorkingSet(process.Get());
 }
 

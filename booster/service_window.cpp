@@ -8,8 +8,9 @@
 #include "core/booster/pack_text.h"
 #include "core/booster/reclaim_plan.h"
 #include "core/service/service_protocol.h"
+#include "platform/launch.h"
+#include "platform/resource_source.h"
 #include "resources/string_ids.h"
-#include "ui/resource_source.h"
 
 namespace booster {
 namespace {
@@ -165,6 +166,11 @@ void ServiceWindow::Unload() {
     KillTimer(window_, kSecondTimer);
     KillTimer(window_, kAnimationTimer);
     worker_.Stop();
+    // A boost cut short still reports its end, and the configurator must hear it before
+    // the window goes with its queue.
+    MSG event;
+    while (PeekMessageW(&event, window_, kBoostEventMessage, kBoostEventMessage, PM_REMOVE))
+        OnBoostEvent(static_cast<int>(event.wParam));
     tray_->Hide();
     hotKeys_->Unregister();
     DestroyWindow(window_);
@@ -219,7 +225,7 @@ void ServiceWindow::OnSecond() {
     kernelModeLoad_.Add(load.kernelMode);
     if (++secondsSincePublish_ >= settings_.refreshSeconds) {
         secondsSincePublish_ = 0;
-        publisher_.Publish(load, processorLoad_.Average(settings_.refreshSeconds),
+        publisher_.Publish(load, sampler_.MeasurePublished(), processorLoad_.Average(settings_.refreshSeconds),
                            kernelModeLoad_.Average(settings_.refreshSeconds));
         UpdateTrayIcon();
     }
@@ -266,7 +272,7 @@ void ServiceWindow::OnTrayEvent(LPARAM mouseMessage) {
             ApplyCommand(protocol::kStop);
             break;
         case TrayCommand::VisitSite:
-            OpenThroughShell(ui::LoadResString(str::SHomePageUrl));
+            platform::ShellStartDetached(platform::LoadResString(str::SHomePageUrl), L"");
             break;
         case TrayCommand::TellAFriend:
             StartConfigurator(L"-tellfriend");

@@ -7,9 +7,10 @@
 #include <string>
 
 #include "core/booster/pack_text.h"
+#include "platform/resource_source.h"
+#include "platform/text.h"
 #include "resources/string_ids.h"
 #include "settings/settings_store.h"
-#include "ui/resource_source.h"
 
 namespace booster {
 namespace {
@@ -38,11 +39,11 @@ std::wstring ReadPack(HKEY key, const settings::BinarySetting& s) {
     if (type != REG_BINARY && type != REG_SZ) return {};
     // A text stored with its terminator ends there.
     bytes.resize(strnlen(bytes.data(), size));
-    return ui::FromAnsi(bytes);
+    return platform::Widen(bytes);
 }
 
 std::vector<std::wstring> Captions(HKEY key, const settings::BinarySetting& s, unsigned fallbackId) {
-    return CaptionsOrFallback(SplitPackLines(ReadPack(key, s)), SplitPackLines(ui::LoadResString(fallbackId)));
+    return CaptionsOrFallback(SplitPackLines(ReadPack(key, s)), SplitPackLines(platform::LoadResString(fallbackId)));
 }
 
 }  // namespace

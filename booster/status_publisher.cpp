@@ -19,12 +19,13 @@ StatusPublisher::StatusPublisher() : block_(statusblock::OpenStatusBlock()) {
     WriteHeaderWord(block_, HeaderWord::ProcessId, static_cast<std::int32_t>(GetCurrentProcessId()));
 }
 
-void StatusPublisher::Publish(const SystemLoad& load, int processorAverage, int kernelModeAverage) {
+void StatusPublisher::Publish(const SystemLoad& load, const PublishedLoad& extra, int processorAverage,
+                              int kernelModeAverage) {
     statusblock::PushSample(block_, History::Memory, load.memory);
     statusblock::PushSample(block_, History::Processor, processorAverage);
     statusblock::PushSample(block_, History::Third, kernelModeAverage);
-    statusblock::PushSample(block_, History::MemoryReference, load.systemCache);
-    statusblock::PushSample(block_, History::PageFile, load.pageFile);
+    statusblock::PushSample(block_, History::MemoryReference, extra.systemCache);
+    statusblock::PushSample(block_, History::PageFile, extra.pageFile);
     std::int32_t count = ReadHeaderWord(block_, HeaderWord::SampleCount);
     // Wraps to 0 rather than overflowing.
     WriteHeaderWord(block_, HeaderWord::SampleCount, count == INT32_MAX ? 0 : count + 1);

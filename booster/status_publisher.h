@@ -17,7 +17,7 @@ class StatusPublisher {
 public:
     StatusPublisher();
 
-    void Publish(const SystemLoad& load, int processorAverage, int kernelModeAverage);
+    void Publish(const SystemLoad& load, const PublishedLoad& extra, int processorAverage, int kernelModeAverage);
     void SetState(int state);
     void SetRefreshSeconds(int seconds);
 

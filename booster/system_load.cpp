@@ -30,7 +30,26 @@ int SystemCachePercent() {
     return Percent(info.SystemCache, info.PhysicalTotal);
 }
 
+// Not the commit charge, which counts memory as well and reads high on machines with much
+// memory and a small page file.
+int PageFilePercent() {
+    struct Pages {
+        std::uint64_t inUse = 0;
+        std::uint64_t total = 0;
+    } pages;
+    EnumPageFilesW(
+        [](LPVOID context, PENUM_PAGE_FILE_INFORMATION file, LPCWSTR) -> BOOL {
+            auto* sum = static_cast<Pages*>(context);
+            sum->inUse += file->TotalInUse;
+            sum->total += file->TotalSize;
+            return TRUE;
+        },
+        &pages);
+    return Percent(pages.inUse, pages.total);
+}
+
 }  // namespace
+
 
 MemoryFigures CurrentMemory() {
     MEMORYSTATUSEX status = MemoryStatus();
@@ -43,13 +62,18 @@ SystemLoad SystemSampler::Measure() {
     MEMORYSTATUSEX memory = MemoryStatus();
     ProcessorLoad processor = processor_.Advance(ReadProcessorTimes());
     std::uint64_t inUse = memory.ullTotalPhys - std::min(memory.ullAvailPhys, memory.ullTotalPhys);
-    std::uint64_t committed = memory.ullTotalPageFile - std::min(memory.ullAvailPageFile, memory.ullTotalPageFile);
-    return {Percent(inUse, memory.ullTotalPhys),
-            processor.total,
-            processor.kernelMode,
-            Percent(committed, memory.ullTotalPageFile),
-            SystemCachePercent(),
+    return {Percent(inUse, memory.ullTotalPhys), processor.total, processor.kernelMode,
             Percent(memory.ullAvailPhys, memory.ullTotalPhys)};
+}
+
+PublishedLoad SystemSampler::MeasurePublished() {
+    const ULONGLONG now = GetTickCount64();
+    if (!cacheRead_ || now - cacheReadAt_ >= kCacheRefreshSeconds * 1000) {
+        systemCache_ = SystemCachePercent();
+        cacheReadAt_ = now;
+        cacheRead_ = true;
+    }
+    return {PageFilePercent(), systemCache_};
 }
 
 }  // namespace booster

@@ -17,7 +17,8 @@ public:
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
 
-    // Adds the icon when it is not there yet.
+    // Adds the icon when it is not there yet; of a shown one, only the picture or tip that
+    // changed is sent.
     void Show(const IconPixels& pixels, const std::wstring& tip);
     void Hide();
     // The shell lost its icons (it was restarted): add ours again.
@@ -25,7 +26,8 @@ public:
 
 private:
     NOTIFYICONDATAW Identity() const;
-    bool Send(DWORD operation, const IconPixels& pixels, const std::wstring& tip);
+    // `parts`: NIF_ICON and/or NIF_TIP.
+    bool Send(DWORD operation, UINT parts, const IconPixels& pixels, const std::wstring& tip);
 
     HWND owner_;
     UINT callbackMessage_;

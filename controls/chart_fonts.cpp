@@ -3,9 +3,9 @@
 #include <array>
 #include <cwchar>
 #include <map>
-#include <memory>
 #include <tuple>
-#include <type_traits>
+
+#include "platform/handles.h"
 
 namespace controls {
 namespace {
@@ -31,9 +31,7 @@ bool IsInstalled(const wchar_t* face) {
     query.lfCharSet = DEFAULT_CHARSET;
     wcsncpy(query.lfFaceName, face, LF_FACESIZE - 1);
     bool found = false;
-    HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExW(screen, &query, StopAtFirst, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, screen);
+    EnumFontFamiliesExW(platform::WindowDc().Get(), &query, StopAtFirst, reinterpret_cast<LPARAM>(&found), 0);
     return found;
 }
 
@@ -52,9 +50,7 @@ std::wstring AvailableFace(const std::wstring& face) {
 namespace {
 
 HFONT CreateFontFor(const std::wstring& face, int points, FontStyle style) {
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
+    const int height = -MulDiv(points, GetDeviceCaps(platform::WindowDc().Get(), LOGPIXELSY), 72);
     LOGFONTW font{};
     font.lfHeight = height;
     font.lfWeight = style == FontStyle::Bold ? FW_BOLD : FW_NORMAL;
@@ -70,11 +66,6 @@ HFONT CreateFontFor(const std::wstring& face, int points, FontStyle style) {
     return CreateFontIndirectW(&font);
 }
 
-struct FontDeleter {
-    void operator()(HFONT font) const { DeleteObject(font); }
-};
-using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
-
 }  // namespace
 
 FontStyle FontStyleFromOrdinal(int ordinal) {
@@ -85,11 +76,11 @@ FontStyle FontStyleFromOrdinal(int ordinal) {
 HFONT ChartFont(const std::wstring& face, int points, FontStyle style) {
     // Charts repaint their texts on every tick with a handful of fonts; making each font
     // once keeps font creation out of the repaint.
-    static std::map<std::tuple<std::wstring, int, FontStyle>, FontHandle> fonts;
+    static std::map<std::tuple<std::wstring, int, FontStyle>, platform::FontHandle> fonts;
     auto key = std::make_tuple(face, points, style);
     auto it = fonts.find(key);
-    if (it == fonts.end()) it = fonts.emplace(key, FontHandle(CreateFontFor(face, points, style))).first;
-    return it->second.get();
+    if (it == fonts.end()) it = fonts.emplace(key, platform::FontHandle(CreateFontFor(face, points, style))).first;
+    return it->second.Get();
 }
 
 }  // namespace controls

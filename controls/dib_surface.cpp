@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/error.h"
+#include "platform/resource_source.h"
 #include "resources/string_ids.h"
-#include "ui/error.h"
-#include "ui/resource_source.h"
 
 namespace controls {
 namespace {
@@ -13,8 +13,8 @@ namespace {
 BYTE Expand(unsigned channel) { return static_cast<BYTE>(channel << 3 | channel >> 2); }
 
 [[noreturn]] void FailSurface(int width, int height) {
-    throw ui::Error(ui::FormatResString(str::SChartSurfaceFailed,
-                                        std::to_wstring(width) + L" x " + std::to_wstring(height)));
+    throw platform::Error(platform::FormatResString(str::SChartSurfaceFailed,
+                                                    std::to_wstring(width) + L" x " + std::to_wstring(height)));
 }
 
 }  // namespace
@@ -28,22 +28,12 @@ DibSurface::DibSurface(int width, int height) : width_(std::max(width, 1)), heig
     info.bmiHeader.biBitCount = 16;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    dc_ = CreateCompatibleDC(nullptr);
-    if (!bitmap_ || !dc_) {
-        if (bitmap_) DeleteObject(bitmap_);
-        if (dc_) DeleteDC(dc_);
-        FailSurface(width_, height_);
-    }
+    bitmap_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    dc_.Reset(CreateCompatibleDC(nullptr));
+    if (!bitmap_ || !dc_) FailSurface(width_, height_);
     bits_ = static_cast<std::uint8_t*>(bits);
     stride_ = (width_ * 2 + 3) & ~3;
-    original_bitmap_ = SelectObject(dc_, bitmap_);
-}
-
-DibSurface::~DibSurface() {
-    SelectObject(dc_, original_bitmap_);
-    DeleteDC(dc_);
-    DeleteObject(bitmap_);
+    SelectObject(dc_.Get(), bitmap_.Get());
 }
 
 COLORREF DibSurface::Pixel(int x, int y) const {

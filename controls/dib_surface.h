@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/handles.h"
+
 namespace controls {
 
 // A 16-bit (5 bits per channel) top-down device-independent section with its own memory
@@ -13,15 +15,14 @@ namespace controls {
 // white drawn on it reads back as pure white.
 class DibSurface {
 public:
-    // Sizes below 1 become 1. Throws ui::Error when the platform cannot provide the surface.
+    // Sizes below 1 become 1. Throws platform::Error when the platform cannot provide the surface.
     DibSurface(int width, int height);
-    ~DibSurface();
     DibSurface(const DibSurface&) = delete;
     DibSurface& operator=(const DibSurface&) = delete;
 
     int width() const { return width_; }
     int height() const { return height_; }
-    HDC dc() const { return dc_; }
+    HDC dc() const { return dc_.Get(); }
 
     // CLR_INVALID outside the surface.
     COLORREF Pixel(int x, int y) const;
@@ -59,9 +60,8 @@ private:
 
     int width_;
     int height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ original_bitmap_ = nullptr;
+    platform::BitmapHandle bitmap_;
+    platform::MemoryDc dc_;  // deleted first, which lets go of the bitmap
     std::uint8_t* bits_ = nullptr;
     int stride_ = 0;
 };

@@ -2,18 +2,18 @@
 
 #include <algorithm>
 
-#include "controls/gdi_selection.h"
 #include "controls/grid_lines.h"
 #include "controls/plot_drawing.h"
 #include "controls/surface_stretch.h"
 #include "controls/zone_fill.h"
+#include "platform/handles.h"
 #include "ui/property.h"
 #include "ui/win_control.h"
 
 namespace controls {
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
+using chart::kWhite;  // 0x00BBGGRR, as GDI takes it
 constexpr int kInitialOutputSize = 100;
 
 }  // namespace
@@ -77,8 +77,8 @@ void Tmsc_graph::draw_graphic(Tmsc_series* series, std::uint16_t grid_offset) {
 
     master_.Fill(kWhite);
     {
-        GdiSelection brush = SolidBrush(dc, kWhite);
-        GdiSelection pen = SolidPen(dc, 1, plot_frame_color);
+        platform::OwnedSelection brush(dc, CreateSolidBrush(kWhite));
+        platform::OwnedSelection pen(dc, CreatePen(PS_SOLID, 1, plot_frame_color));
         Rectangle(dc, b, b, kMasterSize - b, kMasterSize - b);
     }
     {
@@ -142,8 +142,14 @@ void Tmsc_graph::draw_shifted(Tmsc_series* series, std::uint16_t shift) {
 void Tmsc_graph::resize_output() {
     const int width = placement.width;
     const int height = placement.height;
-    if (output_->width() != std::max(width, 1) || output_->height() != std::max(height, 1))
-        output_ = std::make_unique<DibSurface>(width, height);
+    if (output_->width() != std::max(width, 1) || output_->height() != std::max(height, 1)) {
+        // Called from the parent's resize handling, which nothing may leave by an
+        // exception: without memory for the new size the old surface stays in use.
+        try {
+            output_ = std::make_unique<DibSurface>(width, height);
+        } catch (const std::exception&) {
+        }
+    }
     StretchSurface(master_, *output_);
 }
 
@@ -151,10 +157,8 @@ void Tmsc_graph::present() {
     HWND parent = Parent();
     if (!visible_ || !parent) return;
     draw_decorations();
-    if (HDC canvas = GetDC(parent)) {
-        copy_output_to(canvas);
-        ReleaseDC(parent, canvas);
-    }
+    platform::WindowDc canvas(parent);
+    if (canvas.Get()) copy_output_to(canvas.Get());
 }
 
 void Tmsc_graph::copy_output_to(HDC canvas) const {

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "controls/chart_zone.h"
 #include "controls/dib_surface.h"
@@ -45,6 +47,7 @@ public:
     void resize_output();
     // While visible: decorations, then the output onto the parent at the placement.
     void present();
+    // Onto the output; drawn afresh only when its size or the caption has changed.
     void draw_decorations();
     void copy_output_to(HDC canvas) const;
 
@@ -59,12 +62,35 @@ private:
     void fill_zones(Tmsc_series* series, int point);
     void draw_edge_strips(int from_x, int to_x);
     void frame_plot();
+    void draw_decorations_on(DibSurface& surface);
+    void render_decorations();
+
+    // What the decorations were last drawn for.
+    struct DecorationKey {
+        int width = 0;
+        int height = 0;
+        std::wstring title;
+        std::wstring font_name;
+        std::uint16_t font_size = 0;
+        std::uint8_t font_style = 0;
+        double x = 0.0;
+        double y = 0.0;
+        bool operator==(const DecorationKey&) const = default;
+    };
+    struct DecorationPixel {
+        int x;
+        int y;
+        std::uint16_t keep;
+        std::uint16_t set;
+    };
 
     HWND parent_;
     bool visible_ = true;
     DibSurface master_{kMasterSize, kMasterSize};
     std::unique_ptr<DibSurface> output_;
     std::unique_ptr<DibSurface> title_scratch_;
+    DecorationKey decorated_;
+    std::vector<DecorationPixel> decoration_pixels_;
 };
 
 }  // namespace controls

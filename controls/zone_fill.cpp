@@ -1,6 +1,6 @@
 #include "controls/zone_fill.h"
 
-#include "controls/gdi_selection.h"
+#include "platform/handles.h"
 
 namespace controls {
 namespace {
@@ -34,7 +34,7 @@ std::optional<POINT> FindSeedBelow(const DibSurface& surface, const chart::Graph
 
 void FloodZone(DibSurface& surface, std::optional<POINT> seed, COLORREF color) {
     if (!seed) return;
-    GdiSelection brush = SolidBrush(surface.dc(), color);
+    platform::OwnedSelection brush(surface.dc(), CreateSolidBrush(color));
     ExtFloodFill(surface.dc(), seed->x, seed->y, RGB(255, 255, 255), FLOODFILLSURFACE);
 }
 

@@ -1,11 +1,10 @@
 #include "service/service_link.h"
 
-#include <thread>
-
 #include "core/service/service_protocol.h"
 #include "core/service/service_state.h"
-#include "ui/program_folder.h"
-#include "ui/resource_source.h"
+#include "platform/launch.h"
+#include "platform/program_folder.h"
+#include "platform/resource_source.h"
 
 namespace service {
 namespace {
@@ -16,33 +15,45 @@ HWND LaunchAndFind() {
     return FindServiceWindow();
 }
 
+// The window that last let a command time out, and when. Until it answers again or the
+// back-off has passed, commands to it fail at once instead of each waiting in turn.
+HWND g_unanswering = nullptr;
+ULONGLONG g_unansweredAt = 0;
+
+bool KnownNotToAnswer(HWND window) {
+    return window == g_unanswering && GetTickCount64() - g_unansweredAt < kUnansweredBackoffMs;
+}
+
+void NoteAnswer(HWND window, bool answered) {
+    if (answered) {
+        if (window == g_unanswering) g_unanswering = nullptr;
+        return;
+    }
+    g_unanswering = window;
+    g_unansweredAt = GetTickCount64();
+}
+
 }  // namespace
 
 HWND FindServiceWindow() { return FindWindowW(protocol::kServiceWindowClass, protocol::kServiceWindowTitle); }
 
 void StartService() {
-    std::wstring program = ui::ProgramFolder() + protocol::kServiceProgram;
-    std::thread([program] {
-        std::wstring commandLine = L"\"" + program + L"\"";
-        STARTUPINFOW si{};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi{};
-        if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                           &pi)) {
-            CloseHandle(pi.hThread);
-            CloseHandle(pi.hProcess);
-        }
-    }).detach();
+    platform::StartProgramDetached(platform::ProgramFolder() + protocol::kServiceProgram, L"", L"");
 }
 
 int SendServiceCommand(StateDisplay* display, int code) {
     HWND window = FindServiceWindow();
-    if (!window && code != protocol::kQuery) window = LaunchAndFind();
+    // Stopping a service that is not there needs no launch: it would only start one that
+    // the stop may then miss.
+    if (!window && code != protocol::kQuery && code != protocol::kStop) window = LaunchAndFind();
     int reply = 0;
     DWORD_PTR result = 0;
-    if (window && SendMessageTimeoutW(window, protocol::kCommandMessage, static_cast<WPARAM>(code),
-                                      reinterpret_cast<LPARAM>(window), SMTO_NORMAL, kReplyTimeoutMs, &result))
-        reply = static_cast<int>(result);
+    if (window && !KnownNotToAnswer(window)) {
+        bool answered = SendMessageTimeoutW(window, protocol::kCommandMessage, static_cast<WPARAM>(code),
+                                            reinterpret_cast<LPARAM>(window), SMTO_NORMAL, kReplyTimeoutMs, &result);
+        NoteAnswer(window, answered);
+        if (answered) reply = static_cast<int>(result);
+    }
     if (display) ApplyServiceState(*display, reply);
     return reply;
 }
@@ -62,7 +73,7 @@ bool PostServiceAction(int code) {
 }
 
 void ApplyServiceState(StateDisplay& display, int state) {
-    display.SetToggleCaption(ui::LoadResString(protocol::AppearanceOf(state).captionId));
+    display.SetToggleCaption(platform::LoadResString(protocol::AppearanceOf(state).captionId));
     ApplyStateNotification(display, state);
 }
 
@@ -70,12 +81,15 @@ void ApplyStateNotification(StateDisplay& display, int state) {
     protocol::StateAppearance look = protocol::AppearanceOf(state);
     if (!look.known) return;
     display.SetCommandMask(look.mask);
-    display.SetStatusText(ui::LoadResString(look.statusTextId));
+    display.SetStatusText(platform::LoadResString(look.statusTextId));
 }
 
 bool IsFromService(LPARAM lParam) {
     HWND window = FindServiceWindow();
-    return window && static_cast<ULONG_PTR>(lParam) + 1 == reinterpret_cast<ULONG_PTR>(window);
+    bool fromService = window && static_cast<ULONG_PTR>(lParam) + 1 == reinterpret_cast<ULONG_PTR>(window);
+    // A service that notifies is answering messages again.
+    if (fromService) NoteAnswer(window, true);
+    return fromService;
 }
 
 }  // namespace service

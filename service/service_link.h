@@ -25,7 +25,10 @@ HWND FindServiceWindow();
 void StartService();
 
 // Sends state command `code` and shows the reply on `display` (may be null). Returns the
-// service state; 0 when there is no service or it did not answer in time.
+// service state; 0 when there is no service or it did not answer in time. A missing
+// service is launched for every command but the query and the stop. After a command to a
+// window timed out, commands to that window reply 0 at once until it notifies again or
+// kUnansweredBackoffMs have passed.
 int SendServiceCommand(StateDisplay* display, int code);
 
 // Has a running service reread its settings (command 4). Sends nothing when the service
@@ -42,11 +45,13 @@ void ApplyServiceState(StateDisplay& display, int state);
 void ApplyStateNotification(StateDisplay& display, int state);
 
 // A notification counts only when it comes from the service window that exists now:
-// its lParam is that window's handle minus 1.
+// its lParam is that window's handle minus 1. Such a notification ends the back-off.
 bool IsFromService(LPARAM lParam);
 
 // How long a command may wait for the service's reply.
-inline constexpr UINT kReplyTimeoutMs = 4000;
+inline constexpr UINT kReplyTimeoutMs = 2500;
+// How long commands skip a window that let one time out.
+inline constexpr ULONGLONG kUnansweredBackoffMs = 5000;
 // How long to give a freshly launched service to create its window.
 inline constexpr DWORD kLaunchWaitMs = 500;
 

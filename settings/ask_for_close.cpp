@@ -1,41 +1,17 @@
 #include "settings/ask_for_close.h"
 
-#include "settings/settings_store.h"
-#include "ui/button.h"
-#include "ui/check_box.h"
-#include "ui/edit.h"
-#include "ui/form_loader.h"
-#include "ui/image.h"
+#include "settings/never_ask.h"
 
 std::int32_t closeConfirmed = 0;
 
-void TAskForClose::Publish(ui::Publisher<TAskForClose>& p) {
-    p.Field("Image1", &TAskForClose::Image1);
-    p.Field("Memo1", &TAskForClose::Memo1);
-    p.Field("CheckBox1", &TAskForClose::CheckBox1);
-    p.Field("Button1", &TAskForClose::Button1);
-    p.Field("Button2", &TAskForClose::Button2);
-    p.Handler("Button1Click", &TAskForClose::Button1Click);
-    p.Handler("Button2Click", &TAskForClose::Button2Click);
-    p.Handler("FormClose", &TAskForClose::FormClose);
-}
+UI_DEFINE_FORM(TAskForClose, ui::Form);
 
 void TAskForClose::Button1Click(ui::NotifyArgs&) { closeConfirmed = 0; }
 
 void TAskForClose::Button2Click(ui::NotifyArgs&) { closeConfirmed = settings::kTrue; }
 
-void TAskForClose::FormClose(ui::CloseArgs&) {
-    if (!CheckBox1->Checked()) return;
-    SettingsSession session;
-    WriteSetting(settings::DlgCloseNeverAsk, settings::kTrue);
-}
+void TAskForClose::FormClose(ui::CloseArgs&) { StoreNeverAskAgain(settings::DlgCloseNeverAsk, *CheckBox1); }
 
 bool ConfirmProgramClose() {
-    std::int32_t neverAsk;
-    {
-        SettingsSession session;
-        neverAsk = ReadSetting(settings::DlgCloseNeverAsk);
-    }
-    if (neverAsk == 0) ui::CreateForm<TAskForClose>()->ShowModal();
-    return closeConfirmed != 0 || neverAsk != 0;
+    return !AskUnlessNeverAgain<TAskForClose>(settings::DlgCloseNeverAsk) || closeConfirmed != 0;
 }

@@ -1,15 +1,11 @@
 #pragma once
 #include <cstdint>
 
+#include "ui/button.h"
+#include "ui/check_box.h"
+#include "ui/edit.h"
 #include "ui/form.h"
-#include "ui/form_class.h"
-
-namespace ui {
-class Button;
-class CheckBox;
-class Image;
-class Memo;
-}  // namespace ui
+#include "ui/image.h"
 
 // The answer of the last ask-on-close dialog: 0 after "Cancel", -1 after "Close"; closing
 // the dialog by its title bar leaves it as it was.
@@ -19,18 +15,15 @@ extern std::int32_t closeConfirmed;
 class TAskForClose : public ui::Form {
     UI_FORM(TAskForClose)
 
-public:
-    using ui::Form::Form;
+    UI_FIELD(ui::Image, Image1);
+    UI_FIELD(ui::Memo, Memo1);
+    UI_FIELD(ui::CheckBox, CheckBox1);
+    UI_FIELD(ui::Button, Button1);
+    UI_FIELD(ui::Button, Button2);
 
-    ui::Image* Image1 = nullptr;
-    ui::Memo* Memo1 = nullptr;
-    ui::CheckBox* CheckBox1 = nullptr;
-    ui::Button* Button1 = nullptr;
-    ui::Button* Button2 = nullptr;
-
-    void Button1Click(ui::NotifyArgs& args);
-    void Button2Click(ui::NotifyArgs& args);
-    void FormClose(ui::CloseArgs& args);
+    UI_HANDLER(ui::NotifyArgs, Button1Click);
+    UI_HANDLER(ui::NotifyArgs, Button2Click);
+    UI_HANDLER(ui::CloseArgs, FormClose);
 };
 
 // The main window's question on closing: shows the dialog unless the user chose never to

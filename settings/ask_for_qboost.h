@@ -1,28 +1,21 @@
 #pragma once
 
+#include "ui/button.h"
+#include "ui/check_box.h"
+#include "ui/edit.h"
 #include "ui/form.h"
-#include "ui/form_class.h"
-
-namespace ui {
-class Button;
-class CheckBox;
-class Image;
-class Memo;
-}  // namespace ui
+#include "ui/image.h"
 
 // Explains what a quick boost does before one starts, with a "never show again" box.
 class TAskForQBoost : public ui::Form {
     UI_FORM(TAskForQBoost)
 
-public:
-    using ui::Form::Form;
+    UI_FIELD(ui::Image, Image1);
+    UI_FIELD(ui::Memo, Memo1);
+    UI_FIELD(ui::CheckBox, CheckBox1);
+    UI_FIELD(ui::Button, Button2);
 
-    ui::Image* Image1 = nullptr;
-    ui::Memo* Memo1 = nullptr;
-    ui::CheckBox* CheckBox1 = nullptr;
-    ui::Button* Button2 = nullptr;
-
-    void Button2Click(ui::NotifyArgs& args);
+    UI_HANDLER(ui::NotifyArgs, Button2Click);
 };
 
 // The main window's quick-boost command shows the note first unless the user chose never

@@ -7,19 +7,7 @@
 #include "ui/edit.h"
 #include "ui/spin_edit.h"
 
-void TForm10::Publish(ui::Publisher<TForm10>& p) {
-    p.Field("Memo1", &TForm10::Memo1);
-    p.Field("Se21", &TForm10::Se21);
-    p.Field("Se22", &TForm10::Se22);
-    p.Field("Se23", &TForm10::Se23);
-    p.Field("Se24", &TForm10::Se24);
-    p.Field("Cb21", &TForm10::Cb21);
-    p.Field("Button1", &TForm10::Button1);
-    p.Field("Button2", &TForm10::Button2);
-    p.Handler("FormCreate", &TForm10::FormCreate);
-    p.Handler("Button1Click", &TForm10::Button1Click);
-    p.Handler("SeAnyChange", &TForm10::SeAnyChange);
-}
+UI_DEFINE_FORM(TForm10, ui::Form);
 
 void TForm10::FormCreate(ui::NotifyArgs&) {
     SettingsSession session;

@@ -1,29 +1,27 @@
 #pragma once
 
+#include "ui/button.h"
+#include "ui/check_box.h"
+#include "ui/edit.h"
 #include "ui/form.h"
-#include "ui/form_class.h"
-
-namespace ui {
-class Button;
-class CheckBox;
-class Memo;
-class SpinEdit;
-}  // namespace ui
+#include "ui/spin_edit.h"
 
 // The free-memory levels at which the service steps in, and how it waits for a quiet
 // processor. Reads its values on creation and writes them on "Ok" by itself.
 class TForm10 : public ui::Form {
     UI_FORM(TForm10)
 
-public:
-    using ui::Form::Form;
+    UI_FIELD(ui::Memo, Memo1);
+    UI_FIELD(ui::SpinEdit, Se21);
+    UI_FIELD(ui::SpinEdit, Se22);
+    UI_FIELD(ui::SpinEdit, Se23);
+    UI_FIELD(ui::SpinEdit, Se24);
+    UI_FIELD(ui::CheckBox, Cb21);
+    UI_FIELD(ui::Button, Button1);
+    UI_FIELD(ui::Button, Button2);
 
-    ui::Memo* Memo1 = nullptr;
-    ui::SpinEdit *Se21 = nullptr, *Se22 = nullptr, *Se23 = nullptr, *Se24 = nullptr;
-    ui::CheckBox* Cb21 = nullptr;
-    ui::Button *Button1 = nullptr, *Button2 = nullptr;
+    UI_HANDLER(ui::NotifyArgs, FormCreate);
+    UI_HANDLER(ui::NotifyArgs, Button1Click);
+    UI_HANDLER(ui::NotifyArgs, SeAnyChange);
 
-    void FormCreate(ui::NotifyArgs&);
-    void Button1Click(ui::NotifyArgs&);
-    void SeAnyChange(ui::NotifyArgs& args);
 };

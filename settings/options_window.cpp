@@ -14,7 +14,7 @@
 #include "ui/form_loader.h"
 #include "ui/hot_key.h"
 #include "ui/page_control.h"
-#include "ui/resource_source.h"
+#include "platform/text.h"
 #include "ui/spin_edit.h"
 
 namespace {
@@ -26,57 +26,12 @@ std::int32_t Flag(bool on, std::int32_t whenOn) { return on ? whenOn : 0; }
 std::string OwnAutostartCommand() {
     wchar_t path[kProgramPathCapacity] = {};
     GetModuleFileNameW(nullptr, path, kProgramPathCapacity);
-    return ui::ToAnsi(settings::AutostartCommand(path));
+    return platform::Narrow(settings::AutostartCommand(path));
 }
 
 }  // namespace
 
-void TOptWnd::Publish(ui::Publisher<TOptWnd>& p) {
-    using F = TOptWnd;
-    p.Field("PageControl1", &F::PageControl1);
-    p.Field("TabSheet1", &F::TabSheet1);
-    p.Field("TabSheet2", &F::TabSheet2);
-    p.Field("TabSheet3", &F::TabSheet3);
-    p.Field("Cb211", &F::Cb211);
-    p.Field("Hk221", &F::Hk221);
-    p.Field("Hk222", &F::Hk222);
-    p.Field("Hk223", &F::Hk223);
-    p.Field("Cb231", &F::Cb231);
-    p.Field("B231", &F::B231);
-    p.Field("Cb232", &F::Cb232);
-    p.Field("B232", &F::B232);
-    p.Field("Se231", &F::Se231);
-    p.Field("CmBox231", &F::CmBox231);
-    p.Field("Cb111", &F::Cb111);
-    p.Field("Rb111", &F::Rb111);
-    p.Field("Rb112", &F::Rb112);
-    p.Field("Cb112", &F::Cb112);
-    p.Field("Rb121", &F::Rb121);
-    p.Field("Rb122", &F::Rb122);
-    p.Field("Rb123", &F::Rb123);
-    p.Field("Rb124", &F::Rb124);
-    p.Field("Rb125", &F::Rb125);
-    p.Field("Sc131", &F::Sc131);
-    p.Field("Sc132", &F::Sc132);
-    p.Field("Sc133", &F::Sc133);
-    p.Field("Rb311", &F::Rb311);
-    p.Field("Se311", &F::Se311);
-    p.Field("Rb312", &F::Rb312);
-    p.Field("Se312", &F::Se312);
-    p.Field("Rb313", &F::Rb313);
-    p.Field("Button3", &F::Button3);
-    p.Field("Button4", &F::Button4);
-    p.Field("Button1", &F::Button1);
-
-    p.Handler("FormCreate", &F::FormCreate);
-    p.Handler("Button3Click", &F::Button3Click);
-    p.Handler("Button1Click", &F::Button1Click);
-    p.Handler("AnyClick", &F::AnyClick);
-    p.Handler("ScAnyChange", &F::ScAnyChange);
-    p.Handler("SeAnyChange", &F::SeAnyChange);
-    p.Handler("B231Click", &F::B231Click);
-    p.Handler("B232Click", &F::B232Click);
-}
+UI_DEFINE_FORM(TOptWnd, ui::Form);
 
 void TOptWnd::FormCreate(ui::NotifyArgs&) {
     changeArmed_ = false;

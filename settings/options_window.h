@@ -1,20 +1,13 @@
 #pragma once
 #include <array>
 
+#include "ui/button.h"
+#include "ui/check_box.h"
+#include "ui/combo_box.h"
 #include "ui/form.h"
-#include "ui/form_class.h"
-
-namespace ui {
-class Button;
-class CheckBox;
-class ColorBox;
-class ComboBox;
-class HotKey;
-class PageControl;
-class RadioButton;
-class SpinEdit;
-class TabSheet;
-}  // namespace ui
+#include "ui/hot_key.h"
+#include "ui/page_control.h"
+#include "ui/spin_edit.h"
 
 // Where a user edits the service's settings by hand: autostart, hot keys, preventive and
 // emergency optimisation, minimum cache, the tray icon's look and the quick-boost action.
@@ -22,37 +15,53 @@ class TabSheet;
 class TOptWnd : public ui::Form {
     UI_FORM(TOptWnd)
 
-public:
-    using ui::Form::Form;
-
-    ui::PageControl* PageControl1 = nullptr;
-    ui::TabSheet *TabSheet1 = nullptr, *TabSheet2 = nullptr, *TabSheet3 = nullptr;
+    UI_FIELD(ui::PageControl, PageControl1);
+    UI_FIELD(ui::TabSheet, TabSheet1);
+    UI_FIELD(ui::TabSheet, TabSheet2);
+    UI_FIELD(ui::TabSheet, TabSheet3);
     // General
-    ui::CheckBox* Cb211 = nullptr;
-    ui::HotKey *Hk221 = nullptr, *Hk222 = nullptr, *Hk223 = nullptr;
-    ui::CheckBox *Cb231 = nullptr, *Cb232 = nullptr;
-    ui::Button *B231 = nullptr, *B232 = nullptr;
-    ui::SpinEdit* Se231 = nullptr;
-    ui::ComboBox* CmBox231 = nullptr;
+    UI_FIELD(ui::CheckBox, Cb211);
+    UI_FIELD(ui::HotKey, Hk221);
+    UI_FIELD(ui::HotKey, Hk222);
+    UI_FIELD(ui::HotKey, Hk223);
+    UI_FIELD(ui::CheckBox, Cb231);
+    UI_FIELD(ui::CheckBox, Cb232);
+    UI_FIELD(ui::Button, B231);
+    UI_FIELD(ui::Button, B232);
+    UI_FIELD(ui::SpinEdit, Se231);
+    UI_FIELD(ui::ComboBox, CmBox231);
     // View
-    ui::CheckBox *Cb111 = nullptr, *Cb112 = nullptr;
-    ui::RadioButton *Rb111 = nullptr, *Rb112 = nullptr;
-    ui::RadioButton *Rb121 = nullptr, *Rb122 = nullptr, *Rb123 = nullptr, *Rb124 = nullptr, *Rb125 = nullptr;
-    ui::ColorBox *Sc131 = nullptr, *Sc132 = nullptr, *Sc133 = nullptr;
+    UI_FIELD(ui::CheckBox, Cb111);
+    UI_FIELD(ui::CheckBox, Cb112);
+    UI_FIELD(ui::RadioButton, Rb111);
+    UI_FIELD(ui::RadioButton, Rb112);
+    UI_FIELD(ui::RadioButton, Rb121);
+    UI_FIELD(ui::RadioButton, Rb122);
+    UI_FIELD(ui::RadioButton, Rb123);
+    UI_FIELD(ui::RadioButton, Rb124);
+    UI_FIELD(ui::RadioButton, Rb125);
+    UI_FIELD(ui::ColorBox, Sc131);
+    UI_FIELD(ui::ColorBox, Sc132);
+    UI_FIELD(ui::ColorBox, Sc133);
     // Quick boost
-    ui::RadioButton *Rb311 = nullptr, *Rb312 = nullptr, *Rb313 = nullptr;
-    ui::SpinEdit *Se311 = nullptr, *Se312 = nullptr;
+    UI_FIELD(ui::RadioButton, Rb311);
+    UI_FIELD(ui::RadioButton, Rb312);
+    UI_FIELD(ui::RadioButton, Rb313);
+    UI_FIELD(ui::SpinEdit, Se311);
+    UI_FIELD(ui::SpinEdit, Se312);
 
-    ui::Button *Button3 = nullptr, *Button4 = nullptr, *Button1 = nullptr;
+    UI_FIELD(ui::Button, Button3);
+    UI_FIELD(ui::Button, Button4);
+    UI_FIELD(ui::Button, Button1);
 
-    void FormCreate(ui::NotifyArgs&);
-    void Button3Click(ui::NotifyArgs&);
-    void Button1Click(ui::NotifyArgs&);
-    void AnyClick(ui::NotifyArgs&);
-    void ScAnyChange(ui::NotifyArgs&);
-    void SeAnyChange(ui::NotifyArgs& args);
-    void B231Click(ui::NotifyArgs&);
-    void B232Click(ui::NotifyArgs&);
+    UI_HANDLER(ui::NotifyArgs, FormCreate);
+    UI_HANDLER(ui::NotifyArgs, Button3Click);
+    UI_HANDLER(ui::NotifyArgs, Button1Click);
+    UI_HANDLER(ui::NotifyArgs, AnyClick);
+    UI_HANDLER(ui::NotifyArgs, ScAnyChange);
+    UI_HANDLER(ui::NotifyArgs, SeAnyChange);
+    UI_HANDLER(ui::NotifyArgs, B231Click);
+    UI_HANDLER(ui::NotifyArgs, B232Click);
 
 private:
     void Load();

@@ -9,19 +9,7 @@
 #include "ui/edit.h"
 #include "ui/spin_edit.h"
 
-void TForm9::Publish(ui::Publisher<TForm9>& p) {
-    p.Field("Memo1", &TForm9::Memo1);
-    p.Field("Se11", &TForm9::Se11);
-    p.Field("Se12", &TForm9::Se12);
-    p.Field("Se13", &TForm9::Se13);
-    p.Field("Se14", &TForm9::Se14);
-    p.Field("Cb11", &TForm9::Cb11);
-    p.Field("Button1", &TForm9::Button1);
-    p.Field("Button2", &TForm9::Button2);
-    p.Handler("FormCreate", &TForm9::FormCreate);
-    p.Handler("Button1Click", &TForm9::Button1Click);
-    p.Handler("SeAnyChange", &TForm9::SeAnyChange);
-}
+UI_DEFINE_FORM(TForm9, ui::Form);
 
 void TForm9::FormCreate(ui::NotifyArgs&) {
     Se12->SetMaxValue(SizeFieldMaximumMB());

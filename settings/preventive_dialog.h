@@ -1,29 +1,27 @@
 #pragma once
 
+#include "ui/button.h"
+#include "ui/check_box.h"
+#include "ui/edit.h"
 #include "ui/form.h"
-#include "ui/form_class.h"
-
-namespace ui {
-class Button;
-class CheckBox;
-class Memo;
-class SpinEdit;
-}  // namespace ui
+#include "ui/spin_edit.h"
 
 // How often and how much memory the service frees on its timer, and how it waits for a
 // quiet processor. Reads its values on creation and writes them on "Ok" by itself.
 class TForm9 : public ui::Form {
     UI_FORM(TForm9)
 
-public:
-    using ui::Form::Form;
+    UI_FIELD(ui::Memo, Memo1);
+    UI_FIELD(ui::SpinEdit, Se11);
+    UI_FIELD(ui::SpinEdit, Se12);
+    UI_FIELD(ui::SpinEdit, Se13);
+    UI_FIELD(ui::SpinEdit, Se14);
+    UI_FIELD(ui::CheckBox, Cb11);
+    UI_FIELD(ui::Button, Button1);
+    UI_FIELD(ui::Button, Button2);
 
-    ui::Memo* Memo1 = nullptr;
-    ui::SpinEdit *Se11 = nullptr, *Se12 = nullptr, *Se13 = nullptr, *Se14 = nullptr;
-    ui::CheckBox* Cb11 = nullptr;
-    ui::Button *Button1 = nullptr, *Button2 = nullptr;
+    UI_HANDLER(ui::NotifyArgs, FormCreate);
+    UI_HANDLER(ui::NotifyArgs, Button1Click);
+    UI_HANDLER(ui::NotifyArgs, SeAnyChange);
 
-    void FormCreate(ui::NotifyArgs&);
-    void Button1Click(ui::NotifyArgs&);
-    void SeAnyChange(ui::NotifyArgs& args);
 };

@@ -2,14 +2,15 @@
 
 #include <vector>
 
+#include "platform/error.h"
+#include "platform/resource_source.h"
+#include "platform/text.h"
 #include "resources/string_ids.h"
-#include "ui/error.h"
-#include "ui/resource_source.h"
 
 namespace {
 
 [[noreturn]] void Fail(UINT messageId, const std::string& name) {
-    throw ui::Error(ui::FormatResString(messageId, ui::FromAnsi(name)));
+    throw platform::Error(platform::FormatResString(messageId, platform::Widen(name)));
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 // General registry accessor for locations outside the settings key (the Run key, the shell
 // verb, the system cache setting, the desktop folder). Unlike the settings access layer it
 // reports failures: opening and deleting return false, and a failed read or write throws
-// ui::Error with the program's own message.
+// platform::Error with the program's own message.
 class Registry {
 public:
     explicit Registry(HKEY root = HKEY_CURRENT_USER) : root_(root) {}

@@ -7,53 +7,61 @@
 
 namespace {
 
-HKEY g_key = nullptr;
-bool g_open = false;
-int g_nesting = 0;
+// One entry per key opened and not yet closed; reads and writes go to the last one. Opening
+// the key that is already on top only counts; another path gets an entry of its own, so
+// closing it returns to the key opened before. A failed open keeps a keyless entry, so its
+// reads yield their defaults and its close still matches it.
+struct OpenKey {
+    std::string path;
+    HKEY key;
+    int count;
+};
+std::vector<OpenKey> g_keys;
+
+HKEY CurrentKey() { return g_keys.empty() ? nullptr : g_keys.back().key; }
 
 LONG QueryValue(const char* name, DWORD* type, void* data, DWORD* size) {
-    if (!g_open) return ERROR_INVALID_HANDLE;
-    return RegQueryValueExA(g_key, name, nullptr, type, static_cast<BYTE*>(data), size);
+    HKEY key = CurrentKey();
+    if (!key) return ERROR_INVALID_HANDLE;
+    return RegQueryValueExA(key, name, nullptr, type, static_cast<BYTE*>(data), size);
 }
 
 LONG SetValue(const char* name, DWORD type, const void* data, DWORD size) {
-    if (!g_open) return ERROR_INVALID_HANDLE;
-    return RegSetValueExA(g_key, name, 0, type, static_cast<const BYTE*>(data), size);
+    HKEY key = CurrentKey();
+    if (!key) return ERROR_INVALID_HANDLE;
+    return RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
 }
 
 }  // namespace
 
 LONG OpenSettingsKey(const char* keyPath) {
-    ++g_nesting;
-    // A nested open keeps the handle of the first one.
-    if (g_open) return ERROR_SUCCESS;
+    if (!keyPath) keyPath = "";
+    if (!g_keys.empty() && g_keys.back().path == keyPath) {
+        ++g_keys.back().count;
+        return g_keys.back().key ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+    }
     HKEY key = nullptr;
     LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, keyPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
                                   nullptr, &key, nullptr);
-    if (status == ERROR_SUCCESS) {
-        g_key = key;
-        g_open = true;
-    }
+    if (status != ERROR_SUCCESS) key = nullptr;
+    g_keys.push_back({keyPath, key, 1});
     return status;
 }
 
 void CloseSettingsKey() {
-    if (g_open) {
-        --g_nesting;
-        if (g_nesting <= 0) {
-            RegCloseKey(g_key);
-            g_key = nullptr;
-            g_open = false;
-            g_nesting = 0;
-        }
-    } else {
-        // A failed open still counted; its close must not leak into the next session.
-        g_nesting = std::max(0, g_nesting - 1);
-    }
+    if (g_keys.empty()) return;
+    if (--g_keys.back().count > 0) return;
+    if (g_keys.back().key) RegCloseKey(g_keys.back().key);
+    g_keys.pop_back();
 }
 
-bool SettingsKeyIsOpen() { return g_open; }
-int SettingsKeyNesting() { return g_nesting; }
+bool SettingsKeyIsOpen() { return CurrentKey() != nullptr; }
+
+int SettingsKeyNesting() {
+    int nesting = 0;
+    for (const OpenKey& open : g_keys) nesting += open.count;
+    return nesting;
+}
 
 std::int32_t ReadSettingInt(const char* name, std::int32_t defaultValue, std::int32_t min, std::int32_t max) {
     std::int32_t stored = 0;
@@ -70,6 +78,11 @@ void WriteSettingInt(const char* name, std::int32_t value, std::int32_t min, std
 }
 
 DWORD ReadSettingString(const char* name, char* buffer, DWORD capacity, const char* defaultText) {
+    if (!buffer) return 0;
+    if (capacity == 0) {  // no room for any text: the buffer holds its one zero
+        buffer[0] = '\0';
+        return 0;
+    }
     DWORD size = capacity;
     if (QueryValue(name, nullptr, buffer, &size) == ERROR_SUCCESS) {
         // The value may lack a terminator: end the text after the bytes read. A text that
@@ -87,7 +100,7 @@ DWORD ReadSettingString(const char* name, char* buffer, DWORD capacity, const ch
         return 0;
     }
     WriteSettingString(name, defaultText);
-    size_t length = capacity > 0 ? std::min<size_t>(std::strlen(defaultText), capacity - 1) : 0;
+    size_t length = std::min<size_t>(std::strlen(defaultText), capacity - 1);
     std::memcpy(buffer, defaultText, length);
     buffer[length] = '\0';
     buffer[length + 1] = '\0';
@@ -98,6 +111,7 @@ LONG WriteSettingString(const char* name, const char* text) {
     // Stored without its terminator. The registry quietly appends one when the byte after
     // the given length is zero, so the text is handed over in a buffer that ends in a
     // non-zero guard byte.
+    if (!text) return ERROR_INVALID_PARAMETER;
     std::string guarded(text);
     size_t length = guarded.size();
     guarded.push_back('\x01');
@@ -105,6 +119,7 @@ LONG WriteSettingString(const char* name, const char* text) {
 }
 
 void ReadSettingBinary(const char* name, void* out, const void* defaultData, DWORD size) {
+    if (!out || !defaultData) return;
     // A stored value shorter than `size` overlays the default, so the caller never sees
     // uninitialised bytes.
     std::memcpy(out, defaultData, size);
@@ -115,13 +130,15 @@ void ReadSettingBinary(const char* name, void* out, const void* defaultData, DWO
 }
 
 LONG WriteSettingBinary(const char* name, const void* data, DWORD size) {
+    if (!data) return ERROR_INVALID_PARAMETER;
     if (size == 0) size = static_cast<DWORD>(std::strlen(static_cast<const char*>(data)));
     return SetValue(name, REG_BINARY, data, size);
 }
 
 LONG DeleteSetting(const char* name) {
-    if (!g_open) return ERROR_INVALID_HANDLE;
-    return RegDeleteValueA(g_key, name);
+    HKEY key = CurrentKey();
+    if (!key) return ERROR_INVALID_HANDLE;
+    return RegDeleteValueA(key, name);
 }
 
 namespace {

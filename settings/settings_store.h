@@ -8,7 +8,8 @@
 #include "core/settings/settings_table.h"
 
 // Access layer of the settings key under HKEY_CURRENT_USER. Callers bracket their
-// accesses with OpenSettingsKey / CloseSettingsKey (which nest); every read supplies the
+// accesses with OpenSettingsKey / CloseSettingsKey (which nest: accesses go to the key
+// opened last, and each close returns to the key open before it); every read supplies the
 // default and writes it back when the value is missing or unreadable. Nothing here reports
 // an error or throws: a failed open makes reads yield their defaults and writes do nothing.
 // User-interface thread only.
@@ -22,7 +23,8 @@ std::int32_t ReadSettingInt(const char* name, std::int32_t defaultValue, std::in
 void WriteSettingInt(const char* name, std::int32_t value, std::int32_t min, std::int32_t max);
 
 // Reads into `buffer`, which must hold capacity + 1 bytes (a second zero follows the text's
-// terminator). Returns the data size read, or 0 when missing without a default.
+// terminator). Returns the data size read, or 0 when missing without a default. A null
+// text to write is refused with ERROR_INVALID_PARAMETER.
 DWORD ReadSettingString(const char* name, char* buffer, DWORD capacity, const char* defaultText);
 LONG WriteSettingString(const char* name, const char* text);
 

@@ -23,13 +23,13 @@ const PropertyTable& Action::ClassProperties() {
 
 Action::Action(Component* owner) : Component(owner) {}
 
-Action::~Action() { Notify(nullptr); }
+Action::~Action() { changed_(nullptr); }
 
 template <class Change>
 void Action::Update(Change change) {
     ActionState before = state_;
     change(state_);
-    Notify(&before);
+    changed_(&before);
 }
 
 void Action::SetCaption(const std::wstring& v) {
@@ -64,26 +64,17 @@ bool Action::Execute() {
     return true;
 }
 
-void Action::AddClient(const void* key, ClientUpdate update) {
-    clients_.emplace_back(key, std::move(update));
+Connection Action::AddClient(ClientUpdate update) {
     const ActionState defaults;
-    clients_.back().second(&defaults);
-}
-
-void Action::RemoveClient(const void* key) {
-    std::erase_if(clients_, [key](const auto& c) { return c.first == key; });
-}
-
-void Action::Notify(const ActionState* before) {
-    auto clients = clients_;  // a client may detach itself
-    for (auto& c : clients) c.second(before);
+    update(&defaults);
+    return changed_.Connect(std::move(update));
 }
 
 void ActionLink::Set(Action* action) {
-    if (action_) action_->RemoveClient(this);
+    connection_.Disconnect();
     action_ = action;
     if (!action_) return;
-    action_->AddClient(this, [this](const ActionState* before) {
+    connection_ = action_->AddClient([this](const ActionState* before) {
         if (!before) {
             action_ = nullptr;
             return;

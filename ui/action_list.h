@@ -4,6 +4,7 @@
 
 #include "ui/component.h"
 #include "ui/events.h"
+#include "ui/signal.h"
 
 namespace ui {
 
@@ -58,16 +59,14 @@ public:
     // Clients follow the action's state: `update` gets the state before the change (a
     // default state when the client is added), or null when the action is going away.
     using ClientUpdate = std::function<void(const ActionState* before)>;
-    void AddClient(const void* key, ClientUpdate update);
-    void RemoveClient(const void* key);
+    [[nodiscard]] Connection AddClient(ClientUpdate update);
 
 private:
     template <class Change>
     void Update(Change change);
-    void Notify(const ActionState* before);
 
     ActionState state_;
-    std::vector<std::pair<const void*, ClientUpdate>> clients_;
+    Signal<const ActionState*> changed_;
 };
 
 // The link of a menu item or toolbar button to its action: the client takes over changes of
@@ -76,7 +75,6 @@ class ActionLink {
 public:
     using Follow = std::function<void(const ActionState& before, const ActionState& now)>;
     explicit ActionLink(Follow follow) : follow_(std::move(follow)) {}
-    ~ActionLink() { Set(nullptr); }
     ActionLink(const ActionLink&) = delete;
     ActionLink& operator=(const ActionLink&) = delete;
 
@@ -89,6 +87,7 @@ public:
 private:
     Action* action_ = nullptr;  // not owned
     Follow follow_;
+    Connection connection_;
 };
 
 // Holds a window's actions.

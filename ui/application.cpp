@@ -4,9 +4,13 @@
 
 #include <algorithm>
 
-#include "ui/error.h"
+#include "platform/error.h"
+#include "platform/resource_source.h"
+#include "platform/text.h"
 #include "ui/form.h"
-#include "ui/resource_source.h"
+
+using platform::Error;
+using platform::Widen;
 
 namespace ui {
 
@@ -70,24 +74,11 @@ void Application::HandleException(std::exception_ptr error) {
     } catch (const Error& e) {
         message = e.Message();
     } catch (const std::exception& e) {
-        message = FromAnsi(e.what());
+        message = Widen(e.what());
     } catch (...) {
         message = L"Unknown error";
     }
     MessageBoxW(nullptr, message.c_str(), title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
-}
-
-void Application::AddMinimizeListener(const void* key, std::function<void()> listener) {
-    minimizeListeners_.emplace_back(key, std::move(listener));
-}
-
-void Application::RemoveMinimizeListener(const void* key) {
-    std::erase_if(minimizeListeners_, [key](const auto& entry) { return entry.first == key; });
-}
-
-void Application::Minimized() {
-    auto listeners = minimizeListeners_;  // a listener may end the program or remove itself
-    for (auto& entry : listeners) entry.second();
 }
 
 void HandleException() { Application::Instance().HandleException(std::current_exception()); }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/signal.h"
+
 namespace ui {
 
 class Form;
@@ -41,9 +43,11 @@ public:
     void HandleException(std::exception_ptr error);
 
     // Application-events components listen here.
-    void AddMinimizeListener(const void* key, std::function<void()> listener);
-    void RemoveMinimizeListener(const void* key);
-    void Minimized();
+    [[nodiscard]] Connection AddMinimizeListener(std::function<void()> listener) {
+        return minimized_.Connect(std::move(listener));
+    }
+    // A listener may end the program.
+    void Minimized() { minimized_(); }
 
 private:
     Application() = default;
@@ -53,7 +57,7 @@ private:
     Form* mainForm_ = nullptr;  // not owned
     bool terminated_ = false;
     std::function<void(std::exception_ptr)> exceptionHandler_;
-    std::vector<std::pair<const void*, std::function<void()>>> minimizeListeners_;
+    Signal<> minimized_;
 };
 
 // Hands the exception being handled to the application; for catch blocks in callbacks.

@@ -14,13 +14,11 @@ const PropertyTable& ApplicationEvents::ClassProperties() {
 }
 
 ApplicationEvents::ApplicationEvents(Component* owner) : Component(owner) {
-    Application::Instance().AddMinimizeListener(this, [this] {
+    minimize_ = Application::Instance().AddMinimizeListener([this] {
         NotifyArgs args;
         args.sender = this;
         OnMinimize(args);
     });
 }
-
-ApplicationEvents::~ApplicationEvents() { Application::Instance().RemoveMinimizeListener(this); }
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 
 #include "ui/component.h"
 #include "ui/events.h"
+#include "ui/signal.h"
 
 namespace ui {
 
@@ -11,9 +12,11 @@ class ApplicationEvents : public Component {
 
 public:
     explicit ApplicationEvents(Component* owner);
-    ~ApplicationEvents() override;
 
     Event<NotifyArgs> OnMinimize;
+
+private:
+    Connection minimize_;
 };
 
 }  // namespace ui

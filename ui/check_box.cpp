@@ -9,6 +9,15 @@ const char* const kAlignmentNames[] = {"taLeftJustify", "taRightJustify"};
 
 }  // namespace
 
+const PropertyTable& CheckableButton::ClassProperties() {
+    using namespace published;
+    static const PropertyTable table(&WinControl::ClassProperties(), {
+        Boolean("Checked", &CheckableButton::Checked, &CheckableButton::SetChecked),
+        Enumeration("Alignment", &CheckableButton::Alignment, &CheckableButton::SetAlignment, kAlignmentNames),
+    });
+    return table;
+}
+
 CheckableButton::CheckableButton(Component* owner, DWORD buttonStyle) : WinControl(owner), buttonStyle_(buttonStyle) {
     SetParentColor(true);
     SetTabStop(true);
@@ -47,11 +56,7 @@ void CheckableButton::CommandNotify(WORD code, WORD) {
 }
 
 const PropertyTable& CheckBox::ClassProperties() {
-    using namespace published;
-    static const PropertyTable table(&WinControl::ClassProperties(), {
-        Boolean("Checked", &CheckBox::Checked, &CheckBox::SetChecked),
-        Enumeration("Alignment", &CheckBox::Alignment, &CheckBox::SetAlignment, kAlignmentNames),
-    });
+    static const PropertyTable table(&CheckableButton::ClassProperties(), {});
     return table;
 }
 
@@ -60,11 +65,7 @@ CheckBox::CheckBox(Component* owner) : CheckableButton(owner, BS_CHECKBOX) { Set
 void CheckBox::Toggle() { SetChecked(!Checked()); }
 
 const PropertyTable& RadioButton::ClassProperties() {
-    using namespace published;
-    static const PropertyTable table(&WinControl::ClassProperties(), {
-        Boolean("Checked", &RadioButton::Checked, &RadioButton::SetChecked),
-        Enumeration("Alignment", &RadioButton::Alignment, &RadioButton::SetAlignment, kAlignmentNames),
-    });
+    static const PropertyTable table(&CheckableButton::ClassProperties(), {});
     return table;
 }
 

@@ -7,6 +7,8 @@ namespace ui {
 // A check box, or a radio button (ButtonKind::Radio) whose siblings of the same parent
 // are cleared when it is checked.
 class CheckableButton : public WinControl {
+    UI_PUBLISHED(CheckableButton, "TCheckableButton")
+
 public:
     bool Checked() const;
     void SetChecked(bool checked);

@@ -35,18 +35,13 @@ std::span<const IntIdent> ColorIdents() {
     return idents;
 }
 
-CachedBrush::~CachedBrush() {
-    if (brush_) DeleteObject(brush_);
-}
-
 HBRUSH CachedBrush::Get(Color color) {
     COLORREF rgb = ToColorRef(color);
     if (!brush_ || rgb != rgb_) {
-        if (brush_) DeleteObject(brush_);
-        brush_ = CreateSolidBrush(rgb);
+        brush_.Reset(CreateSolidBrush(rgb));
         rgb_ = rgb;
     }
-    return brush_;
+    return brush_.Get();
 }
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 
+#include "platform/handles.h"
 #include "ui/property.h"
 
 namespace ui {
@@ -28,11 +29,10 @@ std::span<const IntIdent> ColorIdents();
 // A solid brush of one colour, remade only when the colour changes.
 class CachedBrush {
 public:
-    ~CachedBrush();
     HBRUSH Get(Color color);
 
 private:
-    HBRUSH brush_ = nullptr;
+    platform::BrushHandle brush_;
     COLORREF rgb_ = 0;
 };
 

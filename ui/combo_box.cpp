@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "ui/gdi_object.h"
+#include "platform/handles.h"
 #include "ui/property.h"
 
 namespace ui {
@@ -141,7 +141,7 @@ bool ColorBox::DrawItemReflected(DRAWITEMSTRUCT& item) {
     RECT swatch = item.rcItem;
     InflateRect(&swatch, -2, -2);
     swatch.right = swatch.left + 2 * (swatch.bottom - swatch.top);
-    BrushHandle brush(CreateSolidBrush(item.itemID < colors_.size() ? colors_[item.itemID] : 0));
+    platform::BrushHandle brush(CreateSolidBrush(item.itemID < colors_.size() ? colors_[item.itemID] : 0));
     FillRect(item.hDC, &swatch, brush.Get());
     FrameRect(item.hDC, &swatch, GetSysColorBrush(COLOR_WINDOWTEXT));
     RECT text = item.rcItem;

@@ -2,11 +2,16 @@
 
 #include <algorithm>
 
+#include "platform/error.h"
+#include "platform/resource_source.h"
+#include "platform/text.h"
 #include "resources/string_ids.h"
-#include "ui/error.h"
 #include "ui/property.h"
-#include "ui/resource_source.h"
 #include "ui/text_compare.h"
+
+using platform::Error;
+using platform::FormatResString;
+using platform::Widen;
 
 namespace ui {
 

@@ -20,7 +20,7 @@ public:
     Component& operator=(const Component&) = delete;
 
     const std::string& Name() const { return name_; }
-    // Throws ui::Error when the owner already has a component of that name.
+    // Throws platform::Error when the owner already has a component of that name.
     void SetName(const std::string& name);
     Component* Owner() const { return owner_; }
     const std::vector<Component*>& Components() const { return owned_; }

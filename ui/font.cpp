@@ -32,9 +32,7 @@ bool FaceInstalled(const std::wstring& name) {
     lf.lfCharSet = DEFAULT_CHARSET;
     lstrcpynW(lf.lfFaceName, name.c_str(), LF_FACESIZE);
     bool found = false;
-    HDC dc = GetDC(nullptr);
-    EnumFontFamiliesExW(dc, &lf, NoteFace, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, dc);
+    EnumFontFamiliesExW(platform::WindowDc().Get(), &lf, NoteFace, reinterpret_cast<LPARAM>(&found), 0);
     return known[name] = found;
 }
 
@@ -122,9 +120,7 @@ std::wstring InstalledFace(const std::wstring& name) {
 }
 
 int ScreenPixelsPerInch() {
-    HDC dc = GetDC(nullptr);
-    int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(nullptr, dc);
+    int dpi = GetDeviceCaps(platform::WindowDc().Get(), LOGPIXELSY);
     return dpi > 0 ? dpi : 96;
 }
 

@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/handles.h"
 #include "ui/color.h"
-#include "ui/gdi_object.h"
 #include "ui/persistent.h"
 
 namespace ui {
@@ -48,7 +48,7 @@ private:
     std::uint32_t style_ = 0;
     Color color_ = kWindowText;
     std::int32_t charset_ = DEFAULT_CHARSET;
-    FontHandle handle_;
+    platform::FontHandle handle_;
 };
 
 // The face that GDI is given for `name`: the name itself when the system has it, else the

@@ -4,13 +4,16 @@
 
 #include <algorithm>
 
+#include "platform/resource_source.h"
+#include "platform/text.h"
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/label.h"
 #include "ui/menu.h"
 #include "ui/page_control.h"
 #include "ui/property.h"
-#include "ui/resource_source.h"
+
+using platform::Widen;
 
 namespace ui {
 namespace {
@@ -137,7 +140,7 @@ DWORD Form::FrameExStyle() const {
 }
 
 void Form::FillCreateParams(CreateParams& params) {
-    params.kitClassName = FromAnsi(ClassName());
+    params.kitClassName = Widen(ClassName());
     params.style = FrameStyle();
     if (!Enabled()) params.style |= WS_DISABLED;
     params.exStyle = FrameExStyle();

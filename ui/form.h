@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "ui/form_class.h"
 #include "ui/size_constraints.h"
 #include "ui/win_control.h"
 
@@ -73,6 +74,9 @@ public:
     // Runs OnCreate; the form loader calls it once the description is read.
     void Created();
 
+    // The fields and handlers that the form's class publishes to its description.
+    const FormPublication& Publication() const { return publication_; }
+
     Event<NotifyArgs> OnCreate;
     Event<NotifyArgs> OnDestroy;
     Event<CloseArgs> OnClose;
@@ -86,6 +90,26 @@ public:
     HDC Canvas() const { return canvas_; }
 
 protected:
+    // The registrations of UI_FIELD and UI_HANDLER (see form_class.h).
+    template <class C>
+    C* PublishField(const char* name, C** field) {
+        publication_.fields.push_back({name,
+                                       [field](Component& c) {
+                                           C* typed = dynamic_cast<C*>(&c);
+                                           if (typed) *field = typed;
+                                           return typed != nullptr;
+                                       },
+                                       [field]() -> Component* { return *field; }});
+        return nullptr;
+    }
+
+    template <class F, class Args>
+    PublishedHandler PublishHandler(const char* name, F* self, void (F::*method)(Args&)) {
+        publication_.handlers.push_back(
+            {name, Handler{typeid(Args), [self, method](EventArgs& a) { (self->*method)(static_cast<Args&>(a)); }}});
+        return {};
+    }
+
     void FillCreateParams(CreateParams& params) override;
     void HandleCreated() override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -122,6 +146,7 @@ private:
     int modalResult_ = mrNone;
     HWND lastFocus_ = nullptr;
     HDC canvas_ = nullptr;
+    FormPublication publication_;
 };
 
 }  // namespace ui

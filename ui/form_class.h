@@ -1,7 +1,8 @@
 #pragma once
 #include <functional>
+#include <memory>
 #include <string>
-#include <typeindex>
+#include <string_view>
 #include <vector>
 
 #include "ui/events.h"
@@ -11,60 +12,62 @@ namespace ui {
 class Component;
 class Form;
 
-// What a form class publishes to its description: the fields that receive its components
-// and the handlers that events are bound to, both by name.
-//
-// A new window needs its description forms/<Name>.form (the build embeds every file
-// there), a class derived from ui::Form that declares UI_FORM(TName) and lists its fields
-// and handlers in Publish, and ui::CreateForm<TName>() where it is opened.
+// What a form publishes to its description: the fields that receive its components and the
+// handlers that events are bound to, both by name. A form fills its own while it is
+// constructed, one entry per UI_FIELD and UI_HANDLER line.
 struct FormPublication {
     struct Field {
         std::string name;
-        std::function<bool(Form&, Component&)> bind;  // false: the component is of another class
+        std::function<bool(Component&)> bind;  // false: the component is of another class
+        std::function<Component*()> get;
     };
     struct HandlerEntry {
         std::string name;
-        std::function<Handler(Form&)> make;
+        Handler handler;
     };
     std::vector<Field> fields;
     std::vector<HandlerEntry> handlers;
 };
 
-// Fills a FormPublication for form class F from its member pointers.
-template <class F>
-class Publisher {
-public:
-    template <class C>
-    void Field(const char* name, C* F::*field) {
-        publication_.fields.push_back({name, [field](Form& form, Component& c) {
-                                           C* typed = dynamic_cast<C*>(&c);
-                                           if (!typed) return false;
-                                           static_cast<F&>(form).*field = typed;
-                                           return true;
-                                       }});
-    }
+// What a UI_HANDLER line leaves in its class: nothing but the registration.
+struct PublishedHandler {};
 
-    template <class Args>
-    void Handler(const char* name, void (F::*method)(Args&)) {
-        publication_.handlers.push_back({name, [method](Form& form) {
-                                             F* self = &static_cast<F&>(form);
-                                             return ui::Handler{typeid(Args), [self, method](EventArgs& a) {
-                                                                    (self->*method)(static_cast<Args&>(a));
-                                                                }};
-                                         }});
-    }
-
-    const FormPublication& Publication() const { return publication_; }
-
-private:
-    FormPublication publication_;
-};
+// The form classes of the program by class name, for opening a form whose class is only
+// known from its description (the localizer, the tests of every description).
+using FormFactory = std::unique_ptr<Form> (*)();
+bool RegisterFormClass(std::string_view className, FormFactory factory);
+// Null when no such class is linked in; the class name is compared without regard to case.
+FormFactory FindFormClass(std::string_view className);
 
 }  // namespace ui
 
-// Declares a form class's name and its publication; the class defines
-// `static void Publish(ui::Publisher<Class>&)` listing its fields and handlers.
-#define UI_FORM(Class)                                          \
-public:                                                         \
-    const char* ClassName() const override { return #Class; }   \
-    static void Publish(::ui::Publisher<Class>& publisher);
+// A new window needs its description forms/<Name>.form (the build embeds every file there),
+// a class derived from ui::Form that declares UI_FORM(TName) and one UI_FIELD or UI_HANDLER
+// line per published component and handler (its header includes the classes of its fields),
+// UI_DEFINE_FORM(TName, ui::Form) in its source file, and ui::CreateForm<TName>() where it
+// is opened.
+
+// Declares the class's name (the name of its description) and its constructor.
+#define UI_FORM(Class)                                        \
+public:                                                       \
+    explicit Class(::ui::Component* owner);                   \
+    const char* ClassName() const override { return #Class; } \
+                                                              \
+private:                                                      \
+    using UiFormClass = Class;                                \
+                                                              \
+public:
+
+// A published field: receives the component of the same name when the description loads.
+#define UI_FIELD(Type, Name) Type* Name = PublishField(#Name, &Name)
+
+// A published handler: declares the method `void Name(Args&)` and publishes it by name.
+#define UI_HANDLER(Args, Name) \
+    void Name(Args&);          \
+    ::ui::PublishedHandler Name##Published_ = PublishHandler(#Name, this, &UiFormClass::Name)
+
+// Defines the constructor of a form class and registers the class by its name.
+#define UI_DEFINE_FORM(Class, Base)                                                        \
+    Class::Class(::ui::Component* owner) : Base(owner) {}                                  \
+    [[maybe_unused]] static const bool Class##Registered_ = ::ui::RegisterFormClass(       \
+        #Class, []() -> std::unique_ptr<::ui::Form> { return std::make_unique<Class>(nullptr); })

@@ -1,17 +1,24 @@
 #include "ui/form_loader.h"
 
-#include "core/forms/code_page.h"
 #include "core/forms/form_binary.h"
 #include "core/forms/form_error.h"
+#include "platform/error.h"
+#include "platform/resource_source.h"
+#include "platform/text.h"
 #include "resources/string_ids.h"
-#include "ui/collection.h"
 #include "ui/component_classes.h"
-#include "ui/error.h"
+#include "ui/property_assign.h"
 #include "ui/property_path.h"
-#include "ui/resource_source.h"
-#include "ui/string_list.h"
-#include "ui/system_code_page.h"
 #include "ui/text_compare.h"
+
+#include <new>
+
+using platform::Error;
+using platform::FormatResString;
+using platform::Narrow;
+using platform::ResourceSource;
+using platform::SystemCodePage;
+using platform::Widen;
 
 namespace ui {
 namespace {
@@ -24,7 +31,7 @@ struct PendingReference {
 
 class Loader {
 public:
-    Loader(Form& form, const FormPublication& publication) : form_(form), publication_(publication) {}
+    explicit Loader(Form& form) : form_(form), publication_(form.Publication()) {}
 
     void Load(const forms::Object& description) {
         if (!SameText(description.className, form_.ClassName())) Fail(description.className);
@@ -57,102 +64,14 @@ private:
     }
 
     void ApplyProperties(Persistent& target, const std::vector<forms::Property>& properties) {
-        for (const auto& p : properties) Apply(target, p.name, p.value);
-    }
-
-    void Apply(Persistent& target, const std::string& path, const forms::Value& value) {
-        PropertyRef ref = FindProperty(target, path);
-        const Property& p = *ref.property;
-        using VT = forms::ValueType;
-        switch (p.kind) {
-            case PropertyKind::Integer:
-                if (value.type == VT::Integer) return p.setInteger(*ref.object, value.integer);
-                if (value.type == VT::Ident)
-                    if (const IntIdent* ident = FindIdent(p.idents, value.text))
-                        return p.setInteger(*ref.object, ident->value);
-                break;
-            case PropertyKind::Enumeration:
-                if (value.type == VT::Ident) {
-                    int index = FindName(p.names, value.text);
-                    if (index >= 0) return p.setInteger(*ref.object, index);
-                }
-                if (value.type == VT::Integer) return p.setInteger(*ref.object, value.integer);
-                break;
-            case PropertyKind::Boolean:
-                if (value.type == VT::True || value.type == VT::False)
-                    return p.setInteger(*ref.object, value.type == VT::True);
-                break;
-            case PropertyKind::Set:
-                if (value.type == VT::Set) return p.setInteger(*ref.object, SetBits(p, value, path));
-                break;
-            case PropertyKind::String:
-            case PropertyKind::WideString:
-                if (IsText(value)) return p.setText(*ref.object, TextOf(value));
-                break;
-            case PropertyKind::Binary:
-                if (value.type == VT::Binary) return p.setBinary(*ref.object, value.binary);
-                break;
-            case PropertyKind::StringList:
-                if (value.type == VT::List) return SetLines(*static_cast<StringList*>(p.object(*ref.object)), value, path);
-                if (IsText(value)) return static_cast<StringList*>(p.object(*ref.object))->SetText(TextOf(value));
-                break;
-            case PropertyKind::Collection:
-                if (value.type == VT::Collection) return SetItems(*static_cast<Collection*>(p.object(*ref.object)), value);
-                break;
-            case PropertyKind::Event:
-                if (value.type == VT::Ident) return BindHandler(*ref.object, p, value.text);
-                if (value.type == VT::Nil) return;
-                break;
-            case PropertyKind::Reference:
-                if (value.type == VT::Ident) return pending_.push_back({ref.object, &p, value.text});
-                if (value.type == VT::Nil) return void(p.setReference(*ref.object, nullptr));
-                break;
-            case PropertyKind::Object:
-                break;
-        }
-        throw Error(FormatResString(str::SInvalidPropertyValue, Widen(path)));
-    }
-
-    static bool IsText(const forms::Value& v) {
-        using VT = forms::ValueType;
-        return v.type == VT::String || v.type == VT::WideString || v.type == VT::Utf8String;
-    }
-
-    static std::wstring TextOf(const forms::Value& v) {
-        std::u16string wide = forms::WideTextOf(v, SystemCodePage());
-        return std::wstring(wide.begin(), wide.end());
-    }
-
-    std::int64_t SetBits(const Property& p, const forms::Value& value, const std::string& path) {
-        std::int64_t bits = 0;
-        for (const auto& name : value.names) {
-            int bit = FindName(p.names, name);
-            if (bit < 0) throw Error(FormatResString(str::SInvalidPropertyValue, Widen(path)));
-            bits |= std::int64_t{1} << bit;
-        }
-        return bits;
-    }
-
-    void SetLines(StringList& list, const forms::Value& value, const std::string& path) {
-        std::vector<std::wstring> lines;
-        for (const auto& element : value.list) {
-            if (!IsText(element)) throw Error(FormatResString(str::SInvalidPropertyValue, Widen(path)));
-            lines.push_back(TextOf(element));
-        }
-        list.Assign(std::move(lines));
-    }
-
-    void SetItems(Collection& collection, const forms::Value& value) {
-        collection.Clear();
-        for (const auto& item : value.items) ApplyProperties(collection.AddItem(), item.properties);
+        for (const auto& p : properties) AssignProperty(target, p.name, p.value, names_);
     }
 
     void BindHandler(Persistent& target, const Property& p, const std::string& name) {
         for (const auto& entry : publication_.handlers) {
             if (!SameText(entry.name, name)) continue;
-            Handler handler = entry.make(form_);
-            if (handler.argsType != p.eventArgs) break;
-            p.setEvent(target, handler);
+            if (entry.handler.argsType != p.eventArgs) break;
+            p.setEvent(target, entry.handler);
             return;
         }
         throw Error(FormatResString(str::SHandlerNotFound, Widen(name)));
@@ -174,15 +93,19 @@ private:
     void BindFields() {
         for (const auto& field : publication_.fields) {
             Component* c = form_.FindComponent(field.name);
-            if (!c || !field.bind(form_, *c)) throw Error(FormatResString(str::SComponentNotFound, Widen(field.name)));
+            if (!c || !field.bind(*c)) throw Error(FormatResString(str::SComponentNotFound, Widen(field.name)));
         }
     }
 
     Form& form_;
     const FormPublication& publication_;
     std::vector<PendingReference> pending_;
+    const NameBinding names_{
+        [this](Persistent& object, const Property& event, const std::string& name) { BindHandler(object, event, name); },
+        [this](Persistent& object, const Property& reference, const std::string& name) {
+            pending_.push_back({&object, &reference, name});
+        }};
 };
-
 
 }  // namespace
 
@@ -196,13 +119,15 @@ void ReplaceBitmapFonts(Control& root) {
         for (Control* child : container->Controls()) ReplaceBitmapFonts(*child);
 }
 
-void LoadForm(Form& form, const forms::Object& description, const FormPublication& publication) {
-    Loader(form, publication).Load(description);
+void BuildForm(Form& form, const forms::Object& description) { Loader(form).Load(description); }
+
+void LoadForm(Form& form, const forms::Object& description) {
+    BuildForm(form, description);
     form.Created();
 }
 
-void LoadFormResource(Form& form, const FormPublication& publication) {
-    std::wstring name = Widen(UpperCase(form.ClassName()));
+forms::Object FormResource(std::string_view className) {
+    std::wstring name = Widen(UpperCase(className));
     HMODULE source = ResourceSource();
     HRSRC resource = FindResourceW(source, name.c_str(), MAKEINTRESOURCEW(10));
     HGLOBAL loaded = resource ? LoadResource(source, resource) : nullptr;
@@ -210,12 +135,18 @@ void LoadFormResource(Form& form, const FormPublication& publication) {
     if (!data) throw Error(FormatResString(str::SFormNotFound, name));
     std::span<const std::uint8_t> bytes(static_cast<const std::uint8_t*>(data), SizeofResource(source, resource));
     forms::Object description;
+    // The reader turns input beyond its memory budget, and running out of memory, into the
+    // format error; bad_alloc is caught here as well so that nothing else leaves the loader.
     try {
         description = forms::ReadFormBinary(bytes);
     } catch (const forms::FormError& e) {
-        throw Error(FormatResString(str::SInvalidForm, name) + L": " + FromAnsi(e.what()));
+        throw Error(FormatResString(str::SInvalidForm, name) + L": " + Widen(e.what()));
+    } catch (const std::bad_alloc&) {
+        throw Error(FormatResString(str::SInvalidForm, name) + L": Form description too large: out of memory");
     }
-    LoadForm(form, description, publication);
+    return description;
 }
+
+void LoadFormResource(Form& form) { LoadForm(form, FormResource(form.ClassName())); }
 
 }  // namespace ui

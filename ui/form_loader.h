@@ -8,22 +8,25 @@
 // Builds forms from their descriptions: components created by class name, properties set
 // through the property tables, references and published fields resolved by name, event
 // handlers bound by name. Any mismatch (an unknown class, property, component or handler, a
-// value of the wrong kind) throws ui::Error naming the form and what was wrong.
+// value of the wrong kind) throws platform::Error naming the form and what was wrong.
 namespace ui {
 
-// From the RCDATA resource of the current resource source named by the form's class name
-// in upper case (form class TAskForClose: "TASKFORCLOSE").
-void LoadFormResource(Form& form, const FormPublication& publication);
-void LoadForm(Form& form, const forms::Object& description, const FormPublication& publication);
+// The description in the RCDATA resource of the current resource source named by the form
+// class name in upper case (form class TAskForClose: "TASKFORCLOSE").
+forms::Object FormResource(std::string_view className);
 
-// Creates a form of class F from its description and runs its OnCreate. F publishes its
-// fields and handlers through `static void Publish(Publisher<F>&)` (see UI_FORM).
+// Builds the form's components from a description and binds the fields and handlers that
+// its class publishes, without running OnCreate.
+void BuildForm(Form& form, const forms::Object& description);
+// Builds the form and runs its OnCreate.
+void LoadForm(Form& form, const forms::Object& description);
+void LoadFormResource(Form& form);
+
+// Creates a form of class F from its description resource and runs its OnCreate.
 template <class F>
 std::unique_ptr<F> CreateForm() {
     auto form = std::make_unique<F>(nullptr);
-    Publisher<F> publisher;
-    F::Publish(publisher);
-    LoadFormResource(*form, publisher.Publication());
+    LoadFormResource(*form);
     return form;
 }
 

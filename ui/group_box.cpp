@@ -1,6 +1,6 @@
 #include "ui/group_box.h"
 
-#include "ui/gdi_object.h"
+#include "platform/handles.h"
 #include "ui/property.h"
 
 namespace ui {
@@ -23,7 +23,7 @@ void GroupBox::FillCreateParams(CreateParams& params) {
 void GroupBox::Paint(HDC dc) {
     RECT client = ClientRect();
     FillRect(dc, &client, Brush().Get(EffectiveColor()));
-    SelectGuard font(dc, TextFont().Handle());
+    platform::Selection font(dc, TextFont().Handle());
     TEXTMETRICW tm;
     GetTextMetricsW(dc, &tm);
     RECT frame = client;

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "ui/gdi_object.h"
+#include "platform/handles.h"
+#include "platform/resource_source.h"
 #include "ui/property.h"
-#include "ui/resource_source.h"
+
+using platform::ResourceSource;
 
 namespace ui {
 
@@ -23,7 +25,7 @@ const PropertyTable& ImageList::ClassProperties() {
 ImageList::ImageList(Component* owner) : Component(owner) {}
 
 ImageList::~ImageList() {
-    Notify(true);
+    changed_(true);
     if (handle_) ImageList_Destroy(handle_);
 }
 
@@ -91,35 +93,27 @@ void ImageList::Rebuild() {
     bool alpha = valid && info.biBitCount == 32;
     handle_ = ImageList_Create(width_, height_, (alpha ? ILC_COLOR32 : ILC_COLOR24 | ILC_MASK), 0, 4);
     if (valid && handle_) {
-        HDC screen = GetDC(nullptr);
         void* bits = nullptr;
-        HBITMAP bitmap = CreateDIBSection(screen, reinterpret_cast<const BITMAPINFO*>(data_.data() + sizeof file),
-                                          DIB_RGB_COLORS, &bits, nullptr, 0);
-        ReleaseDC(nullptr, screen);
+        platform::BitmapHandle bitmap(CreateDIBSection(platform::WindowDc().Get(),
+                                                       reinterpret_cast<const BITMAPINFO*>(data_.data() + sizeof file),
+                                                       DIB_RGB_COLORS, &bits, nullptr, 0));
         if (bitmap && bits) {
             size_t stride = ((static_cast<size_t>(info.biWidth) * info.biBitCount + 31) / 32) * 4;
             std::memcpy(bits, data_.data() + file.bfOffBits, stride * static_cast<size_t>(std::abs(info.biHeight)));
             if (alpha) {
-                ImageList_Add(handle_, bitmap, nullptr);
+                ImageList_Add(handle_, bitmap.Get(), nullptr);
             } else {
-                HDC memory = CreateCompatibleDC(nullptr);
                 COLORREF key;
                 {
-                    SelectGuard selected(memory, bitmap);
-                    key = GetPixel(memory, 0, std::abs(info.biHeight) - 1);
+                    platform::MemoryDc memory(CreateCompatibleDC(nullptr));
+                    platform::Selection selected(memory.Get(), bitmap.Get());
+                    key = GetPixel(memory.Get(), 0, std::abs(info.biHeight) - 1);
                 }
-                DeleteDC(memory);
-                ImageList_AddMasked(handle_, bitmap, key);
+                ImageList_AddMasked(handle_, bitmap.Get(), key);
             }
         }
-        if (bitmap) DeleteObject(bitmap);
     }
-    Notify(false);
-}
-
-void ImageList::Notify(bool freed) {
-    auto listeners = listeners_;  // a listener may remove itself
-    for (auto& l : listeners) l.second(freed);
+    changed_(false);
 }
 
 void ImageList::Draw(HDC dc, int index, int x, int y, bool enabled) {
@@ -138,14 +132,6 @@ void ImageList::Draw(HDC dc, int index, int x, int y, bool enabled) {
     p.fStyle = ILD_TRANSPARENT;
     p.fState = ILS_SATURATE;
     ImageList_DrawIndirect(&p);
-}
-
-void ImageList::AddChangeListener(const void* key, std::function<void(bool)> listener) {
-    listeners_.emplace_back(key, std::move(listener));
-}
-
-void ImageList::RemoveChangeListener(const void* key) {
-    std::erase_if(listeners_, [key](const auto& l) { return l.first == key; });
 }
 
 }  // namespace ui

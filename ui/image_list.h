@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/component.h"
+#include "ui/signal.h"
 
 namespace ui {
 
@@ -37,8 +38,9 @@ public:
 
     // Users (menus, toolbars) refresh themselves when the images change, and drop their
     // reference when the list is freed (freed = true).
-    void AddChangeListener(const void* key, std::function<void(bool freed)> listener);
-    void RemoveChangeListener(const void* key);
+    [[nodiscard]] Connection AddChangeListener(std::function<void(bool freed)> listener) {
+        return changed_.Connect(std::move(listener));
+    }
 
 private:
     void Rebuild();
@@ -48,8 +50,7 @@ private:
     std::vector<std::uint8_t> data_;
     std::wstring resourceName_;
     HIMAGELIST handle_ = nullptr;
-    std::vector<std::pair<const void*, std::function<void(bool)>>> listeners_;
-    void Notify(bool freed);
+    Signal<bool> changed_;
 };
 
 }  // namespace ui

@@ -2,7 +2,7 @@
 
 #include <cwctype>
 
-#include "ui/gdi_object.h"
+#include "platform/handles.h"
 #include "ui/property.h"
 #include "ui/win_control.h"
 
@@ -97,24 +97,23 @@ UINT Label::DrawFlags() const {
 // size its text needs.
 void Label::AdjustSize() {
     if (!autoSize_ || Loading()) return;
-    HDC dc = GetDC(nullptr);
     RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
     {
-        SelectGuard font(dc, TextFont().Handle());
+        platform::WindowDc screen;
+        platform::Selection font(screen.Get(), TextFont().Handle());
         std::wstring text = Caption().empty() ? L" " : Caption();
-        DrawTextW(dc, text.c_str(), -1, &r, DrawFlags() | DT_CALCRECT);
+        DrawTextW(screen.Get(), text.c_str(), -1, &r, DrawFlags() | DT_CALCRECT);
     }
-    ReleaseDC(nullptr, dc);
     SetBounds(Left(), Top(), wordWrap_ ? Width() : r.right, r.bottom);
 }
 
 void Label::Paint(HDC dc) {
     RECT r = BoundsRect();
     if (!transparent_) {
-        BrushHandle brush(CreateSolidBrush(ToColorRef(EffectiveColor())));
+        platform::BrushHandle brush(CreateSolidBrush(ToColorRef(EffectiveColor())));
         FillRect(dc, &r, brush.Get());
     }
-    SelectGuard font(dc, TextFont().Handle());
+    platform::Selection font(dc, TextFont().Handle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(Enabled() ? TextFont().FontColor() : SystemColor(COLOR_GRAYTEXT)));
     UINT flags = DrawFlags();

@@ -2,9 +2,12 @@
 
 #include <string>
 
+#include "platform/error.h"
+#include "platform/resource_source.h"
 #include "resources/string_ids.h"
-#include "ui/error.h"
-#include "ui/resource_source.h"
+
+using platform::Error;
+using platform::FormatResString;
 
 namespace ui {
 

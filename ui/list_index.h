@@ -2,7 +2,7 @@
 
 namespace ui {
 
-// Throws ui::Error when `index` is outside [0, count).
+// Throws platform::Error when `index` is outside [0, count).
 void CheckListIndex(int index, int count);
 
 }  // namespace ui

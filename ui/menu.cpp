@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/handles.h"
 #include "ui/action_list.h"
 #include "ui/form.h"
-#include "ui/gdi_object.h"
 #include "ui/image_list.h"
 #include "ui/property.h"
 
@@ -26,11 +26,11 @@ MenuItem* ItemOf(ULONG_PTR data) {
 }
 
 HFONT MenuFont() {
-    static FontHandle font = [] {
+    static platform::FontHandle font = [] {
         NONCLIENTMETRICSW metrics{};
         metrics.cbSize = sizeof metrics;
         SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-        return FontHandle(CreateFontIndirectW(&metrics.lfMenuFont));
+        return platform::FontHandle(CreateFontIndirectW(&metrics.lfMenuFont));
     }();
     return font.Get();
 }
@@ -41,22 +41,15 @@ constexpr int kImageColumn = 24;
 
 const PropertyTable& MenuItem::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&Component::ClassProperties(), {
-        Text("Caption", &MenuItem::Caption, &MenuItem::SetCaption),
+    static const PropertyTable table(&ActionClient::ClassProperties(), {
         Boolean("Checked", &MenuItem::Checked, &MenuItem::SetChecked),
         Boolean("RadioItem", &MenuItem::RadioItem, &MenuItem::SetRadioItem),
         Integer("GroupIndex", &MenuItem::GroupIndex, &MenuItem::SetGroupIndex),
-        Boolean("Enabled", &MenuItem::Enabled, &MenuItem::SetEnabled),
-        Boolean("Visible", &MenuItem::Visible, &MenuItem::SetVisible),
-        Integer("ImageIndex", &MenuItem::ImageIndex, &MenuItem::SetImageIndex),
-        Text("Hint", &MenuItem::Hint, &MenuItem::SetHint),
-        Reference("Action", &MenuItem::GetAction, &MenuItem::SetAction),
-        EventSlot("OnClick", &MenuItem::OnClick),
     });
     return table;
 }
 
-MenuItem::MenuItem(Component* owner) : Component(owner), commandId_(g_nextCommand++) { Commands()[commandId_] = this; }
+MenuItem::MenuItem(Component* owner) : ActionClient(owner), commandId_(g_nextCommand++) { Commands()[commandId_] = this; }
 
 MenuItem::~MenuItem() {
     SetAction(nullptr);
@@ -75,11 +68,6 @@ void MenuItem::Changed() {
     if (Menu* menu = OwnerMenu(); menu && !menu->Loading()) menu->Rebuild();
 }
 
-void MenuItem::SetCaption(const std::wstring& caption) {
-    caption_ = caption;
-    Changed();
-}
-
 void MenuItem::SetChecked(bool checked) {
     checked_ = checked;
     if (checked && radioItem_ && parent_)
@@ -90,21 +78,6 @@ void MenuItem::SetChecked(bool checked) {
 
 void MenuItem::SetRadioItem(bool v) {
     radioItem_ = v;
-    Changed();
-}
-
-void MenuItem::SetEnabled(bool v) {
-    enabled_ = v;
-    Changed();
-}
-
-void MenuItem::SetVisible(bool v) {
-    visible_ = v;
-    Changed();
-}
-
-void MenuItem::SetImageIndex(int v) {
-    imageIndex_ = v;
     Changed();
 }
 
@@ -128,23 +101,8 @@ bool MenuItem::AdoptChild(Component& child) {
     return true;
 }
 
-void MenuItem::SetAction(Action* action) { action_.Set(action); }
-
-void MenuItem::FollowAction(const ActionState& before, const ActionState& now) {
-    FollowActionValue(caption_, before.caption, now.caption);
-    FollowActionValue(enabled_, before.enabled, now.enabled);
-    FollowActionValue(visible_, before.visible, now.visible);
+void MenuItem::FollowMore(const ActionState& before, const ActionState& now) {
     FollowActionValue(checked_, before.checked, now.checked);
-    FollowActionValue(imageIndex_, before.imageIndex, now.imageIndex);
-    FollowActionValue(hint_, before.hint, now.hint);
-    Changed();
-}
-
-void MenuItem::Click() {
-    NotifyArgs args;
-    args.sender = this;
-    if (OnClick) OnClick(args);
-    else action_.Execute();
 }
 
 Menu::Menu(Component* owner, bool bar) : Component(owner), bar_(bar) { root_.menu_ = this; }
@@ -157,13 +115,12 @@ Menu::~Menu() {
 }
 
 void Menu::SetImages(ImageList* images) {
-    if (images_) images_->RemoveChangeListener(this);
     images_ = images;
-    if (images_)
-        images_->AddChangeListener(this, [this](bool freed) {
-            if (freed) images_ = nullptr;
-            Rebuild();
-        });
+    imagesWatch_ = images_ ? images_->AddChangeListener([this](bool freed) {
+        if (freed) images_ = nullptr;
+        Rebuild();
+    })
+                           : Connection{};
     Rebuild();
 }
 
@@ -257,13 +214,12 @@ bool MeasureMenuItem(MEASUREITEMSTRUCT& m) {
         m.itemHeight = 8;
         return true;
     }
-    HDC dc = GetDC(nullptr);
     RECT r{};
     {
-        SelectGuard font(dc, MenuFont());
-        DrawTextW(dc, item->Caption().c_str(), -1, &r, DT_SINGLELINE | DT_CALCRECT | DT_EXPANDTABS);
+        platform::WindowDc screen;
+        platform::Selection font(screen.Get(), MenuFont());
+        DrawTextW(screen.Get(), item->Caption().c_str(), -1, &r, DT_SINGLELINE | DT_CALCRECT | DT_EXPANDTABS);
     }
-    ReleaseDC(nullptr, dc);
     Menu* menu = item->OwnerMenu();
     int imageHeight = menu && menu->Images() ? menu->Images()->Height() : 16;
     int imageWidth = menu && menu->Images() ? menu->Images()->Width() : 16;
@@ -299,7 +255,7 @@ bool DrawMenuItem(DRAWITEMSTRUCT& d) {
         mark.bottom = mark.top + 16;
         DrawFrameControl(dc, &mark, DFC_MENU, item->RadioItem() ? DFCS_MENUBULLET : DFCS_MENUCHECK);
     }
-    SelectGuard font(dc, MenuFont());
+    platform::Selection font(dc, MenuFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(grayed ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
     RECT text{r.left + column + 4, r.top, r.right - 16, r.bottom};

@@ -3,9 +3,8 @@
 
 #include <vector>
 
-#include "ui/action_list.h"
-#include "ui/component.h"
-#include "ui/events.h"
+#include "ui/action_client.h"
+#include "ui/signal.h"
 
 namespace ui {
 
@@ -15,34 +14,20 @@ class Menu;
 // An item of a main or popup menu: caption ("-" is a separator, & marks the access key),
 // check mark (a radio item clears the other items of its group index), image, visibility,
 // enabling, and a submenu made of its child items.
-class MenuItem : public Component {
+class MenuItem : public ActionClient {
     UI_PUBLISHED(MenuItem, "TMenuItem")
 
 public:
     explicit MenuItem(Component* owner);
     ~MenuItem() override;
 
-    std::wstring Caption() const { return caption_; }
-    void SetCaption(const std::wstring& caption);
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
     bool RadioItem() const { return radioItem_; }
     void SetRadioItem(bool v);
     int GroupIndex() const { return groupIndex_; }
     void SetGroupIndex(int v) { groupIndex_ = v; }
-    bool Enabled() const { return enabled_; }
-    void SetEnabled(bool v);
-    bool Visible() const { return visible_; }
-    void SetVisible(bool v);
-    int ImageIndex() const { return imageIndex_; }
-    void SetImageIndex(int v);
-    std::wstring Hint() const { return hint_; }
-    void SetHint(const std::wstring& v) { hint_ = v; }
     bool IsSeparator() const { return caption_ == L"-"; }
-    // An item linked to an action shows the action's caption, image and state and runs it
-    // when clicked without a handler of its own.
-    Action* GetAction() const { return action_.Get(); }
-    void SetAction(Action* action);
 
     const std::vector<MenuItem*>& Items() const { return items_; }
     MenuItem* ParentItem() const { return parent_; }
@@ -53,27 +38,20 @@ public:
     bool AdoptChild(Component& child) override;
 
     UINT CommandId() const { return commandId_; }
-    void Click();
 
-    Event<NotifyArgs> OnClick;
+protected:
+    void Changed() override;
+    void FollowMore(const ActionState& before, const ActionState& now) override;
 
 private:
     friend class Menu;
-    void Changed();
-    void FollowAction(const ActionState& before, const ActionState& now);
 
-    std::wstring caption_;
     bool checked_ = false;
     bool radioItem_ = false;
     int groupIndex_ = 0;
-    bool enabled_ = true;
-    bool visible_ = true;
-    int imageIndex_ = -1;
-    std::wstring hint_;
     UINT commandId_;
     MenuItem* parent_ = nullptr;  // not owned
     Menu* menu_ = nullptr;        // not owned: set on the top items of a menu
-    ActionLink action_{[this](const ActionState& before, const ActionState& now) { FollowAction(before, now); }};
     std::vector<MenuItem*> items_;  // not owned
 };
 
@@ -100,6 +78,7 @@ private:
     bool bar_;
     HMENU handle_ = nullptr;
     ImageList* images_ = nullptr;  // not owned
+    Connection imagesWatch_;
     MenuItem root_{nullptr};
 };
 

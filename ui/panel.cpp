@@ -1,6 +1,6 @@
 #include "ui/panel.h"
 
-#include "ui/gdi_object.h"
+#include "platform/handles.h"
 #include "ui/property.h"
 
 namespace ui {
@@ -9,15 +9,15 @@ namespace {
 const char* const kBevelNames[] = {"bvNone", "bvLowered", "bvRaised", "bvSpace"};
 
 void FrameSides(HDC dc, const RECT& r, COLORREF topLeft, COLORREF bottomRight) {
-    GdiObject<HPEN> light(CreatePen(PS_SOLID, 1, topLeft));
-    GdiObject<HPEN> dark(CreatePen(PS_SOLID, 1, bottomRight));
+    platform::PenHandle light(CreatePen(PS_SOLID, 1, topLeft));
+    platform::PenHandle dark(CreatePen(PS_SOLID, 1, bottomRight));
     {
-        SelectGuard pen(dc, light.Get());
+        platform::Selection pen(dc, light.Get());
         MoveToEx(dc, r.left, r.bottom - 1, nullptr);
         LineTo(dc, r.left, r.top);
         LineTo(dc, r.right - 1, r.top);
     }
-    SelectGuard pen(dc, dark.Get());
+    platform::Selection pen(dc, dark.Get());
     LineTo(dc, r.right - 1, r.bottom - 1);
     LineTo(dc, r.left - 1, r.bottom - 1);
 }
@@ -73,7 +73,7 @@ void Panel::Paint(HDC dc) {
     DrawBevel(dc, r, bevelOuter_, bevelWidth_);
     DrawBevel(dc, r, bevelInner_, bevelWidth_);
     if (!Caption().empty()) {
-        SelectGuard font(dc, TextFont().Handle());
+        platform::Selection font(dc, TextFont().Handle());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, ToColorRef(TextFont().FontColor()));
         DrawTextW(dc, Caption().c_str(), -1, &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER);

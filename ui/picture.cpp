@@ -27,14 +27,9 @@ const PropertyTable& Picture::ClassProperties() {
 
 Picture::Picture() = default;
 
-Picture::~Picture() {
-    if (icon_) DestroyIcon(icon_);
-}
-
 void Picture::Clear() {
     bitmap_.Reset();
-    if (icon_) DestroyIcon(icon_);
-    icon_ = nullptr;
+    icon_.Reset();
     width_ = height_ = 0;
     data_.clear();
 }
@@ -66,10 +61,9 @@ bool Picture::LoadBitmapFile(const std::uint8_t* data, size_t size) {
     size_t stride = ((static_cast<size_t>(info.biWidth) * info.biBitCount + 31) / 32) * 4;
     size_t rows = static_cast<size_t>(info.biHeight < 0 ? -info.biHeight : info.biHeight);
     if (info.biCompression != BI_RGB || headerEnd > size || file.bfOffBits + stride * rows > size) return false;
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateDIBitmap(screen, &info, CBM_INIT, data + file.bfOffBits,
+    platform::WindowDc screen;
+    HBITMAP bitmap = CreateDIBitmap(screen.Get(), &info, CBM_INIT, data + file.bfOffBits,
                                     reinterpret_cast<const BITMAPINFO*>(data + sizeof file), DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
     if (!bitmap) return false;
     bitmap_.Reset(bitmap);
     width_ = info.biWidth;
@@ -96,8 +90,8 @@ bool Picture::LoadIconFile(const std::uint8_t* data, size_t size) {
         !ReadAt(data, size, entry + 12, offset) || offset > size || bytes > size - offset)
         return false;
     int width = w ? w : 256, height = h ? h : 256;
-    icon_ = CreateIconFromResourceEx(const_cast<std::uint8_t*>(data + offset), bytes, TRUE, 0x00030000, width, height,
-                                     LR_DEFAULTCOLOR);
+    icon_.Reset(CreateIconFromResourceEx(const_cast<std::uint8_t*>(data + offset), bytes, TRUE, 0x00030000, width,
+                                         height, LR_DEFAULTCOLOR));
     if (!icon_) return false;
     width_ = width;
     height_ = height;
@@ -107,17 +101,16 @@ bool Picture::LoadIconFile(const std::uint8_t* data, size_t size) {
 void Picture::Draw(HDC dc, const RECT& rect, bool transparent) const {
     int w = rect.right - rect.left, h = rect.bottom - rect.top;
     if (icon_) {
-        DrawIconEx(dc, rect.left, rect.top, icon_, w, h, 0, nullptr, DI_NORMAL);
+        DrawIconEx(dc, rect.left, rect.top, icon_.Get(), w, h, 0, nullptr, DI_NORMAL);
         return;
     }
     if (!bitmap_) return;
-    HDC memory = CreateCompatibleDC(dc);
-    BlitBitmap(dc, rect, memory, transparent);
-    DeleteDC(memory);
+    platform::MemoryDc memory(CreateCompatibleDC(dc));
+    BlitBitmap(dc, rect, memory.Get(), transparent);
 }
 
 void Picture::BlitBitmap(HDC dc, const RECT& rect, HDC memory, bool transparent) const {
-    SelectGuard selected(memory, bitmap_.Get());
+    platform::Selection selected(memory, bitmap_.Get());
     int w = rect.right - rect.left, h = rect.bottom - rect.top;
     if (transparent) {
         COLORREF key = GetPixel(memory, 0, height_ - 1);

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "ui/gdi_object.h"
+#include "platform/handles.h"
 #include "ui/persistent.h"
 
 namespace ui {
@@ -18,7 +18,6 @@ class Picture : public Persistent {
 
 public:
     Picture();
-    ~Picture() override;
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
 
@@ -30,7 +29,7 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     HBITMAP Bitmap() const { return bitmap_.Get(); }
-    HICON Icon() const { return icon_; }
+    HICON Icon() const { return icon_.Get(); }
     // Draws the graphic into `rect` (stretched when it differs from the natural size); a
     // transparent bitmap leaves out the colour of its bottom-left pixel.
     void Draw(HDC dc, const RECT& rect, bool transparent) const;
@@ -43,8 +42,8 @@ private:
     void BlitBitmap(HDC dc, const RECT& rect, HDC memory, bool transparent) const;
 
     std::vector<std::uint8_t> data_;
-    BitmapHandle bitmap_;
-    HICON icon_ = nullptr;
+    platform::BitmapHandle bitmap_;
+    platform::IconHandle icon_;
     int width_ = 0;
     int height_ = 0;
 };

@@ -2,13 +2,20 @@
 
 #include <charconv>
 
+#include "platform/error.h"
+#include "platform/resource_source.h"
+#include "platform/text.h"
 #include "resources/string_ids.h"
 #include "ui/collection.h"
 #include "ui/component.h"
-#include "ui/error.h"
-#include "ui/resource_source.h"
+#include "ui/property_assign.h"
 #include "ui/string_list.h"
 #include "ui/text_compare.h"
+
+using platform::Error;
+using platform::FormatResString;
+using platform::Narrow;
+using platform::Widen;
 
 namespace ui {
 namespace {
@@ -26,16 +33,17 @@ struct Segment {
     int index = -1;  // Name[index]
 };
 
-Segment ParseSegment(std::string_view text, std::string_view path) {
-    Segment s{text};
+// False when the text is not Name or Name[index].
+bool ParseSegment(std::string_view text, Segment& s) {
+    s = Segment{text};
     size_t open = text.find('[');
-    if (open == std::string_view::npos) return s;
-    if (text.back() != ']') NotFound(path);
+    if (open == std::string_view::npos) return true;
+    if (text.back() != ']') return false;
     std::string_view digits = text.substr(open + 1, text.size() - open - 2);
     auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), s.index);
-    if (ec != std::errc() || end != digits.data() + digits.size()) NotFound(path);
+    if (ec != std::errc() || end != digits.data() + digits.size() || s.index < 0) return false;
     s.name = text.substr(0, open);
-    return s;
+    return true;
 }
 
 bool ParseInteger(std::wstring_view text, std::int64_t& value) {
@@ -63,23 +71,18 @@ std::wstring SetText(const Property& p, std::uint32_t bits) {
     return out + L"]";
 }
 
-bool ParseSet(const Property& p, std::wstring_view text, std::int64_t& bits) {
+// "[a, b]": the element names, checked when the value is assigned.
+bool ParseSet(std::wstring_view text, std::vector<std::string>& names) {
     std::wstring t = Trim(text);
     if (t.size() < 2 || t.front() != L'[' || t.back() != L']') return false;
-    bits = 0;
     std::wstring body = t.substr(1, t.size() - 2);
     size_t start = 0;
     while (start <= body.size()) {
         size_t comma = body.find(L',', start);
         if (comma == std::wstring::npos) comma = body.size();
         std::wstring name = Trim(std::wstring_view(body).substr(start, comma - start));
-        if (!name.empty()) {
-            int bit = FindName(p.names, Narrow(name));
-            if (bit < 0) return false;
-            bits |= std::int64_t{1} << bit;
-        } else if (comma < body.size()) {
-            return false;
-        }
+        if (!name.empty()) names.push_back(Narrow(name));
+        else if (comma < body.size()) return false;
         start = comma + 1;
     }
     return true;
@@ -135,32 +138,37 @@ int FindName(std::span<const char* const> names, std::string_view name) {
     return -1;
 }
 
-PropertyRef FindProperty(Persistent& root, std::string_view path) {
+PropertyRef LookupProperty(Persistent& root, std::string_view path) {
     Persistent* object = &root;
     std::string_view rest = path;
     for (;;) {
         size_t dot = rest.find('.');
-        Segment seg = ParseSegment(rest.substr(0, dot), path);
+        Segment seg;
+        if (!ParseSegment(rest.substr(0, dot), seg)) return {};
         const Property* p = object->Properties().Find(seg.name);
-        if (!p) NotFound(path);
+        if (!p) return {};
         std::string_view tail = dot == std::string_view::npos ? std::string_view{} : rest.substr(dot + 1);
         bool last = dot == std::string_view::npos;
         if (p->kind == PropertyKind::StringList && (last || SameText(tail, "Strings")) && seg.index < 0)
             return {object, p};
-        if (last) {
-            if (seg.index >= 0) NotFound(path);
-            return {object, p};
-        }
+        if (last) return seg.index < 0 ? PropertyRef{object, p} : PropertyRef{};
         if (p->kind == PropertyKind::Collection) {
-            if (seg.index < 0) NotFound(path);
-            object = &static_cast<Collection*>(p->object(*object))->Item(seg.index);
+            auto* collection = static_cast<Collection*>(p->object(*object));
+            if (seg.index < 0 || seg.index >= collection->Count()) return {};
+            object = &collection->Item(seg.index);
         } else if (p->kind == PropertyKind::Object && seg.index < 0) {
             object = p->object(*object);
         } else {
-            NotFound(path);
+            return {};
         }
         rest = tail;
     }
+}
+
+PropertyRef FindProperty(Persistent& root, std::string_view path) {
+    PropertyRef ref = LookupProperty(root, path);
+    if (!ref.property) NotFound(path);
+    return ref;
 }
 
 std::wstring GetPropertyText(Persistent& root, std::string_view path) {
@@ -201,55 +209,44 @@ std::wstring GetPropertyText(Persistent& root, std::string_view path) {
 }
 
 void SetPropertyText(Persistent& root, std::string_view path, const std::wstring& text) {
-    PropertyRef ref = FindProperty(root, path);
-    const Property& p = *ref.property;
-    std::int64_t v = 0;
+    const Property& p = *FindProperty(root, path).property;
+    using VT = forms::ValueType;
+    forms::Value value;
+    std::wstring trimmed = Trim(text);
     switch (p.kind) {
-        case PropertyKind::Integer: {
-            const IntIdent* ident = FindIdent(p.idents, Narrow(Trim(text)));
-            if (ident) v = ident->value;
-            else if (!ParseInteger(Trim(text), v)) BadValue(path);
-            p.setInteger(*ref.object, v);
-            return;
-        }
-        case PropertyKind::Enumeration: {
-            int index = FindName(p.names, Narrow(Trim(text)));
-            if (index >= 0) v = index;
-            else if (!ParseInteger(Trim(text), v) || v < 0 || static_cast<size_t>(v) >= p.names.size()) BadValue(path);
-            p.setInteger(*ref.object, v);
-            return;
-        }
-        case PropertyKind::Boolean: {
-            std::string t = Narrow(Trim(text));
-            if (SameText(t, "True")) v = 1;
-            else if (!SameText(t, "False") && !ParseInteger(Trim(text), v)) BadValue(path);
-            p.setInteger(*ref.object, v != 0);
-            return;
-        }
+        case PropertyKind::Integer:
+        case PropertyKind::Enumeration:
+        case PropertyKind::Boolean:
+            if (ParseInteger(trimmed, value.integer)) {
+                value.type = VT::Integer;
+            } else {
+                std::string word = Narrow(trimmed);
+                bool boolean = p.kind == PropertyKind::Boolean;
+                value.type = boolean && SameText(word, "True") ? VT::True : boolean && SameText(word, "False") ? VT::False : VT::Ident;
+                value.text = std::move(word);
+            }
+            break;
         case PropertyKind::Set:
-            if (!ParseSet(p, text, v)) BadValue(path);
-            p.setInteger(*ref.object, v);
-            return;
+            value.type = VT::Set;
+            if (!ParseSet(text, value.names)) BadValue(path);
+            break;
         case PropertyKind::String:
         case PropertyKind::WideString:
-            p.setText(*ref.object, text);
-            return;
-        case PropertyKind::Binary: {
-            std::vector<std::uint8_t> data;
-            if (!ParseHex(text, data)) BadValue(path);
-            p.setBinary(*ref.object, data);
-            return;
-        }
         case PropertyKind::StringList:
-            static_cast<StringList*>(p.object(*ref.object))->SetText(text);
-            return;
+            value.type = VT::WideString;
+            value.wide.assign(text.begin(), text.end());
+            break;
+        case PropertyKind::Binary:
+            value.type = VT::Binary;
+            if (!ParseHex(text, value.binary)) BadValue(path);
+            break;
         case PropertyKind::Reference:
         case PropertyKind::Object:
         case PropertyKind::Collection:
         case PropertyKind::Event:
-            break;
+            BadValue(path);
     }
-    BadValue(path);
+    AssignProperty(root, path, value);
 }
 
 }  // namespace ui

@@ -13,8 +13,10 @@ struct PropertyRef {
     const Property* property = nullptr;
 };
 
-// Throws ui::Error when a segment names no property or an index is out of range.
+// Throws platform::Error when a segment names no property or an index is out of range.
 PropertyRef FindProperty(Persistent& root, std::string_view path);
+// The same, but an empty reference in those cases.
+PropertyRef LookupProperty(Persistent& root, std::string_view path);
 
 // Text forms: integers in decimal or as their identifier (clBtnFace), enumerations by
 // identifier (an integer text gives the ordinal), booleans True/False, sets [a, b], texts

@@ -4,8 +4,12 @@
 
 #include <charconv>
 
+#include "platform/text.h"
+#include "resources/string_ids.h"
 #include "ui/property.h"
 #include "ui/text_compare.h"
+
+using platform::Narrow;
 
 namespace ui {
 namespace {
@@ -55,12 +59,11 @@ void SpinEdit::HandleCreated() {
     DWORD style = WS_CHILD | UDS_NOTHOUSANDS | (Visible() ? WS_VISIBLE : 0u) | (Enabled() ? 0u : WS_DISABLED);
     arrows_ = CreateWindowExW(0, UPDOWN_CLASSW, L"", style, 0, 0, 0, 0, Parent() ? Parent()->Handle() : nullptr, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
-    if (arrows_) {
-        // The arrows report to the parent, which hands their notifications to this field.
-        SetPropW(arrows_, kObjectProperty, this);
-        // Paired as buddies, the two are one control to the system and to assistive tools.
-        SendMessageW(arrows_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Handle()), 0);
-    }
+    if (!arrows_) ThrowWindowError(str::SWindowFailed, UPDOWN_CLASSW);
+    // The arrows report to the parent, which hands their notifications to this field.
+    SetPropW(arrows_, kObjectProperty, this);
+    // Paired as buddies, the two are one control to the system and to assistive tools.
+    SendMessageW(arrows_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Handle()), 0);
     ApplyBounds();
 }
 

@@ -20,12 +20,4 @@ std::string UpperCase(std::string_view text) {
     return out;
 }
 
-std::wstring Widen(std::string_view ascii) { return std::wstring(ascii.begin(), ascii.end()); }
-
-std::string Narrow(std::wstring_view ascii) {
-    std::string out;
-    for (wchar_t c : ascii) out += c < 128 ? static_cast<char>(c) : '?';
-    return out;
-}
-
 }  // namespace ui

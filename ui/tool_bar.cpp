@@ -19,22 +19,15 @@ UINT g_nextButtonId = 0x6000;
 
 const PropertyTable& ToolButton::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&Component::ClassProperties(), {
-        published::Text("Caption", &ToolButton::Caption, &ToolButton::SetCaption),
-        Integer("ImageIndex", &ToolButton::ImageIndex, &ToolButton::SetImageIndex),
-        Boolean("Enabled", &ToolButton::Enabled, &ToolButton::SetEnabled),
-        Boolean("Visible", &ToolButton::Visible, &ToolButton::SetVisible),
+    static const PropertyTable table(&ActionClient::ClassProperties(), {
         Boolean("Down", &ToolButton::Down, &ToolButton::SetDown),
-        published::Text("Hint", &ToolButton::Hint, &ToolButton::SetHint),
         Enumeration("Style", &ToolButton::Style, &ToolButton::SetStyle, kStyleNames),
         Reference("DropdownMenu", &ToolButton::DropdownMenu, &ToolButton::SetDropdownMenu),
-        Reference("Action", &ToolButton::GetAction, &ToolButton::SetAction),
-        EventSlot("OnClick", &ToolButton::OnClick),
     });
     return table;
 }
 
-ToolButton::ToolButton(Component* owner) : Component(owner), commandId_(g_nextButtonId++) {}
+ToolButton::ToolButton(Component* owner) : ActionClient(owner), commandId_(g_nextButtonId++) {}
 
 ToolButton::~ToolButton() {
     SetAction(nullptr);
@@ -43,26 +36,6 @@ ToolButton::~ToolButton() {
 
 void ToolButton::Changed() {
     if (bar_ && !bar_->Loading()) bar_->Rebuild();
-}
-
-void ToolButton::SetCaption(const std::wstring& v) {
-    caption_ = v;
-    Changed();
-}
-
-void ToolButton::SetImageIndex(int v) {
-    imageIndex_ = v;
-    Changed();
-}
-
-void ToolButton::SetEnabled(bool v) {
-    enabled_ = v;
-    Changed();
-}
-
-void ToolButton::SetVisible(bool v) {
-    visible_ = v;
-    Changed();
 }
 
 void ToolButton::SetDown(bool v) {
@@ -75,23 +48,6 @@ void ToolButton::SetStyle(ToolButtonStyle s) {
     Changed();
 }
 
-void ToolButton::SetAction(Action* action) { action_.Set(action); }
-
-void ToolButton::FollowAction(const ActionState& before, const ActionState& now) {
-    FollowActionValue(caption_, before.caption, now.caption);
-    FollowActionValue(enabled_, before.enabled, now.enabled);
-    FollowActionValue(visible_, before.visible, now.visible);
-    FollowActionValue(imageIndex_, before.imageIndex, now.imageIndex);
-    FollowActionValue(hint_, before.hint, now.hint);
-    Changed();
-}
-
-void ToolButton::Click() {
-    NotifyArgs args;
-    args.sender = this;
-    if (OnClick) OnClick(args);
-    else action_.Execute();
-}
 
 const PropertyTable& ToolBar::ClassProperties() {
     using namespace published;
@@ -113,7 +69,9 @@ ToolBar::ToolBar(Component* owner) : WinControl(owner) {
 }
 
 ToolBar::~ToolBar() {
-    for (ImageList** slot : {&images_, &hotImages_, &disabledImages_}) Watch(*slot, nullptr);
+    Watch(images_, imagesWatch_, nullptr);
+    Watch(hotImages_, hotImagesWatch_, nullptr);
+    Watch(disabledImages_, disabledImagesWatch_, nullptr);
     for (ToolButton* b : buttons_) b->bar_ = nullptr;
 }
 
@@ -137,20 +95,19 @@ void ToolBar::RemoveButton(ToolButton& button) {
     Rebuild();
 }
 
-void ToolBar::Watch(ImageList*& slot, ImageList* list) {
-    if (slot) slot->RemoveChangeListener(&slot);
+void ToolBar::Watch(ImageList*& slot, Connection& watch, ImageList* list) {
     slot = list;
-    if (slot)
-        slot->AddChangeListener(&slot, [this, &slot](bool freed) {
-            if (freed) slot = nullptr;
-            Rebuild();
-        });
+    watch = slot ? slot->AddChangeListener([this, &slot](bool freed) {
+        if (freed) slot = nullptr;
+        Rebuild();
+    })
+                 : Connection{};
     Rebuild();
 }
 
-void ToolBar::SetImages(ImageList* v) { Watch(images_, v); }
-void ToolBar::SetHotImages(ImageList* v) { Watch(hotImages_, v); }
-void ToolBar::SetDisabledImages(ImageList* v) { Watch(disabledImages_, v); }
+void ToolBar::SetImages(ImageList* v) { Watch(images_, imagesWatch_, v); }
+void ToolBar::SetHotImages(ImageList* v) { Watch(hotImages_, hotImagesWatch_, v); }
+void ToolBar::SetDisabledImages(ImageList* v) { Watch(disabledImages_, disabledImagesWatch_, v); }
 
 void ToolBar::SetButtonWidth(int v) {
     buttonWidth_ = v;

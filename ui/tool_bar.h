@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "ui/action_list.h"
+#include "ui/action_client.h"
 #include "ui/win_control.h"
 
 namespace ui {
@@ -15,52 +15,32 @@ enum class ToolButtonStyle { Button, Check, DropDown, Separator, Divider };
 
 // A button of a toolbar: caption, image, enabling, visibility, an action, and for a
 // drop-down button the popup menu it opens.
-class ToolButton : public Component {
+class ToolButton : public ActionClient {
     UI_PUBLISHED(ToolButton, "TToolButton")
 
 public:
     explicit ToolButton(Component* owner);
     ~ToolButton() override;
 
-    std::wstring Caption() const { return caption_; }
-    void SetCaption(const std::wstring& v);
-    int ImageIndex() const { return imageIndex_; }
-    void SetImageIndex(int v);
-    bool Enabled() const { return enabled_; }
-    void SetEnabled(bool v);
-    bool Visible() const { return visible_; }
-    void SetVisible(bool v);
     bool Down() const { return down_; }
     void SetDown(bool v);
-    std::wstring Hint() const { return hint_; }
-    void SetHint(const std::wstring& v) { hint_ = v; }
     ToolButtonStyle Style() const { return style_; }
     void SetStyle(ToolButtonStyle s);
     PopupMenu* DropdownMenu() const { return dropdownMenu_; }
     void SetDropdownMenu(PopupMenu* menu) { dropdownMenu_ = menu; }
-    Action* GetAction() const { return action_.Get(); }
-    void SetAction(Action* action);
 
     ToolBar* Bar() const { return bar_; }
     UINT CommandId() const { return commandId_; }
-    void Click();
 
-    Event<NotifyArgs> OnClick;
+protected:
+    void Changed() override;
 
 private:
     friend class ToolBar;
-    void Changed();
-    void FollowAction(const ActionState& before, const ActionState& now);
 
-    std::wstring caption_;
-    int imageIndex_ = -1;
-    bool enabled_ = true;
-    bool visible_ = true;
     bool down_ = false;
-    std::wstring hint_;
     ToolButtonStyle style_ = ToolButtonStyle::Button;
     PopupMenu* dropdownMenu_ = nullptr;  // not owned
-    ActionLink action_{[this](const ActionState& before, const ActionState& now) { FollowAction(before, now); }};
     ToolBar* bar_ = nullptr;             // not owned
     UINT commandId_;
 };
@@ -105,13 +85,14 @@ protected:
     void Loaded() override { Rebuild(); }
 
 private:
-    void Watch(ImageList*& slot, ImageList* list);
+    void Watch(ImageList*& slot, Connection& watch, ImageList* list);
     ToolButton* ButtonOf(UINT id) const;
 
     std::vector<ToolButton*> buttons_;  // not owned: the form owns them
     ImageList* images_ = nullptr;          // not owned
     ImageList* hotImages_ = nullptr;       // not owned
     ImageList* disabledImages_ = nullptr;  // not owned
+    Connection imagesWatch_, hotImagesWatch_, disabledImagesWatch_;
     int buttonWidth_ = 23;
     int buttonHeight_ = 22;
     bool showCaptions_ = false;

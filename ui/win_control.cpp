@@ -5,10 +5,17 @@
 
 #include <algorithm>
 
+#include "platform/handles.h"
+#include "resources/string_ids.h"
 #include "ui/application.h"
+#include "platform/error.h"
 #include "ui/graphic_control.h"
 #include "ui/menu.h"
 #include "ui/property.h"
+#include "platform/resource_source.h"
+
+using platform::Error;
+using platform::FormatResString;
 
 namespace ui {
 namespace {
@@ -91,22 +98,28 @@ const wchar_t* KitWindowClass(const std::wstring& name) {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = wanted.c_str();
-    RegisterClassExW(&wc);
+    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        ThrowWindowError(str::SWindowClassFailed, wanted);
     registered.push_back(wanted);
     return registered.back().c_str();
 }
 
 }  // namespace
 
+void ThrowWindowError(UINT message, const std::wstring& className) {
+    DWORD code = GetLastError();
+    throw Error(FormatResString(message, className) + L" (" + std::to_wstring(code) + L")");
+}
+
 void WinControl::CreateHandle() {
     CreateParams params;
     FillCreateParams(params);
     bool kitClass = params.className.empty();
     HMENU id = (params.style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(g_nextControlId++)) : nullptr;
-    HWND window = CreateWindowExW(params.exStyle, kitClass ? KitWindowClass(params.kitClassName) : params.className.c_str(), Caption().c_str(),
-                                  params.style, Left(), Top(), Width(), Height(), params.parent, id,
-                                  GetModuleHandleW(nullptr), kitClass ? this : nullptr);
-    if (!window) return;
+    const wchar_t* className = kitClass ? KitWindowClass(params.kitClassName) : params.className.c_str();
+    HWND window = CreateWindowExW(params.exStyle, className, Caption().c_str(), params.style, Left(), Top(), Width(),
+                                  Height(), params.parent, id, GetModuleHandleW(nullptr), kitClass ? this : nullptr);
+    if (!window) ThrowWindowError(str::SWindowFailed, className);
     if (!kitClass) {
         handle_ = window;
         SetPropW(window, kObjectProperty, this);
@@ -270,10 +283,8 @@ LRESULT WinControl::OnEraseBackground(WPARAM wParam) {
 }
 
 LRESULT WinControl::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(handle_, &ps);
-    Paint(dc);
-    EndPaint(handle_, &ps);
+    platform::PaintDc paint(handle_);
+    Paint(paint.Get());
     return 0;
 }
 
@@ -287,11 +298,10 @@ void WinControl::PaintGraphicChildren(HDC dc) {
     for (Control* c : controls_) {
         auto* g = dynamic_cast<GraphicControl*>(c);
         if (!g || !g->Visible()) continue;
-        int saved = SaveDC(dc);
+        platform::SavedDc saved(dc);
         RECT b = g->BoundsRect();
         IntersectClipRect(dc, b.left, b.top, b.right, b.bottom);
         g->Paint(dc);
-        RestoreDC(dc, saved);
     }
 }
 

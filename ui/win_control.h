@@ -10,6 +10,10 @@ namespace ui {
 
 class GraphicControl;
 
+// Throws platform::Error with the string `message` about a window or window class that the system
+// refused, followed by the system's error code.
+[[noreturn]] void ThrowWindowError(UINT message, const std::wstring& className);
+
 // A control with its own window. The window is made when first needed (a parent's window
 // makes its children's), from the state the object holds; afterwards the object and the
 // window are kept in step. Every message goes through one window procedure to the object's

@@ -107,6 +107,12 @@ const CodePage& Windows1252() {
     return page;
 }
 
+std::optional<std::string> ExactNarrow(const CodePage& codePage, std::u16string_view text) {
+    std::optional<std::string> narrow = codePage.ToNarrow(text);
+    if (narrow && codePage.ToWide(*narrow) != text) return std::nullopt;
+    return narrow;
+}
+
 std::string Utf16ToUtf8(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());

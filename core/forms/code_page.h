@@ -18,6 +18,10 @@ public:
     virtual std::optional<std::string> ToNarrow(std::u16string_view text) const = 0;
 };
 
+// The 8-bit form of `text` only when it converts back to exactly `text`: a conversion that
+// substitutes a look-alike ("best fit", e.g. "e" for "\u00E9") counts as having none.
+std::optional<std::string> ExactNarrow(const CodePage& codePage, std::u16string_view text);
+
 // Windows-1252; its five unassigned bytes map to the control characters of the same number,
 // so every byte string converts to UTF-16 and back unchanged.
 const CodePage& Windows1252();

@@ -1,8 +1,11 @@
 #include <bit>
 #include <cstring>
+#include <new>
+#include <stdexcept>
 
 #include "core/forms/binary_tags.h"
 #include "core/forms/form_binary.h"
+#include "core/forms/read_budget.h"
 
 namespace forms {
 namespace {
@@ -14,11 +17,14 @@ static_assert(std::endian::native == std::endian::little, "the stored form is li
 
 class BinaryReader {
 public:
-    explicit BinaryReader(std::span<const std::uint8_t> data) : data_(data) {}
+    BinaryReader(std::span<const std::uint8_t> data, ReadBudget& budget) : data_(data), budget_(budget) {}
 
     Object ReadForm() {
         if (Take(4) != std::string_view(tag::kSignature, 4)) Corrupt("the signature \"TPF0\" is missing");
-        return ReadObject(0);
+        budget_.Charge(sizeof(Object));
+        Object form;
+        ReadObject(form, 0);
+        return form;
     }
 
 private:
@@ -58,9 +64,16 @@ private:
         return value;
     }
 
-    std::string ShortString() { return std::string(Take(Byte())); }
+    // Text is charged once it is known to be there, so a length cannot claim what the
+    // input does not hold.
+    std::string Text(std::string_view bytes) {
+        budget_.Charge(bytes.size());
+        return std::string(bytes);
+    }
 
-    std::string LongText() { return std::string(Take(Little<std::uint32_t>())); }
+    std::string ShortString() { return Text(Take(Byte())); }
+
+    std::string LongText() { return Text(Take(Little<std::uint32_t>())); }
 
     std::int32_t TaggedInteger() {
         switch (Byte()) {
@@ -76,9 +89,8 @@ private:
         return next == tag::kInt8 || next == tag::kInt16 || next == tag::kInt32;
     }
 
-    Object ReadObject(int depth) {
+    void ReadObject(Object& object, int depth) {
         CheckDepth(depth);
-        Object object;
         if ((Peek() & 0xF0) == tag::kPrefixMark) {
             object.flags = Byte() & 0x0F;
             if (object.flags & ~(kInherited | kChildPos | kInline)) Corrupt("unknown object flags");
@@ -87,29 +99,34 @@ private:
         object.className = ShortString();
         object.name = ShortString();
         ReadProperties(object.properties, depth);
-        while (Peek() != tag::kNull) object.children.push_back(ReadObject(depth + 1));
-        ++pos_;
-        return object;
-    }
-
-    void ReadProperties(std::vector<Property>& properties, int depth) {
         while (Peek() != tag::kNull) {
-            Property property;
-            property.name = ShortString();
-            property.value = ReadValue(depth + 1);
-            properties.push_back(std::move(property));
+            budget_.Grow(object.children);
+            ReadObject(object.children.emplace_back(), depth + 1);
         }
         ++pos_;
     }
 
-    Value ReadValue(int depth) {
+    void ReadProperties(std::vector<Property>& properties, int depth) {
+        while (Peek() != tag::kNull) {
+            budget_.Grow(properties);
+            Property& property = properties.emplace_back();
+            property.name = ShortString();
+            ReadValue(property.value, depth + 1);
+        }
+        ++pos_;
+    }
+
+    // Into a value already charged as part of its container.
+    void ReadValue(Value& value, int depth) {
         CheckDepth(depth);
-        Value value;
         const std::uint8_t valueTag = Byte();
         switch (valueTag) {
         case tag::kList:
             value.type = ValueType::List;
-            while (Peek() != tag::kNull) value.list.push_back(ReadValue(depth + 1));
+            while (Peek() != tag::kNull) {
+                budget_.Grow(value.list);
+                ReadValue(value.list.emplace_back(), depth + 1);
+            }
             ++pos_;
             break;
         case tag::kInt8:
@@ -145,12 +162,13 @@ private:
         case tag::kBinary: {
             value.type = ValueType::Binary;
             const std::string_view bytes = Take(Little<std::uint32_t>());
+            budget_.Charge(bytes.size());
             value.binary.assign(bytes.begin(), bytes.end());
             break;
         }
         case tag::kSet:
             value.type = ValueType::Set;
-            for (std::string name = ShortString(); !name.empty(); name = ShortString()) value.names.push_back(name);
+            for (std::string name = ShortString(); !name.empty(); name = ShortString()) budget_.Add(value.names, std::move(name));
             break;
         case tag::kCollection: ReadCollection(value, depth); break;
         case tag::kSingle:
@@ -169,6 +187,8 @@ private:
             value.type = ValueType::WideString;
             const std::uint64_t count = Little<std::uint32_t>();
             const std::string_view bytes = Take(count * 2);
+            budget_.Charge(bytes.size());
+            value.wide.reserve(size_t(count));
             for (size_t i = 0; i < count; ++i)
                 value.wide.push_back(char16_t(static_cast<unsigned char>(bytes[2 * i]) |
                                               static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
@@ -176,26 +196,26 @@ private:
         }
         default: --pos_; Corrupt("unknown value type " + std::to_string(valueTag));
         }
-        return value;
     }
 
     // Items: an optional order integer, a list mark, the item's properties and a null.
     void ReadCollection(Value& value, int depth) {
         value.type = ValueType::Collection;
         while (Peek() != tag::kNull) {
-            CollectionItem item;
+            budget_.Grow(value.items);
+            CollectionItem& item = value.items.emplace_back();
             if (AtInteger()) item.order = TaggedInteger();
             if (Byte() != tag::kList) {
                 --pos_;
                 Corrupt("a collection item was expected");
             }
             ReadProperties(item.properties, depth);
-            value.items.push_back(std::move(item));
         }
         ++pos_;
     }
 
     std::span<const std::uint8_t> data_;
+    ReadBudget& budget_;
     size_t pos_ = 0;
 };
 
@@ -222,9 +242,16 @@ FormStorage DetectFormStorage(std::span<const std::uint8_t> data) {
     return FormStorage::Text;
 }
 
-Object ReadFormBinary(std::span<const std::uint8_t> data) {
+Object ReadFormBinary(std::span<const std::uint8_t> data, const ReadLimits& limits) {
+    ReadBudget budget(data.size(), limits);
     if (DetectFormStorage(data) == FormStorage::ResourceRecord) data = RecordContents(data);
-    return BinaryReader(data).ReadForm();
+    try {
+        return BinaryReader(data, budget).ReadForm();
+    } catch (const std::bad_alloc&) {
+        throw FormError("Form description too large: out of memory while reading it");
+    } catch (const std::length_error&) {
+        throw FormError("Form description too large: out of memory while reading it");
+    }
 }
 
 }  // namespace forms

@@ -164,7 +164,7 @@ private:
     void WriteUtf8String(const std::string& text) {
         if (format_ >= kFirstUtf8Format) return LongText(tag::kUtf8String, text);
         const std::u16string wide = Utf8ToUtf16(text);
-        if (const auto narrow = codePage_.ToNarrow(wide)) return WriteString(*narrow);
+        if (const auto narrow = ExactNarrow(codePage_, wide)) return WriteString(*narrow);
         WriteWideString(wide);
     }
 

@@ -19,7 +19,7 @@ constexpr std::uint32_t kMaxCharCode = 0xFFFF;
 
 }  // namespace
 
-FormTextLexer::FormTextLexer(std::string_view text) : text_(text) { Advance(); }
+FormTextLexer::FormTextLexer(std::string_view text, ReadBudget& budget) : text_(text), budget_(budget) { Advance(); }
 
 Token FormTextLexer::Next() {
     Token token = std::move(current_);
@@ -49,6 +49,7 @@ void FormTextLexer::Advance() {
         const size_t start = pos_;
         while (pos_ < text_.size() && IsIdentifierChar(text_[pos_])) ++pos_;
         current_.kind = Token::Kind::Identifier;
+        budget_.Charge(pos_ - start);
         current_.text = std::string(text_.substr(start, pos_ - start));
     } else if (c == '\'' || c == '#') {
         ReadString();
@@ -82,7 +83,7 @@ void FormTextLexer::ReadString() {
                 if (code > kMaxCharCode) Failure();
             }
             if (pos_ == start) Failure();
-            current_.pieces.push_back({false, code});
+            budget_.Add(current_.pieces, {false, code});
             continue;
         }
         ++pos_;
@@ -96,7 +97,7 @@ void FormTextLexer::ReadString() {
                     break;
                 }
             }
-            current_.pieces.push_back({true, static_cast<unsigned char>(c)});
+            budget_.Add(current_.pieces, {true, static_cast<unsigned char>(c)});
         }
     }
 }
@@ -130,6 +131,7 @@ void FormTextLexer::ReadNumber() {
     }
     if (pos_ - start < 2 && text_[start] == '$') Failure();
     if (pos_ < text_.size() && IsIdentifierChar(text_[pos_])) Failure();
+    budget_.Charge(pos_ - start);
     current_.text = std::string(text_.substr(start, pos_ - start));
 }
 
@@ -143,7 +145,7 @@ void FormTextLexer::ReadBinaryData() {
         if (pos_ + 1 >= text_.size()) Failure();
         const int high = HexDigit(text_[pos_]), low = HexDigit(text_[pos_ + 1]);
         if (high < 0 || low < 0) Failure();
-        current_.bytes.push_back(std::uint8_t(high * 16 + low));
+        budget_.Add(current_.bytes, std::uint8_t(high * 16 + low));
         pos_ += 2;
     }
     ++pos_;

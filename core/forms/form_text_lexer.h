@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/forms/read_budget.h"
+
 namespace forms {
 
 // One character of a string token: a byte between apostrophes, or a #code.
@@ -26,10 +28,10 @@ struct SyntaxError {
     int line;
 };
 
-// Splits the text form into tokens.
+// Splits the text form into tokens, charging what they hold to the reader's budget.
 class FormTextLexer {
 public:
-    explicit FormTextLexer(std::string_view text);
+    FormTextLexer(std::string_view text, ReadBudget& budget);
 
     const Token& Peek() const { return current_; }
     Token Next();
@@ -43,6 +45,7 @@ private:
     [[noreturn]] void Failure() const { throw SyntaxError{line_}; }
 
     std::string_view text_;
+    ReadBudget& budget_;
     size_t pos_ = 0;
     int line_ = 1;
     Token current_;

@@ -1,8 +1,12 @@
 #include <charconv>
 #include <limits>
+#include <new>
+#include <optional>
+#include <stdexcept>
 
 #include "core/forms/form_text.h"
 #include "core/forms/form_text_lexer.h"
+#include "core/forms/identifier.h"
 #include "core/forms/number_text.h"
 
 namespace forms {
@@ -11,21 +15,15 @@ namespace {
 // Deep enough for any real window, shallow enough that hostile text cannot exhaust the stack.
 constexpr int kMaxDepth = 100;
 
-bool SameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
-
 class TextParser {
 public:
-    TextParser(std::string_view text, const CodePage& codePage) : lexer_(text), codePage_(codePage) {}
+    TextParser(std::string_view text, const CodePage& codePage, ReadBudget& budget)
+        : budget_(budget), lexer_(text, budget), codePage_(codePage) {}
 
     Object Parse() {
-        Object form = ParseObject(0);
+        budget_.Charge(sizeof(Object));
+        Object form;
+        ParseObject(form, 0);
         if (lexer_.Peek().kind != Token::Kind::EndOfText) Fail();
         return form;
     }
@@ -79,9 +77,8 @@ private:
         return value;
     }
 
-    Object ParseObject(int depth) {
+    void ParseObject(Object& object, int depth) {
         CheckDepth(depth);
-        Object object;
         if (AtWord("inherited")) {
             object.flags |= kInherited;
         } else if (AtWord("inline")) {
@@ -101,20 +98,23 @@ private:
             object.flags |= kChildPos;
             object.position = BracketedInteger();
         }
-        while (!AtObjectHeader() && !AtWord("end")) object.properties.push_back(ParseProperty(depth));
-        while (AtObjectHeader()) object.children.push_back(ParseObject(depth + 1));
+        while (!AtObjectHeader() && !AtWord("end")) ParseProperty(object.properties, depth);
+        while (AtObjectHeader()) {
+            budget_.Grow(object.children);
+            ParseObject(object.children.emplace_back(), depth + 1);
+        }
         ExpectWord("end");
-        return object;
     }
 
-    Property ParseProperty(int depth) {
-        Property property;
+    void ParseProperty(std::vector<Property>& properties, int depth) {
+        budget_.Grow(properties);
+        Property& property = properties.emplace_back();
         property.name = Identifier();
         Expect('=');
         property.value = ParseValue(depth + 1);
-        return property;
     }
 
+    // The value's own storage is charged by its container; what it holds, here.
     Value ParseValue(int depth) {
         CheckDepth(depth);
         const Token& token = lexer_.Peek();
@@ -125,7 +125,7 @@ private:
         case Token::Kind::Binary: {
             Value value;
             value.type = ValueType::Binary;
-            value.binary = lexer_.Next().bytes;
+            value.binary = std::move(lexer_.Next().bytes);
             return value;
         }
         case Token::Kind::Symbol:
@@ -140,7 +140,7 @@ private:
 
     Value ParseWord() {
         Value value;
-        const std::string word = lexer_.Next().text;
+        std::string word = std::move(lexer_.Next().text);
         if (SameText(word, "True")) {
             value.type = ValueType::True;
         } else if (SameText(word, "False")) {
@@ -149,28 +149,32 @@ private:
             value.type = ValueType::Nil;
         } else {
             value.type = ValueType::Ident;
-            value.text = word;
+            value.text = std::move(word);
         }
         return value;
     }
 
-    // Pieces joined with "+"; a code above 255 anywhere makes the whole string wide.
+    // Pieces joined with "+". Characters between apostrophes are bytes of the code page; a
+    // #code is the character of that number (Unicode). A code above 255 makes the string
+    // wide, and so does a code from 128 to 255 whose character the code page lacks: a wide
+    // string's characters that the writer gives as codes come back as the same characters,
+    // never as the code page's byte of that number ("caf"#233 in Windows-1251 is "caf\u00E9",
+    // not the Cyrillic letter of byte 233).
     Value ParseString() {
-        std::vector<StringPiece> pieces = lexer_.Next().pieces;
+        std::vector<StringPiece> pieces = std::move(lexer_.Next().pieces);
         while (AtSymbol('+')) {
             lexer_.Next();
             if (lexer_.Peek().kind != Token::Kind::String) Fail();
             const Token next = lexer_.Next();
-            pieces.insert(pieces.end(), next.pieces.begin(), next.pieces.end());
+            for (const StringPiece& piece : next.pieces) budget_.Add(pieces, StringPiece(piece));
         }
         Value value;
-        bool wide = false;
-        for (const StringPiece& piece : pieces) wide = wide || (!piece.literal && piece.value > 255);
-        if (!wide) {
+        if (auto narrow = NarrowString(pieces)) {
             value.type = ValueType::String;
-            for (const StringPiece& piece : pieces) value.text.push_back(char(piece.value));
+            value.text = std::move(*narrow);
             return value;
         }
+        budget_.Charge(pieces.size() * sizeof(char16_t));
         value.type = ValueType::WideString;
         std::string literal;
         for (const StringPiece& piece : pieces) {
@@ -184,6 +188,24 @@ private:
         }
         value.wide += codePage_.ToWide(literal);
         return value;
+    }
+
+    std::optional<std::string> NarrowString(const std::vector<StringPiece>& pieces) {
+        budget_.Charge(pieces.size());
+        std::string text;
+        text.reserve(pieces.size());
+        for (const StringPiece& piece : pieces) {
+            if (piece.literal || piece.value < 0x80) {
+                text.push_back(char(piece.value));
+                continue;
+            }
+            if (piece.value > 0xFF) return std::nullopt;
+            const char16_t c = char16_t(piece.value);
+            const auto byte = ExactNarrow(codePage_, std::u16string_view(&c, 1));
+            if (!byte || byte->size() != 1) return std::nullopt;
+            text.push_back((*byte)[0]);
+        }
+        return text;
     }
 
     Value ParseNumber() {
@@ -230,10 +252,10 @@ private:
         Value value;
         value.type = ValueType::Set;
         if (!AtSymbol(']')) {
-            value.names.push_back(Identifier());
+            budget_.Add(value.names, Identifier());
             while (AtSymbol(',')) {
                 lexer_.Next();
-                value.names.push_back(Identifier());
+                budget_.Add(value.names, Identifier());
             }
         }
         Expect(']');
@@ -244,7 +266,10 @@ private:
         Expect('(');
         Value value;
         value.type = ValueType::List;
-        while (!AtSymbol(')')) value.list.push_back(ParseValue(depth + 1));
+        while (!AtSymbol(')')) {
+            budget_.Grow(value.list);
+            value.list.push_back(ParseValue(depth + 1));
+        }
         Expect(')');
         return value;
     }
@@ -254,17 +279,18 @@ private:
         Value value;
         value.type = ValueType::Collection;
         while (!AtSymbol('>')) {
-            CollectionItem item;
+            budget_.Grow(value.items);
+            CollectionItem& item = value.items.emplace_back();
             ExpectWord("item");
             if (AtSymbol('[')) item.order = BracketedInteger();
-            while (!AtWord("end")) item.properties.push_back(ParseProperty(depth));
+            while (!AtWord("end")) ParseProperty(item.properties, depth);
             lexer_.Next();
-            value.items.push_back(std::move(item));
         }
         Expect('>');
         return value;
     }
 
+    ReadBudget& budget_;
     FormTextLexer lexer_;
     const CodePage& codePage_;
     std::string formName_;
@@ -272,10 +298,11 @@ private:
 
 }  // namespace
 
-Object ParseFormText(std::string_view text, const CodePage& codePage) {
+Object ParseFormText(std::string_view text, const CodePage& codePage, const ReadLimits& limits) {
     std::string formName;
+    ReadBudget budget(text.size(), limits);
     try {
-        TextParser parser(text, codePage);
+        TextParser parser(text, codePage, budget);
         try {
             return parser.Parse();
         } catch (const SyntaxError&) {
@@ -284,6 +311,10 @@ Object ParseFormText(std::string_view text, const CodePage& codePage) {
         }
     } catch (const SyntaxError& error) {
         throw FormError("Wrong FRD Format\r\nLine#: " + std::to_string(error.line) + "\r\nForm: " + formName);
+    } catch (const std::bad_alloc&) {
+        throw FormError("Form description too large: out of memory while reading it");
+    } catch (const std::length_error&) {
+        throw FormError("Form description too large: out of memory while reading it");
     }
 }
 

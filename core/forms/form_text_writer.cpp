@@ -1,5 +1,6 @@
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <limits>
 
 #include "core/forms/form_text.h"
@@ -39,7 +40,29 @@ private:
         return name;
     }
 
+    static bool IsOneOf(const std::string& word, std::initializer_list<std::string_view> keywords) {
+        for (std::string_view keyword : keywords)
+            if (SameText(word, keyword)) return true;
+        return false;
+    }
+
+    // A property name the parser would take for the start of an object or for its end.
+    static const std::string& CheckedPropertyName(const std::string& name) {
+        if (IsOneOf(name, {"object", "inherited", "inline", "end"}))
+            throw FormError("Property name \"" + name + "\" would read as a keyword in the text form");
+        return Checked(name, "Property name");
+    }
+
+    // An identifier value the parser would read as a boolean or nil.
+    static const std::string& CheckedIdentifier(const std::string& name) {
+        if (IsOneOf(name, {"True", "False", "nil"}))
+            throw FormError("Identifier \"" + name + "\" would read as " + name + " in the text form");
+        return Checked(name, "Identifier");
+    }
+
     void WriteObject(const Object& object, int level) {
+        if ((object.flags & kInherited) && (object.flags & kInline))
+            throw FormError("Object \"" + object.name + "\" is both inherited and inline, which the text form cannot hold");
         Line(level);
         out_ += (object.flags & kInherited) ? "inherited " : (object.flags & kInline) ? "inline " : "object ";
         if (!object.name.empty()) out_ += Checked(object.name, "Object name") + ": ";
@@ -54,7 +77,7 @@ private:
     void WriteProperties(const std::vector<Property>& properties, int level) {
         for (const Property& property : properties) {
             Line(level);
-            out_ += Checked(property.name, "Property name") + " = ";
+            out_ += CheckedPropertyName(property.name) + " = ";
             WriteValue(property.value, level, false);
         }
     }
@@ -66,7 +89,7 @@ private:
         case ValueType::Nil: out_ += "nil"; break;
         case ValueType::False: out_ += "False"; break;
         case ValueType::True: out_ += "True"; break;
-        case ValueType::Ident: out_ += Checked(value.text, "Identifier"); break;
+        case ValueType::Ident: out_ += CheckedIdentifier(value.text); break;
         case ValueType::Integer: out_ += std::to_string(value.integer); break;
         case ValueType::Extended: WriteExtended(value); break;
         case ValueType::Single: WriteSingle(value.real); break;
@@ -108,18 +131,19 @@ private:
     // A UTF-8 value the code page holds reads back as the 8-bit string it was written from.
     std::vector<StringUnit> Utf8Units(const std::string& text) const {
         const std::u16string wide = Utf8ToUtf16(text);
-        if (const auto narrow = codePage_.ToNarrow(wide)) return NarrowUnits(*narrow);
+        if (const auto narrow = ExactNarrow(codePage_, wide)) return NarrowUnits(*narrow);
         return WideUnits(wide);
     }
 
     // Wide characters the code page holds as one byte, from 32 to 255, are written as that
-    // byte; the rest as codes.
+    // byte; the rest as codes, which the parser reads as those characters (and so the string
+    // as wide when the code page lacks one of them: "caf"#233 in Windows-1251).
     std::vector<StringUnit> WideUnits(const std::u16string& text) const {
         std::vector<StringUnit> units;
         for (char16_t c : text) {
             if (c >= 32 && c <= 255 && c != '\'') {
-                const auto narrow = codePage_.ToNarrow(std::u16string_view(&c, 1));
-                if (narrow && narrow->size() == 1) {
+                const auto narrow = ExactNarrow(codePage_, std::u16string_view(&c, 1));
+                if (narrow && narrow->size() == 1 && static_cast<unsigned char>((*narrow)[0]) >= 32 && (*narrow)[0] != '\'') {
                     units.push_back({true, static_cast<unsigned char>((*narrow)[0])});
                     continue;
                 }

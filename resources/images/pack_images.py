@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Renders SVG images and packs them into the bitmaps and icons the program carries.
 
-strip: renders each SVG as one square cell and writes them side by side into one
-       32-bit BMP with straight alpha (what comctl32 image lists expect).
+strip: renders each SVG as one cell (square unless given a width) and writes them side by
+       side into one 32-bit BMP with straight alpha (what comctl32 image lists expect).
 icon:  renders the SVGs at the icon sizes into one .ico (DIB entries up to 48, PNG at 256).
+picture: renders one SVG at its own width and height into an opaque 24-bit BMP, for
+       pictures that are drawn as they are (the wizards' watermarks).
 An SVG whose name ends in "-disabled.svg" is rendered with the disabled stylesheet.
 """
 import argparse
@@ -21,8 +23,8 @@ def run(command, **options):
         sys.exit(f"pack_images: {' '.join(command)} failed: {error}")
 
 
-def render(job, svg, size, stylesheet, png):
-    command = [job.rsvg, "-w", str(size), "-h", str(size), "-f", "png", "-o", png]
+def render(job, svg, width, height, stylesheet, png):
+    command = [job.rsvg, "-w", str(width), "-h", str(height), "-f", "png", "-o", png]
     sheet = stylesheet or (job.disabled_style if svg.endswith("-disabled.svg") else None)
     if sheet:
         command += ["--stylesheet", sheet]
@@ -66,15 +68,34 @@ def dib(rows, width, height, with_mask):
 def write_strip(job):
     with tempfile.TemporaryDirectory() as work:
         pngs = []
+        cell_width = job.width or job.size
         for index, svg in enumerate(job.svgs):
             png = os.path.join(work, f"{index:02}.png")
-            render(job, svg, job.size, job.stylesheet, png)
+            render(job, svg, cell_width, job.size, job.stylesheet, png)
             pngs.append(png)
-        width = job.size * len(pngs)
+        width = cell_width * len(pngs)
         rows = rgba_rows(job, pngs, width, job.size)
     body = dib(rows, width, job.size, with_mask=False)
     with open(job.output, "wb") as out:
         out.write(struct.pack("<2sIHHI", b"BM", 14 + len(body), 0, 0, 14 + 40) + body)
+
+
+def write_picture(job):
+    """Flattened onto white, so a picture never depends on how its drawer treats alpha."""
+    with tempfile.TemporaryDirectory() as work:
+        png = os.path.join(work, "picture.png")
+        render(job, job.svg, job.width, job.height, None, png)
+        raw = run([job.convert, png, "-background", "white", "-flatten", "-depth", "8", "BGR:-"],
+                  stdout=subprocess.PIPE).stdout
+    stride = job.width * 3
+    if len(raw) != stride * job.height:
+        sys.exit(f"pack_images: expected {job.width}x{job.height} pixels, got {len(raw) // 3}")
+    padded = (stride + 3) // 4 * 4
+    pixels = b"".join(raw[y * stride:(y + 1) * stride] + bytes(padded - stride)
+                      for y in reversed(range(job.height)))
+    header = struct.pack("<IiiHHIIiiII", 40, job.width, job.height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    with open(job.output, "wb") as out:
+        out.write(struct.pack("<2sIHHI", b"BM", 14 + 40 + len(pixels), 0, 0, 14 + 40) + header + pixels)
 
 
 def icon_source(svgs, size):
@@ -89,7 +110,7 @@ def write_icon(job):
     with tempfile.TemporaryDirectory() as work:
         for size in (int(s) for s in job.sizes.split(",")):
             png = os.path.join(work, f"{size}.png")
-            render(job, icon_source(job.svgs, size), size, None, png)
+            render(job, icon_source(job.svgs, size), size, size, None, png)
             if size >= 256:
                 with open(png, "rb") as f:
                     entries.append((size, f.read()))
@@ -112,7 +133,8 @@ def main():
     parser.add_argument("--disabled-style", required=True)
     sub = parser.add_subparsers(dest="kind", required=True)
     strip = sub.add_parser("strip")
-    strip.add_argument("--size", type=int, required=True)
+    strip.add_argument("--size", type=int, required=True, help="cell height, and width unless --width")
+    strip.add_argument("--width", type=int)
     strip.add_argument("--stylesheet")
     strip.add_argument("--output", required=True)
     strip.add_argument("svgs", nargs="+")
@@ -120,8 +142,13 @@ def main():
     icon.add_argument("--sizes", required=True, help="comma-separated, e.g. 16,32,256")
     icon.add_argument("--output", required=True)
     icon.add_argument("svgs", nargs="+")
+    picture = sub.add_parser("picture")
+    picture.add_argument("--width", type=int, required=True)
+    picture.add_argument("--height", type=int, required=True)
+    picture.add_argument("--output", required=True)
+    picture.add_argument("svg")
     args = parser.parse_args()
-    (write_strip if args.kind == "strip" else write_icon)(args)
+    {"strip": write_strip, "icon": write_icon, "picture": write_picture}[args.kind](args)
 
 
 if __name__ == "__main__":

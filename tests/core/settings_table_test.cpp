@@ -30,16 +30,3 @@ TEST(SettingsTable, DefaultsLieInsideTheirRangesAndSurviveEncoding) {
         }
     }
 }
-
-TEST(SettingsTable, StoredFormOfAnEmptyKeyMatchesTheService) {
-    // What a first read writes back, as the booster service will find it.
-    EXPECT_EQ(EncodeRanged(IconViewMode.defaultValue, IconViewMode.min, IconViewMode.max), 1);
-    EXPECT_EQ(EncodeRanged(IconViewStyle.defaultValue, IconViewStyle.min, IconViewStyle.max), 0);
-    EXPECT_EQ(OnTimeFree.defaultValue, -1);
-    EXPECT_EQ(MemMinFree.defaultValue, 0);
-    EXPECT_EQ(UntouchableCacheSize.defaultValue, 16777216);
-    EXPECT_EQ(HotSleepKey.defaultValue, 0xC041);
-    EXPECT_EQ(CFGViewMenuState.defaultValue, 139);
-    EXPECT_EQ(LangFileName.capacity, 255u);
-    EXPECT_EQ(MainWndPos.size, 16u);
-}

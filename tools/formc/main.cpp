@@ -1,8 +1,10 @@
 // formc: converts a text form description to its binary form.
 //
 //   formc input.form output.bin [output.rc]
-//       writes the binary form; with output.rc also a resource script line naming it
-//       after the form's class in upper case, as the program looks forms up.
+//       writes the binary form in the writer format of the program as built (format 5:
+//       non-ASCII strings as 8-bit strings, never UTF-8); with output.rc also a
+//       resource script line naming it after the form's class in upper case, as the
+//       program looks forms up.
 //   formc --text input.form output.form
 //       rewrites a form in the canonical text form.
 #include <cstdio>
@@ -53,7 +55,7 @@ std::string ForTerminal(std::string text) {
 
 void Compile(const std::string& input, const std::string& binaryPath, const std::string& rcPath) {
     const forms::Object form = forms::ParseFormText(ReadFile(input));
-    const std::vector<std::uint8_t> binary = forms::WriteFormBinary(form);
+    const std::vector<std::uint8_t> binary = forms::WriteFormBinary(form, forms::kBuiltWriterFormat);
     WriteFile(binaryPath, std::string(binary.begin(), binary.end()));
     if (!rcPath.empty()) WriteFile(rcPath, UpperCase(form.className) + " RCDATA \"" + binaryPath + "\"\n");
 }

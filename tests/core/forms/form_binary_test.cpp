@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "tests/core/forms/form_test_support.h"
+#include "tests/core/forms/windows_1251.h"
 
 using namespace forms;
 using formtest::Bytes;
@@ -68,29 +69,6 @@ std::string ErrorOf(const std::vector<std::uint8_t>& bytes) {
     return "(read)";
 }
 
-// A code page whose byte 0xC0 is Cyrillic capital A, as in Windows-1251.
-class CyrillicA final : public CodePage {
-public:
-    std::u16string ToWide(std::string_view text) const override {
-        std::u16string wide;
-        for (unsigned char c : text) wide.push_back(c == 0xC0 ? u'\u0410' : char16_t(c));
-        return wide;
-    }
-    std::optional<std::string> ToNarrow(std::u16string_view text) const override {
-        std::string narrow;
-        for (char16_t c : text) {
-            if (c == u'\u0410') {
-                narrow.push_back('\xC0');
-            } else if (c < 0x80) {
-                narrow.push_back(char(c));
-            } else {
-                return std::nullopt;
-            }
-        }
-        return narrow;
-    }
-};
-
 }  // namespace
 
 TEST(FormBinary, GoldenFormMatchesHandCheckedBytes) {
@@ -99,6 +77,18 @@ TEST(FormBinary, GoldenFormMatchesHandCheckedBytes) {
     ASSERT_FALSE(text.empty());
     EXPECT_EQ(WriteFormBinary(ParseFormText(text)), expected);
     EXPECT_EQ(WriteFormText(ReadFormBinary(expected)), text);
+}
+
+// The program as built writes format 5: a non-ASCII caption as an 8-bit string.
+TEST(FormBinary, BuiltWriterFormatKeepsCaptionsEightBit) {
+    EXPECT_EQ(kBuiltWriterFormat, 5);
+    const std::string text = ReadFile(FORM_GOLDEN_DIR "/accented.form");
+    const std::vector<std::uint8_t> expected = ReadHexFile(FORM_GOLDEN_DIR "/accented.hex");
+    ASSERT_FALSE(text.empty());
+    EXPECT_EQ(WriteFormBinary(ParseFormText(text), kBuiltWriterFormat), expected);
+    EXPECT_EQ(WriteFormText(ReadFormBinary(expected)), text);
+    // Format 6 would have made it UTF-8 (tag 20).
+    EXPECT_EQ(WriteFormBinary(ParseFormText(text), 6).at(4 + 9 + 8 + 8), 20);
 }
 
 TEST(FormBinary, IntegersTakeTheSmallestTag) {
@@ -122,13 +112,16 @@ TEST(FormBinary, StringTagsFollowLengthAndWriterFormat) {
     const Value caption = Text(ValueType::String, "\xE9");
     EXPECT_EQ(TaggedBytes(caption, 6), (std::vector<std::uint8_t>{20, 2, 0, 0, 0, 0xC3, 0xA9}));
     EXPECT_EQ(TaggedBytes(caption, 5), (std::vector<std::uint8_t>{6, 1, 0xE9}));
-    EXPECT_EQ(TaggedBytes(Text(ValueType::String, "\xC0"), 6, CyrillicA()),
+    EXPECT_EQ(TaggedBytes(Text(ValueType::String, "\xC0"), 6, formtest::Cyrillic()),
               (std::vector<std::uint8_t>{20, 2, 0, 0, 0, 0xD0, 0x90}));
 
     // UTF-8 values for older formats: 8-bit when the code page holds them, else wide.
     EXPECT_EQ(TaggedBytes(Text(ValueType::Utf8String, "\xC3\xA9"), 5), (std::vector<std::uint8_t>{6, 1, 0xE9}));
     EXPECT_EQ(TaggedBytes(Text(ValueType::Utf8String, "\xD0\x90"), 5), (std::vector<std::uint8_t>{18, 1, 0, 0, 0, 0x10, 0x04}));
     EXPECT_EQ(TaggedBytes(Text(ValueType::Utf8String, "\xD0\x90"), 6), (std::vector<std::uint8_t>{20, 2, 0, 0, 0, 0xD0, 0x90}));
+    // A look-alike conversion ("e" for "\u00E9") is no 8-bit form: the string stays wide.
+    EXPECT_EQ(TaggedBytes(Text(ValueType::Utf8String, "\xC3\xA9"), 5, formtest::BestFit()),
+              (std::vector<std::uint8_t>{18, 1, 0, 0, 0, 0xE9, 0}));
 }
 
 TEST(FormBinary, EveryValueTagReadsAndWritesBack) {

@@ -39,4 +39,19 @@ inline std::string ValueLine(const std::string& text) {
     return text.substr(start, text.rfind("\r\nend") - start);
 }
 
+// A code page that, like Windows' conversion without WC_NO_BEST_FIT_CHARS, turns letters it
+// lacks into look-alikes and does not report it: "\u00E9" becomes "e".
+class BestFit final : public forms::CodePage {
+public:
+    std::u16string ToWide(std::string_view text) const override { return {text.begin(), text.end()}; }
+    std::optional<std::string> ToNarrow(std::u16string_view text) const override {
+        std::string narrow;
+        for (char16_t c : text) {
+            if (c >= 0x80 && c != u'\u00E9') return std::nullopt;
+            narrow.push_back(c == u'\u00E9' ? 'e' : char(c));
+        }
+        return narrow;
+    }
+};
+
 }  // namespace formtest

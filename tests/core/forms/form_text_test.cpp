@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "tests/core/forms/form_test_support.h"
+#include "tests/core/forms/windows_1251.h"
 
 using namespace forms;
 using formtest::Crlf;
@@ -276,4 +277,104 @@ TEST(FormText, ValuesWithoutATextFormAreRefused) {
     badName.type = ValueType::Ident;
     badName.text = "two words";
     EXPECT_THROW(WriteFormText(FormWith(badName)), FormError);
+}
+
+namespace {
+
+Value Wide(std::u16string text) {
+    Value value;
+    value.type = ValueType::WideString;
+    value.wide = std::move(text);
+    return value;
+}
+
+// What a string value written as text under `codePage` reads back as.
+std::u16string ThroughText(const Value& value, const CodePage& codePage) {
+    const std::string text = WriteFormText(FormWith(value), codePage);
+    return WideTextOf(ParsedValue(ParseFormText(text, codePage)), codePage);
+}
+
+}  // namespace
+
+// "café" through a Cyrillic code page used to come back as "caй": the writer gave the
+// missing "é" as #233 and the parser read that as the code page's byte 233.
+TEST(FormText, StringsTheCodePageLacksStayWide) {
+    const CodePage& cyrillic = formtest::Cyrillic();
+    const Value cafe = Wide(u"caf\u00E9");
+    EXPECT_EQ(ValueLine(WriteFormText(FormWith(cafe), cyrillic)), "  Value = 'caf'#233");
+    const Value parsed = ParsedValue(ParseFormText(WriteFormText(FormWith(cafe), cyrillic), cyrillic));
+    EXPECT_EQ(parsed.type, ValueType::WideString);
+    EXPECT_EQ(parsed.wide, u"caf\u00E9");
+
+    // Mixed with letters the code page has, as UTF-8, and at every character from 128 to 255.
+    EXPECT_EQ(ThroughText(Wide(u"\u0416 caf\u00E9 \u20AC"), cyrillic), u"\u0416 caf\u00E9 \u20AC");
+    Value utf8;
+    utf8.type = ValueType::Utf8String;
+    utf8.text = "caf\xC3\xA9";
+    EXPECT_EQ(ThroughText(utf8, cyrillic), u"caf\u00E9");
+    for (char16_t c = 128; c <= 255; ++c) {
+        const std::u16string text = {u'a', c, u'b'};
+        EXPECT_EQ(ThroughText(Wide(text), cyrillic), text) << int(c);
+        EXPECT_EQ(ThroughText(Wide(text), Windows1252()), text) << int(c);
+    }
+
+    // 8-bit strings keep their bytes: byte 233 is the Cyrillic letter in its code page.
+    const Value shortI = StringValue("\xE9");
+    const Value back = ParsedValue(ParseFormText(WriteFormText(FormWith(shortI), cyrillic), cyrillic));
+    EXPECT_EQ(back.type, ValueType::String);
+    EXPECT_EQ(back.text, "\xE9");
+
+    // A code from 128 to 255 the code page has stays an 8-bit string of that letter's byte.
+    EXPECT_EQ(ParsedValue(ParseValueText("'caf'#233")).text, "caf\xE9");
+    EXPECT_EQ(ParsedValue(ParseFormText("object Form1: TForm1\r\n  Value = #167\r\nend\r\n", cyrillic)).text, "\xA7");
+}
+
+// A conversion that substitutes look-alikes counts as having no 8-bit form.
+TEST(FormText, LookAlikeConversionsAreNotTrusted) {
+    const std::string text = WriteFormText(FormWith(Wide(u"caf\u00E9")), formtest::BestFit());
+    EXPECT_EQ(ValueLine(text), "  Value = 'caf'#233");
+    EXPECT_EQ(ParsedValue(ParseFormText(text, formtest::BestFit())).wide, u"caf\u00E9");
+}
+
+// The text form has one keyword per object; an object both inherited and inline cannot be
+// said in it and is refused, while the binary form keeps both flags.
+TEST(FormText, InheritedInlineObjectsAreRefused) {
+    Object form;
+    form.name = "Form1";
+    form.className = "TForm1";
+    Object frame;
+    frame.name = "Frame1";
+    frame.className = "TFrame1";
+    frame.flags = kInherited | kInline;
+    form.children.push_back(frame);
+    try {
+        WriteFormText(form);
+        ADD_FAILURE() << "written";
+    } catch (const FormError& error) {
+        EXPECT_STREQ(error.what(), "Object \"Frame1\" is both inherited and inline, which the text form cannot hold");
+    }
+    EXPECT_EQ(ReadFormBinary(WriteFormBinary(form)).children.at(0).flags, kInherited | kInline);
+    // The text form cannot say it either.
+    EXPECT_THROW(ParseFormText(Crlf({"object Form1: TForm1", "  inherited inline Frame1: TFrame1", "  end", "end"})),
+                 FormError);
+}
+
+// Names that the parser would take for keywords, and identifiers it would take for other
+// values, are refused rather than written into text that reads back as something else.
+TEST(FormText, WordsThatWouldReadAsKeywordsAreRefused) {
+    for (const char* name : {"end", "Object", "INHERITED", "inline"}) {
+        Object form = FormWith(StringValue("x"));
+        form.properties[0].name = name;
+        EXPECT_THROW(WriteFormText(form), FormError) << name;
+    }
+    for (const char* word : {"True", "false", "NIL"}) {
+        Value value;
+        value.type = ValueType::Ident;
+        value.text = word;
+        EXPECT_THROW(WriteFormText(FormWith(value)), FormError) << word;
+    }
+    Value ident;
+    ident.type = ValueType::Ident;
+    ident.text = "Trueish";
+    EXPECT_EQ(WrittenValue(ident), "  Value = Trueish");
 }

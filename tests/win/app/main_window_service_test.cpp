@@ -145,6 +145,96 @@ TEST_F(MainWindowWithService, QuickBoostRunsInTheServiceAndReportsBack) {
     EXPECT_TRUE(window->MM_0204->Enabled());
 }
 
+// Waits until the window's two launches of the service have come to one running service,
+// then stops it, so the tests below start with no service at all.
+void SettleAndStop(TFMCFGClass& window) {
+    PumpUntil([&] { return FindService() != nullptr && window.CommandMask() == 30; });
+    PumpFor(1000);
+    window.MM_0107->Click();
+    PumpUntil([] { return FindService() == nullptr; });
+}
+
+TEST_F(MainWindowWithService, StoppingTheServiceDuringABoostEndsTheBoostState) {
+    window = CreateMainWindow();
+    ASSERT_TRUE(PumpUntil([&] { return FindService() != nullptr && ShowsRunning(); }));
+    g_notifications.clear();
+    HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, RecordNotification, nullptr, GetCurrentThreadId());
+    window->MM_0204->Click();  // scrap all
+    ASSERT_TRUE(PumpUntil([&] { return window->BoostRunning() || !g_notifications.empty(); }));
+    window->MM_0107->Click();
+    EXPECT_TRUE(PumpUntil([] { return FindService() == nullptr; }));
+    PumpFor(500);
+    UnhookWindowsHookEx(hook);
+    // Whether the boost was cut short or had just ended, its end was reported.
+    auto count = [](WPARAM code) { return std::count(g_notifications.begin(), g_notifications.end(), code); };
+    EXPECT_EQ(count(protocol::kBoostStarted), count(protocol::kBoostFinished));
+    EXPECT_FALSE(window->BoostRunning());
+    EXPECT_EQ(window->BoostProgress(), 0);
+    EXPECT_TRUE(window->QuickBoostNow->Enabled());
+    EXPECT_TRUE(window->MM_0204->Enabled());
+    EXPECT_EQ(StatusText(), kStoppedText);
+
+    // The same when the service reported the start but the stop comes before its end.
+    window->StartService->Execute();
+    ASSERT_TRUE(PumpUntil([&] { return FindService() != nullptr && ShowsRunning(); }));
+    Notify(protocol::kBoostStarted, ServiceSignature());
+    Notify(150, ServiceSignature());
+    ASSERT_TRUE(window->BoostRunning());
+    window->MM_0107->Click();
+    EXPECT_FALSE(window->BoostRunning());
+    EXPECT_EQ(window->BoostProgress(), 0);
+    EXPECT_TRUE(window->QuickBoostNow->Enabled());
+}
+
+TEST_F(MainWindowWithService, AServiceThatVanishesDuringABoostEndsTheBoostState) {
+    window = CreateMainWindow();
+    ASSERT_TRUE(PumpUntil([&] { return FindService() != nullptr && ShowsRunning(); }));
+    PumpFor(1000);  // both launches settled
+    HWND service = FindService();
+    Notify(protocol::kBoostStarted, ServiceSignature());
+    ASSERT_TRUE(window->BoostRunning());
+    DWORD owner = 0;
+    GetWindowThreadProcessId(service, &owner);
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, owner);
+    ASSERT_TRUE(process);
+    TerminateProcess(process, 9);  // it never says goodbye
+    WaitForSingleObject(process, 10000);
+    CloseHandle(process);
+    EXPECT_TRUE(PumpUntil([&] { return !window->BoostRunning(); }));
+    EXPECT_TRUE(window->QuickBoostNow->Enabled());
+    EXPECT_EQ(window->CommandMask(), 1);
+}
+
+TEST_F(MainWindowWithService, ANotificationAfterTheServiceWindowIsGoneOnlyShowsTheStoppedState) {
+    window = CreateMainWindow();
+    ASSERT_TRUE(PumpUntil([&] { return FindService() != nullptr && ShowsRunning(); }));
+    LPARAM from = ServiceSignature();
+    SettleAndStop(*window);
+    ASSERT_EQ(FindService(), nullptr);
+    Notify(protocol::kBoostStarted, from);
+    EXPECT_FALSE(window->BoostRunning());
+    EXPECT_TRUE(window->QuickBoostNow->Enabled());
+    Notify(protocol::kRunning, from);
+    EXPECT_EQ(window->CommandMask(), 1);
+    EXPECT_EQ(StatusText(), kStoppedText);
+}
+
+TEST_F(MainWindowWithService, ClosingWithNoServiceRunningStartsNone) {
+    window = CreateMainWindow();
+    SettleAndStop(*window);
+    ASSERT_EQ(FindService(), nullptr);
+    g_notifications.clear();
+    HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, RecordNotification, nullptr, GetCurrentThreadId());
+    WriteRawDword("DlgCloseNeverAsk", -1);
+    window->Close();  // sends the stop, which finds nothing to stop
+    EXPECT_FALSE(window->Visible());
+    PumpFor(1500);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(FindService(), nullptr);
+    // A service, once started, announces itself: none did.
+    EXPECT_TRUE(g_notifications.empty());
+}
+
 TEST_F(MainWindowWithService, ClosingFollowsTheAnswerTheNeverAskFlagAndTheInstaller) {
     window = CreateMainWindow();
     ASSERT_TRUE(PumpUntil([&] { return FindService() != nullptr; }));
@@ -225,6 +315,25 @@ TEST_F(MainWindowEnding, ExitStoresTheViewStateAndKeepsTheService) {
         ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(ReadRawDword("CFGViewMenuState"), 138);
     EXPECT_NE(FindService(), nullptr);
+}
+
+TEST_F(MainWindowEnding, StopServiceAndExitWithNoServiceLeavesNone) {
+    EXPECT_EXIT(
+        {
+            window = CreateMainWindow();
+            SettleAndStop(*window);
+            g_notifications.clear();
+            SetWindowsHookExW(WH_GETMESSAGE, RecordNotification, nullptr, GetCurrentThreadId());
+            window->Hide();
+            RunWhenModal([this] { window->MM_0109->Click(); });
+            window->ShowModal();
+            PumpFor(1500);
+            // A service, once started, announces itself.
+            std::exit(g_notifications.empty() && FindService() == nullptr ? 0 : 3);
+        },
+        ::testing::ExitedWithCode(0), "");
+    PumpFor(1000);
+    EXPECT_EQ(FindService(), nullptr);
 }
 
 TEST_F(MainWindowEnding, StopServiceAndExitEndsBoth) {

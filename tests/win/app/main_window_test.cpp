@@ -7,6 +7,8 @@
 #include "app/startup.h"
 #include "controls/msc_graph.h"
 #include "core/service/service_protocol.h"
+#include "platform/program_folder.h"
+#include "platform/text.h"
 #include "settings/options_window.h"
 #include "tests/win/app/main_window_rig.h"
 #include "tests/win/booster/service_process.h"
@@ -16,8 +18,8 @@
 #include "ui/action_list.h"
 #include "ui/application.h"
 #include "ui/button.h"
+#include "ui/form_loader.h"
 #include "ui/menu.h"
-#include "ui/program_folder.h"
 #include "ui/status_bar.h"
 #include "ui/timer.h"
 #include "ui/tool_bar.h"
@@ -69,6 +71,58 @@ TEST_F(MainWindow, AHungServiceDoesNotFreezeTheWindow) {
     window = CreateMainWindow();  // its state query and restart come back unanswered
     EXPECT_EQ(window->StatusBar->Panels()[1].Text(), kStoppedText);
     EXPECT_EQ(window->MBarBtn2->Caption(), L"Start service");
+    // Once it let a command time out, the menus no longer wait for it.
+    ULONGLONG start = GetTickCount64();
+    window->MM_0108->Click();
+    window->MM_0106->Click();
+    EXPECT_LT(GetTickCount64() - start, service::kReplyTimeoutMs / 2);
+    EXPECT_EQ(window->CommandMask(), 1);
+}
+
+TEST_F(MainWindow, ARefreshIntervalChangeTellsTheServiceToRestart) {
+    FakeService fake(FakeService::Mode::kAnswer, protocol::kRunning);
+    window = CreateMainWindow();
+    window->MM_0106->Click();
+    ASSERT_EQ(fake.LastCommand(), protocol::kPause);
+    window->MM_030403->Click();
+    EXPECT_EQ(fake.LastCommand(), protocol::kRestart);
+    EXPECT_EQ(ReadRawDword("IconTimeRefresh"), 4);  // 5 seconds, written before the restart
+}
+
+TEST_F(MainWindow, AnInstallerWhoseMutexCannotBeOpenedStillCountsAsRunning) {
+    // Made by an elevated installer: a mutex that refuses us every access.
+    SECURITY_DESCRIPTOR refuseAll;
+    InitializeSecurityDescriptor(&refuseAll, SECURITY_DESCRIPTOR_REVISION);
+    BYTE everyone[SECURITY_MAX_SID_SIZE];
+    DWORD sidSize = sizeof everyone;
+    ASSERT_TRUE(CreateWellKnownSid(WinWorldSid, nullptr, everyone, &sidSize));
+    alignas(DWORD) BYTE aclSpace[256];
+    auto* deny = reinterpret_cast<ACL*>(aclSpace);
+    InitializeAcl(deny, sizeof aclSpace, ACL_REVISION);
+    AddAccessDeniedAce(deny, ACL_REVISION, MUTEX_ALL_ACCESS, everyone);
+    SetSecurityDescriptorDacl(&refuseAll, TRUE, deny, FALSE);
+    SECURITY_ATTRIBUTES attributes{sizeof attributes, &refuseAll, FALSE};
+    HANDLE installer = CreateMutexW(&attributes, FALSE, L"TesslyDozidiDavazezInstaller");
+    ASSERT_TRUE(installer);
+    if (HANDLE opened = OpenMutexW(SYNCHRONIZE, FALSE, L"TesslyDozidiDavazezInstaller")) {
+        CloseHandle(opened);
+        CloseHandle(installer);
+        GTEST_SKIP() << "this system does not enforce the access rights of named objects";
+    }
+    ASSERT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+
+    window = CreateMainWindow();
+    bool asked = false;
+    RunWhenModal([&] {
+        asked = true;
+        for (ui::Form* f : ui::Form::OpenForms())
+            if (f->Modal()) f->Close();
+    });
+    window->Close();
+    StopRunWhenModal();
+    EXPECT_FALSE(asked);  // the installer is at work: no question, the service left alone
+    EXPECT_FALSE(window->Visible());
+    CloseHandle(installer);
 }
 
 TEST_F(MainWindow, TheDefaultViewStateShowsBarsTwoSecondsAndVerticalTiles) {
@@ -114,6 +168,9 @@ TEST_F(MainWindow, WithoutAChartChoiceNothingIsPlacedEvenAfterResizing) {
 
 TEST_F(MainWindow, RefreshIntervalAndChartChoicesAreExclusiveInTheMenus) {
     window = CreateMainWindow();
+    for (ui::MenuItem* item : {window->MM_030401, window->MM_030404, window->Charts01, window->Charts05,
+                               window->PopD_01, window->PopD_05})
+        EXPECT_TRUE(item->RadioItem()) << platform::Narrow(item->Caption());
     window->MM_030404->Click();
     EXPECT_EQ(window->GraphTimer->Interval(), 10000);
     EXPECT_EQ(ReadRawDword("IconTimeRefresh"), 9);
@@ -143,8 +200,26 @@ TEST_F(MainWindow, PlacementIsRestoredAndAMaximisedCloseKeepsTheOldRectangle) {
     EXPECT_EQ(std::memcmp(stored->data(), rect, sizeof rect), 0);
 }
 
+TEST_F(MainWindow, AMaximisedWindowStaysHiddenUntilItIsShown) {
+    std::int32_t rect[4] = {40, 30, 540, 430};
+    WriteRawValue("MainWndPos", REG_BINARY, rect, sizeof rect);
+    WriteRawDword("CFGWindowMaximized", -1);
+    PrepareConfigurator();
+    window = ui::CreateForm<TFMCFGClass>();
+    EXPECT_FALSE(IsWindowVisible(window->Handle()));
+    EXPECT_FALSE(IsZoomed(window->Handle()));
+    window->Show();
+    EXPECT_TRUE(IsWindowVisible(window->Handle()));
+    EXPECT_TRUE(IsZoomed(window->Handle()));
+    window.reset();
+    EXPECT_EQ(ReadRawDword("CFGWindowMaximized"), -1);
+    auto stored = ReadRawValue("MainWndPos");
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(std::memcmp(stored->data(), rect, sizeof rect), 0);
+}
+
 TEST_F(MainWindow, TheHelpFileFollowsTheLanguageAndFallsBackToEnglish) {
-    std::wstring folder = ui::ProgramFolder() + L"help\\";
+    std::wstring folder = platform::ProgramFolder() + L"help\\";
     CreateDirectoryW(folder.c_str(), nullptr);
     app::SetLanguageFileName("deutsch");
     window = CreateMainWindow();

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <iterator>
@@ -198,6 +199,24 @@ TEST_F(BoosterService, BoostActionsRunOffTheWindowThreadAndReportTheirProgress) 
         }
     }
     for (const auto& n : configurator_.Received()) EXPECT_EQ(n.lParam, FromService(service));
+}
+
+TEST_F(BoosterService, StoppingInTheMiddleOfABoostStillReportsItsEnd) {
+    HWND service = StartService();
+    ASSERT_TRUE(service);
+    ASSERT_TRUE(configurator_.WaitForCount(1));
+    // Handled one after the other: the stop comes while the boost has just begun.
+    ASSERT_TRUE(PostMessageW(service, kActionMessage, kScrapAll, reinterpret_cast<LPARAM>(service)));
+    ASSERT_TRUE(PostMessageW(service, WM_CLOSE, 0, 0));
+    EXPECT_EQ(service_.WaitForExit(), 0u);
+    PumpFor(500);
+    std::vector<WPARAM> codes = configurator_.Codes();
+    auto started = std::find(codes.begin(), codes.end(), static_cast<WPARAM>(kBoostStarted));
+    // A boost that had not begun is dropped without a word; one that began reports its end.
+    if (started != codes.end()) {
+        EXPECT_NE(std::find(started, codes.end(), static_cast<WPARAM>(kBoostFinished)), codes.end());
+    }
+    EXPECT_NE(std::find(codes.begin(), codes.end(), static_cast<WPARAM>(kStopped)), codes.end());
 }
 
 TEST_F(BoosterService, EmptyClipboardEmptiesItWithoutABoost) {

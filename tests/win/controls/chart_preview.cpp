@@ -16,7 +16,6 @@ constexpr UINT_PTR kCloseTimer = 2;
 constexpr UINT kTickMs = 150;
 
 std::unique_ptr<ChartRig> rig;
-chart::LayoutChoice layout;
 
 chart::ClientArea Client(HWND window) {
     RECT r;
@@ -25,7 +24,7 @@ chart::ClientArea Client(HWND window) {
 }
 
 void Relayout(HWND window, int n) {
-    if (const auto chosen = layout.Request(n)) rig->Layout(*chosen, Client(window));
+    rig->Layout(n, Client(window));
     InvalidateRect(window, nullptr, TRUE);
 }
 
@@ -84,7 +83,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
                                 frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     if (!window) return 1;
     rig = std::make_unique<ChartRig>(window);
-    layout.MarkChartsReady();
     Relayout(window, chosen);
     ShowWindow(window, show);
     SetTimer(window, kChartTimer, kTickMs, nullptr);

@@ -9,8 +9,6 @@ using statusblock::History;
 
 namespace {
 
-constexpr const wchar_t* kCaptions[] = {L"Memory", L"Processor", L"Page file"};
-
 int Wave(double mean, double amplitude, double period, int t) {
     return static_cast<int>(std::lround(mean + amplitude * std::sin(t * 6.283185307 / period)));
 }
@@ -19,15 +17,9 @@ int Wave(double mean, double amplitude, double period, int t) {
 
 ChartRig::ChartRig(HWND parent) : block_(statusblock::kBlockSize) {
     for (int i = 0; i < statusblock::kHistoryLength; ++i) AdvanceService();
-    const std::uint16_t graphs[] = {2, 1, 1};
-    for (int i = 0; i < chart::kChartCount; ++i) {
-        charts_[i] = std::make_unique<controls::Tmsc_graph>(nullptr, parent);
-        controls::Tmsc_graph& c = *charts_[i];
-        c.set_title(kCaptions[i], L"Times New Roman", 0.1, 0.1, 16, 0);
-        c.set_NUM_PTS(chart::kFedPoints);
-        c.set_NUM_GRAPHS(graphs[i]);
-        for (int z = 0; z < 3; ++z) c.zones[z].color = chart::kZoneColors[z];
-    }
+    for (auto& g : graphs_) g = std::make_unique<controls::Tmsc_graph>(nullptr, parent);
+    charts_.Attach(graphs_[0].get(), graphs_[1].get(), graphs_[2].get());
+    charts_.SetupCharts();
 }
 
 void ChartRig::AdvanceService() {
@@ -39,48 +31,9 @@ void ChartRig::AdvanceService() {
     statusblock::PushSample(b, History::PageFile, Wave(45, 12, 61, t));
 }
 
-std::array<controls::Tmsc_series*, chart::kChartCount> ChartRig::SeriesOf() {
-    return {series_.memory.data(), series_.processor.data(), series_.page_file.data()};
-}
-
-void ChartRig::Tick() {
-    phase_.Tick();
-    chart::FeedCharts(block_.data(), series_);
-    const auto series = SeriesOf();
-    for (int i = 0; i < chart::kChartCount; ++i) charts_[i]->draw_shifted(series[i], chart::ScrollShift(*charts_[i]));
-}
-
 void ChartRig::RedrawAll() {
-    const auto series = SeriesOf();
-    for (int i = 0; i < chart::kChartCount; ++i) {
-        controls::Tmsc_graph& c = *charts_[i];
-        c.draw_graphic(series[i], phase_.GridOffset(c.surface_width(), c.grid_divisions));
-    }
-}
-
-void ChartRig::Layout(int n, const chart::ClientArea& area) {
-    const auto arrangement = chart::ArrangeCharts(n, area);
-    if (arrangement)
-        for (int i = 0; i < chart::kChartCount; ++i) {
-            if (arrangement->placement[i]) charts_[i]->placement = *arrangement->placement[i];
-            charts_[i]->set_Visible(arrangement->shown[i]);
-        }
-    chart::FeedCharts(block_.data(), series_);
-    const auto series = SeriesOf();
-    for (int i = 0; i < chart::kChartCount; ++i) {
-        controls::Tmsc_graph& c = *charts_[i];
-        c.resize_output();
-        if (c.full_redraw) {
-            c.draw_graphic(series[i], phase_.GridOffset(c.surface_width(), c.grid_divisions));
-            c.full_redraw = 0;
-        }
-    }
-}
-
-void ChartRig::Paint(HDC canvas) {
-    for (auto& c : charts_)
-        if (c->Visible()) {
-            c->draw_decorations();
-            c->copy_output_to(canvas);
-        }
+    chart::ChartSeriesStorage series = charts_.Series();
+    graphs_[0]->draw_graphic(series.memory.data(), 0);
+    graphs_[1]->draw_graphic(series.processor.data(), 0);
+    graphs_[2]->draw_graphic(series.page_file.data(), 0);
 }

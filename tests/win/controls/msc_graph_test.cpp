@@ -8,6 +8,7 @@
 
 #include "core/chart/chart_feed.h"
 #include "core/chart/shade_colors.h"
+#include "platform/handles.h"
 #include "tests/win/controls/surface_pixels.h"
 
 using controls::DibSurface;
@@ -194,6 +195,15 @@ TEST_F(ChartTest, OutputIsTheMasterStretchedToThePlacement) {
     graph.draw_decorations();
 }
 
+TEST_F(ChartTest, APlacementTooLargeForASurfaceKeepsTheOldOne) {
+    graph.draw_graphic(series.data(), 0);
+    graph.placement = {0, 0, 0x7fffffff, 0x7fffffff};
+    EXPECT_NO_THROW(graph.resize_output());
+    EXPECT_EQ(graph.output().width(), 300);
+    EXPECT_EQ(graph.output().height(), 200);
+    EXPECT_EQ(graph.output().Pixel(150, 25), Q(kZone1));
+}
+
 TEST_F(ChartTest, DecorationsPlaceCaptionAxesAndLabels) {
     graph.set_title(L"Memory", L"Times New Roman", 0.1, 0.1, 16, 0);
     graph.draw_graphic(series.data(), 0);
@@ -267,10 +277,8 @@ protected:
         }
     }
     COLORREF OnWindow(int x, int y) const {
-        HDC dc = GetDC(window);
-        COLORREF c = GetPixel(dc, x, y);
-        ReleaseDC(window, dc);
-        return c;
+        platform::WindowDc dc(window);
+        return GetPixel(dc.Get(), x, y);
     }
     HWND window = nullptr;
 };

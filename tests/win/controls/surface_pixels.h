@@ -4,10 +4,11 @@
 #include <vector>
 
 #include "controls/dib_surface.h"
+#include "core/chart/chart_types.h"
 
 // Pixel helpers of the chart tests.
 
-inline constexpr COLORREF kWhite = RGB(255, 255, 255);
+using chart::kWhite;
 
 // The colour a pixel reads back as once `c` is stored on a 16-bit surface.
 inline COLORREF Q(COLORREF c) { return controls::DibSurface::Quantised(c); }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/error.h"
+#include "platform/error.h"
 
 namespace {
 
@@ -11,7 +11,7 @@ constexpr const char* kScratch = "Software\\TesslySoftware\\RegistryTest";
 std::wstring MessageOf(const std::function<void()>& action) {
     try {
         action();
-    } catch (const ui::Error& e) {
+    } catch (const platform::Error& e) {
         return e.Message();
     }
     return L"(no error)";

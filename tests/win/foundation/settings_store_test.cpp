@@ -14,7 +14,7 @@ class SettingsStore : public ::testing::Test {
 protected:
     void SetUp() override { ResetSettingsKey(); }
     void TearDown() override {
-        while (SettingsKeyIsOpen()) CloseSettingsKey();
+        while (SettingsKeyNesting() > 0) CloseSettingsKey();
         ResetSettingsKey();
     }
 };
@@ -81,6 +81,41 @@ TEST_F(SettingsStore, NestedOpensReleaseTheKeyOnlyOnTheLastClose) {
     EXPECT_EQ(SettingsKeyNesting(), 0);
 }
 
+TEST_F(SettingsStore, ANestedOpenOfAnotherKeyGoesThereUntilItsClose) {
+    const char* other = "Software\\TesslySoftware\\StoreNestingTest";
+    OpenSettingsKey();
+    ASSERT_EQ(OpenSettingsKey(other), ERROR_SUCCESS);
+    EXPECT_EQ(SettingsKeyNesting(), 2);
+    WriteSettingInt("Inner", 5, 0, 0);
+    CloseSettingsKey();
+    WriteSettingInt("Outer", 6, 0, 0);
+    CloseSettingsKey();
+    EXPECT_FALSE(SettingsKeyIsOpen());
+
+    EXPECT_FALSE(ReadRawDword("Inner").has_value());
+    EXPECT_EQ(ReadRawDword("Outer"), 6);
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, other, 0, KEY_READ, &key), ERROR_SUCCESS);
+    std::int32_t inner = 0;
+    DWORD size = sizeof inner;
+    EXPECT_EQ(RegQueryValueExA(key, "Inner", nullptr, nullptr, reinterpret_cast<BYTE*>(&inner), &size), ERROR_SUCCESS);
+    EXPECT_EQ(inner, 5);
+    RegCloseKey(key);
+    RegDeleteKeyA(HKEY_CURRENT_USER, other);
+}
+
+TEST_F(SettingsStore, NoCapacityAndNoTextAreRefusedWithoutTouchingMemory) {
+    SettingsSession session;
+    char buffer[4] = {'x', 'x', 'x', 'x'};
+    EXPECT_EQ(ReadSettingString("Text", buffer, 0, "english"), 0u);
+    EXPECT_EQ(buffer[0], '\0');
+    EXPECT_EQ(buffer[1], 'x');  // a capacity of 0 means a buffer of one byte
+    EXPECT_EQ(ReadSettingString("Text", nullptr, 5, "english"), 0u);
+    EXPECT_EQ(WriteSettingString("Text", nullptr), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(WriteSettingBinary("Block", nullptr, 0), ERROR_INVALID_PARAMETER);
+    EXPECT_FALSE(ReadRawValue("Block").has_value());
+}
+
 TEST_F(SettingsStore, WithoutAnOpenKeyReadsYieldDefaultsAndWritesDoNothing) {
     EXPECT_EQ(ReadSetting(settings::OnTimeFreeSec), 270);
     WriteSetting(settings::OnTimeFreeSec, 100);
@@ -126,6 +161,15 @@ TEST_F(SettingsStore, BinaryTextBlocksAndRecordsRoundTrip) {
     ReadSettingBinary("Rect", out, def, sizeof out);
     EXPECT_EQ(out[3], 4);
     EXPECT_EQ(ReadRawValue("Rect")->size(), 16u);
+
+    // A short stored value overlays the default; the bytes it lacks keep the default.
+    std::uint8_t three[3] = {9, 0, 0};
+    WriteRawValue("Rect", REG_BINARY, three, sizeof three);
+    std::memset(out, 0xAB, sizeof out);
+    ReadSettingBinary("Rect", out, def, sizeof out);
+    EXPECT_EQ(out[0], 9);
+    EXPECT_EQ(out[1], 2);
+    EXPECT_EQ(out[3], 4);
     EXPECT_EQ(DeleteSetting("Rect"), ERROR_SUCCESS);
     EXPECT_FALSE(ReadRawValue("Rect").has_value());
 }
@@ -156,11 +200,22 @@ TEST_F(SettingsStore, WindowRectanglesAreSavedAndRestored) {
     EXPECT_EQ(now.right - now.left, 400);
     EXPECT_EQ(now.bottom - now.top, 300);
 
+    // A short record replaces only the fields it holds; the window's own rectangle
+    // supplies the rest.
+    std::int32_t corner[2] = {70, 80};
+    WriteRawValue("WndPos", REG_BINARY, corner, sizeof corner);
+    EXPECT_EQ(RestoreWindowRect(w, "WndPos"), ERROR_SUCCESS);
+    GetWindowRect(w, &now);
+    EXPECT_EQ(now.left, 70);
+    EXPECT_EQ(now.top, 80);
+    EXPECT_EQ(now.right, 450);
+    EXPECT_EQ(now.bottom, 360);
+
     // A rectangle far off every screen leaves the window where it is.
     std::int32_t lost[4] = {-30000, -30000, -29700, -29800};
     WriteRawValue("WndPos", REG_BINARY, lost, sizeof lost);
     RestoreWindowRect(w, "WndPos");
     GetWindowRect(w, &now);
-    EXPECT_EQ(now.left, 50);
+    EXPECT_EQ(now.left, 70);
     DestroyWindow(w);
 }

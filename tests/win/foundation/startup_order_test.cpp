@@ -1,17 +1,24 @@
 // Start-up driven in-process with recording parts. Kept in a program of its own: the
-// instance guard it creates stays open for the life of the process, as it does in the
-// configurator, so every later start in this process is a "second copy".
+// instance guard a start creates stays open for the life of the process, as it does in the
+// configurator, so only the first start in this process can be a first copy.
 #include "app/startup.h"
+
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "service/status_block_view.h"
+#include "ui/application.h"
 #include "tests/win/support/test_support.h"
 
 TEST(Startup, FirstCopyRunsEveryStepInOrder) {
+    HANDLE existing = OpenEventW(SYNCHRONIZE, FALSE, app::kInstanceEventName);
+    if (existing) CloseHandle(existing);
+    ASSERT_EQ(existing, nullptr) << "another copy already holds the instance guard";
     testing_support::ResetSettingsKey();
     std::vector<std::string> steps;
     std::wstring languageFolder;
@@ -43,6 +50,9 @@ TEST(Startup, FirstCopyRunsEveryStepInOrder) {
 }
 
 TEST(Startup, ASecondCopyExitsAtOnceButSwitchesStillAct) {
+    // The other copy's guard.
+    HANDLE firstCopy = CreateEventW(nullptr, FALSE, FALSE, app::kInstanceEventName);
+    ASSERT_NE(firstCopy, nullptr);
     std::vector<std::string> steps;
     app::StartupParts parts;
     parts.runFirstRunWizard = [&] { steps.push_back("wizard"); };
@@ -70,10 +80,35 @@ TEST(Startup, ASecondCopyExitsAtOnceButSwitchesStillAct) {
     EXPECT_EQ(app::RunStartup(L"cfg.exe -tellfriend -bugreport", parts), app::kExitOk);
     EXPECT_EQ(app::RunStartup(L"cfg.exe -uninstall", parts), app::kExitFailed);
     EXPECT_EQ(steps, (std::vector<std::string>{"about", "bugreport", "uninstall"}));
+    CloseHandle(firstCopy);
 }
 
 TEST(Startup, ASwitchWhosePartIsMissingFails) {
     app::StartupParts none;
-    EXPECT_EQ(app::RunStartup(L"cfg.exe -about", none), app::kExitFailed);
+    EXPECT_EQ(app::RunStartup(L"cfg.exe -uninstall", none), app::kExitFailed);
     EXPECT_EQ(app::RunStartup(L"cfg.exe -tellfriend", none), app::kExitFailed);
+}
+
+TEST(Startup, AnExceptionFromAStepReachesTheApplicationsHookAndEndsTheRun) {
+    std::vector<std::string> reported;
+    ui::Application::Instance().SetExceptionHandler([&](std::exception_ptr error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception& e) {
+            reported.push_back(e.what());
+        }
+    });
+    app::StartupParts parts;
+    parts.initApplication = [] { throw std::runtime_error("no window class"); };
+    bool switchRan = false;
+    parts.showAboutBox = [&] { switchRan = true; };
+    EXPECT_EQ(app::RunStartup(L"cfg.exe -about", parts), app::kExitFailed);
+    EXPECT_FALSE(switchRan);
+    EXPECT_EQ(reported, std::vector<std::string>{"no window class"});
+
+    parts.initApplication = nullptr;
+    parts.showAboutBox = [] { throw std::runtime_error("no about box"); };
+    EXPECT_EQ(app::RunStartup(L"cfg.exe -about", parts), app::kExitFailed);
+    EXPECT_EQ(reported.back(), "no about box");
+    ui::Application::Instance().SetExceptionHandler(nullptr);
 }

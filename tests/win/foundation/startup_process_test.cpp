@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "tests/win/booster/service_process.h"
+#include "tests/win/service/fake_service.h"
 #include "tests/win/support/test_support.h"
 
 using namespace testing_support;
@@ -49,7 +51,7 @@ TEST(ConfiguratorProcess, FirstStartCreatesTheLanguageValuesAndTheServiceTextsAn
               "Configure...\r\nFree buffer\r\nFree Maximum Memory\r\nAuto RAM defrag\r\nInternet\r\nAbout\r\nExit\r\n\r\n");
     EXPECT_EQ(RawText("LangInetPack", REG_BINARY), "Visit site\r\nTell a friend\r\nSend feedback\r\n\r\n");
     EXPECT_EQ(RawText("LangTrayPack", REG_BINARY),
-              "[Tessly Dozidi Davazez]   Memory : %d %%,  Processor : %d %%\r\n\r\n");
+              "[Tessly Dozidi Davazez]   Memory : %d %%,  Processor : %d %%");
 }
 
 TEST(ConfiguratorProcess, AStoredLanguageIsKeptAndTheTextsRewrittenAtEveryStart) {
@@ -71,4 +73,42 @@ TEST(ConfiguratorProcess, ASecondCopyExitsWithCodeZero) {
     // Start-up still published the service's texts before it gave way.
     EXPECT_EQ(RawText("LangInetPack", REG_BINARY), "Visit site\r\nTell a friend\r\nSend feedback\r\n\r\n");
     CloseHandle(guard);
+}
+
+TEST(ConfiguratorProcess, AHungServiceDelaysTheMainWindowByOneBoundedWaitAtMost) {
+    ResetSettingsKey();
+    auto hung = std::make_unique<FakeService>(FakeService::Mode::kHang, 2);
+    ULONGLONG start = GetTickCount64();
+    HANDLE process = StartProcess(Configurator());
+    ASSERT_TRUE(process);
+    // Up and answering: its window exists and handles a message sent to it.
+    bool answering = false;
+    while (!answering && GetTickCount64() - start < 15000) {
+        HWND window = FindWindowW(L"TFMCFGClass", nullptr);
+        DWORD_PTR result = 0;
+        answering = window && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 200, &result);
+        if (!answering) Sleep(20);
+    }
+    ULONGLONG elapsed = GetTickCount64() - start;
+    TerminateProcess(process, 0);
+    WaitForSingleObject(process, 10000);
+    CloseHandle(process);
+    hung.reset();
+    // The window launched the real service on its way up; wait for it, then stop it.
+    PumpUntil([] { return FindService() != nullptr; }, 10000);
+    StopServicesSettled();
+    EXPECT_TRUE(answering);
+    EXPECT_LT(elapsed, 5000u);
+}
+
+TEST(ConfiguratorProcess, EachSwitchEndsTheProgramWithoutTheMainWindow) {
+    ResetSettingsKey();
+    for (const wchar_t* option : {L" -about", L" -bugreport", L" -uninstall", L" -tellfriend"}) {
+        std::optional<DWORD> code = RunAndWait(Configurator() + option);
+        ASSERT_TRUE(code.has_value()) << "still running after" << option;
+        // Success, or the failure code while the switch's window is not there yet.
+        EXPECT_TRUE(*code == 0 || *code == 1000) << *code;
+        EXPECT_EQ(FindWindowW(L"TFMCFGClass", nullptr), nullptr);
+        EXPECT_EQ(FindService(), nullptr);  // no main window, so no service was started
+    }
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/handles.h"
 #include "tests/win/images/image_strip.h"
 
 namespace {
@@ -12,32 +13,27 @@ struct IconFacts {
 };
 
 // Measures an icon and draws it on white; takes ownership of the icon.
-IconFacts Examine(HICON icon, int size) {
+IconFacts Examine(HICON made, int size) {
     IconFacts facts;
+    platform::IconHandle icon(made);
     if (!icon) return facts;
     ICONINFO info{};
-    if (GetIconInfo(icon, &info)) {
+    if (GetIconInfo(icon.Get(), &info)) {
+        platform::BitmapHandle colourBits(info.hbmColor), maskBits(info.hbmMask);
         BITMAP colour{};
-        GetObjectW(info.hbmColor, sizeof colour, &colour);
+        GetObjectW(colourBits.Get(), sizeof colour, &colour);
         facts.width = colour.bmWidth;
         facts.height = colour.bmHeight;
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
     }
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP canvas = CreateCompatibleBitmap(screen, size, size);
-    HGDIOBJ old = SelectObject(dc, canvas);
+    platform::WindowDc screen;
+    platform::MemoryDc dc(CreateCompatibleDC(screen.Get()));
+    platform::BitmapHandle canvas(CreateCompatibleBitmap(screen.Get(), size, size));
+    platform::Selection selected(dc.Get(), canvas.Get());
     RECT all{0, 0, size, size};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
-    facts.corner = GetPixel(dc, 0, 0);
-    facts.centre = GetPixel(dc, size / 2, size / 2 + size / 4);
-    SelectObject(dc, old);
-    DeleteObject(canvas);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    DestroyIcon(icon);
+    FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    DrawIconEx(dc.Get(), 0, 0, icon.Get(), size, size, 0, nullptr, DI_NORMAL);
+    facts.corner = GetPixel(dc.Get(), 0, 0);
+    facts.centre = GetPixel(dc.Get(), size / 2, size / 2 + size / 4);
     return facts;
 }
 

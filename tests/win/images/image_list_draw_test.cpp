@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "platform/handles.h"
 #include "tests/win/images/image_strip.h"
 
 using image_tests::kStrips;
@@ -20,18 +21,13 @@ public:
         BITMAPINFO info{};
         info.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         void* bits = nullptr;
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bitmap_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         bits_ = static_cast<std::uint8_t*>(bits);
-        old_ = SelectObject(dc_, bitmap_);
+        SelectObject(dc_.Get(), bitmap_.Get());
         RECT all{0, 0, size, size};
-        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        FillRect(dc_.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     }
-    ~Canvas() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    HDC Dc() const { return dc_; }
+    HDC Dc() const { return dc_.Get(); }
     Pixel At(int x, int y) const {
         GdiFlush();
         const std::uint8_t* p = bits_ + (static_cast<size_t>(y) * size_ + x) * 4;
@@ -40,9 +36,8 @@ public:
 
 private:
     int size_;
-    HDC dc_;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
+    platform::BitmapHandle bitmap_;
+    platform::MemoryDc dc_;  // deleted first, which lets go of the bitmap
     std::uint8_t* bits_ = nullptr;
 };
 

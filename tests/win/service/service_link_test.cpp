@@ -76,3 +76,31 @@ TEST(ServiceLink, NotificationsCountOnlyWithTheServiceHandleMinusOne) {
     EXPECT_FALSE(service::IsFromService(handle));
     EXPECT_FALSE(service::IsFromService(handle + 1));
 }
+
+TEST(ServiceLink, AfterATimeoutCommandsFailAtOnceUntilTheServiceNotifiesAgain) {
+    FakeService hung(FakeService::Mode::kHang, protocol::kRunning);
+    RecordingDisplay display;
+    EXPECT_EQ(service::SendServiceCommand(&display, protocol::kQuery), 0);  // waits, then gives up
+
+    ULONGLONG start = GetTickCount64();
+    EXPECT_EQ(service::SendServiceCommand(&display, protocol::kRestart), 0);
+    EXPECT_EQ(service::SendServiceCommand(&display, protocol::kStop), 0);
+    EXPECT_LT(GetTickCount64() - start, service::kReplyTimeoutMs / 2);
+    EXPECT_EQ(display.mask, 1);
+
+    // A notification shows that it answers again: the next command waits for it once more.
+    EXPECT_TRUE(service::IsFromService(reinterpret_cast<LPARAM>(hung.Window()) - 1));
+    start = GetTickCount64();
+    EXPECT_EQ(service::SendServiceCommand(&display, protocol::kQuery), 0);
+    EXPECT_GE(GetTickCount64() - start, service::kReplyTimeoutMs / 2);
+}
+
+TEST(ServiceLink, ATimeoutDoesNotHoldBackAnotherServiceWindow) {
+    {
+        FakeService hung(FakeService::Mode::kHang, protocol::kRunning);
+        EXPECT_EQ(service::SendServiceCommand(nullptr, protocol::kQuery), 0);
+    }
+    FakeService fresh(FakeService::Mode::kAnswer, protocol::kIdle);
+    EXPECT_EQ(service::SendServiceCommand(nullptr, protocol::kPause), protocol::kIdle);
+    EXPECT_EQ(fresh.LastCommand(), protocol::kPause);
+}

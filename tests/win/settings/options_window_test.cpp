@@ -16,7 +16,7 @@
 #include "ui/form_loader.h"
 #include "ui/hot_key.h"
 #include "ui/page_control.h"
-#include "ui/resource_source.h"
+#include "platform/text.h"
 #include "ui/spin_edit.h"
 
 using namespace testing_support;
@@ -39,7 +39,7 @@ void DeleteRunValue() { RegDeleteKeyValueA(HKEY_CURRENT_USER, settings::kRunKeyP
 std::string ExpectedAutostartCommand() {
     wchar_t path[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return ui::ToAnsi(settings::AutostartCommand(path));
+    return platform::Narrow(settings::AutostartCommand(path));
 }
 
 class OptionsWindow : public ::testing::Test {

@@ -2,12 +2,12 @@
 
 #include <shlobj.h>
 
+#include "platform/error.h"
 #include "tests/win/ui/modal_driver.h"
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/edit.h"
-#include "ui/error.h"
 #include "ui/image_list.h"
 #include "ui/label.h"
 #include "ui/menu.h"
@@ -220,12 +220,12 @@ TEST_F(ControlsTest, MenusFollowTheirItems) {
 
 TEST_F(ControlsTest, ExceptionsInHandlersReachTheApplicationHookNotTheSystem) {
     auto& button = Add<ui::Button>(*form, 8, 8);
-    button.OnClick = [](ui::NotifyArgs&) { throw ui::Error(L"Broken handler"); };
+    button.OnClick = [](ui::NotifyArgs&) { throw platform::Error(L"Broken handler"); };
     std::wstring reported;
     ui::Application::Instance().SetExceptionHandler([&](std::exception_ptr error) {
         try {
             std::rethrow_exception(error);
-        } catch (const ui::Error& e) {
+        } catch (const platform::Error& e) {
             reported = e.Message();
         }
     });
@@ -305,6 +305,44 @@ TEST(Pictures, CorruptDataLeavesThePictureEmpty) {
     EXPECT_FALSE(picture.Empty());
     EXPECT_EQ(picture.Width(), 2);
     EXPECT_EQ(picture.Height(), 2);
+}
+
+// A window or window class that the system refuses is an error naming the class, not a
+// control left without a window.
+class RefusedClass : public ui::Panel {
+public:
+    using ui::Panel::Panel;
+
+protected:
+    void FillCreateParams(CreateParams& params) override {
+        ui::Panel::FillCreateParams(params);
+        params.className = L"TesslyNoSuchClass";
+    }
+};
+
+class UnregistrableForm : public ui::Form {
+public:
+    using ui::Form::Form;
+    // Window class names end before 256 characters.
+    const char* ClassName() const override { return name_.c_str(); }
+
+private:
+    std::string name_ = std::string(257, 'T');
+};
+
+TEST_F(ControlsTest, RefusedWindowsAndWindowClassesAreErrors) {
+    auto& refused = Add<RefusedClass>(*form, 0, 0);
+    try {
+        form->HandleNeeded();
+        ADD_FAILURE() << "no error";
+    } catch (const platform::Error& e) {
+        EXPECT_NE(e.Message().find(L"\"TesslyNoSuchClass\""), std::wstring::npos) << e.Message();
+    }
+    EXPECT_EQ(refused.Handle(), nullptr);
+
+    UnregistrableForm unregistrable(nullptr);
+    EXPECT_THROW(unregistrable.HandleNeeded(), platform::Error);
+    EXPECT_EQ(unregistrable.Handle(), nullptr);
 }
 
 }  // namespace

@@ -1,14 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "core/forms/form_text.h"
+#include "platform/error.h"
 #include "tests/win/ui/modal_driver.h"
 #include "ui/button.h"
 #include "ui/edit.h"
-#include "ui/error.h"
+#include "ui/form_apply.h"
 #include "ui/form_loader.h"
 #include "ui/label.h"
 #include "ui/menu.h"
 #include "ui/panel.h"
+#include "ui/property_path.h"
 #include "ui/status_bar.h"
 
 namespace {
@@ -17,40 +22,30 @@ namespace {
 class TKitForm : public ui::Form {
     UI_FORM(TKitForm)
 
-public:
-    using ui::Form::Form;
+    UI_FIELD(ui::Panel, Panel1);
+    UI_FIELD(ui::Label, Label1);
+    UI_FIELD(ui::Button, Button1);
+    UI_FIELD(ui::Memo, Memo1);
+    UI_FIELD(ui::StatusBar, StatusBar1);
+    UI_FIELD(ui::PopupMenu, Popup1);
+    UI_FIELD(ui::MenuItem, Item1);
 
-    ui::Panel* Panel1 = nullptr;
-    ui::Label* Label1 = nullptr;
-    ui::Button* Button1 = nullptr;
-    ui::Memo* Memo1 = nullptr;
-    ui::StatusBar* StatusBar1 = nullptr;
-    ui::PopupMenu* Popup1 = nullptr;
-    ui::MenuItem* Item1 = nullptr;
+    UI_HANDLER(ui::NotifyArgs, FormCreate);
+    UI_HANDLER(ui::NotifyArgs, FormDestroy);
+    UI_HANDLER(ui::NotifyArgs, AnyClick);
+    UI_HANDLER(ui::CloseArgs, FormClose);
 
     int created = 0;
     std::vector<std::string> clicks;
     int* destroyed = nullptr;
-
-    void FormCreate(ui::NotifyArgs&) { ++created; }
-    void FormDestroy(ui::NotifyArgs&) { ++*destroyed; }
-    void AnyClick(ui::NotifyArgs& args) { clicks.push_back(args.sender->Name()); }
-    void FormClose(ui::CloseArgs& args) { args.action = ui::CloseAction::None; }
 };
 
-void TKitForm::Publish(ui::Publisher<TKitForm>& p) {
-    p.Field("Panel1", &TKitForm::Panel1);
-    p.Field("Label1", &TKitForm::Label1);
-    p.Field("Button1", &TKitForm::Button1);
-    p.Field("Memo1", &TKitForm::Memo1);
-    p.Field("StatusBar1", &TKitForm::StatusBar1);
-    p.Field("Popup1", &TKitForm::Popup1);
-    p.Field("Item1", &TKitForm::Item1);
-    p.Handler("FormCreate", &TKitForm::FormCreate);
-    p.Handler("FormDestroy", &TKitForm::FormDestroy);
-    p.Handler("AnyClick", &TKitForm::AnyClick);
-    p.Handler("FormClose", &TKitForm::FormClose);
-}
+UI_DEFINE_FORM(TKitForm, ui::Form);
+
+void TKitForm::FormCreate(ui::NotifyArgs&) { ++created; }
+void TKitForm::FormDestroy(ui::NotifyArgs&) { ++*destroyed; }
+void TKitForm::AnyClick(ui::NotifyArgs& args) { clicks.push_back(args.sender->Name()); }
+void TKitForm::FormClose(ui::CloseArgs& args) { args.action = ui::CloseAction::None; }
 
 const char kKitForm[] =
     "object KitForm: TKitForm\r\n"
@@ -108,9 +103,7 @@ const char kKitForm[] =
 std::unique_ptr<TKitForm> LoadKitForm(const std::string& text) {
     testing_support::InitializeKit();
     auto form = std::make_unique<TKitForm>(nullptr);
-    ui::Publisher<TKitForm> publisher;
-    TKitForm::Publish(publisher);
-    ui::LoadForm(*form, forms::ParseFormText(text), publisher.Publication());
+    ui::LoadForm(*form, forms::ParseFormText(text));
     return form;
 }
 
@@ -179,7 +172,7 @@ TEST(FormLoading, MismatchesBetweenDescriptionAndClassAreErrors) {
     auto fails = [](const std::string& text) {
         try {
             LoadKitForm(text);
-        } catch (const ui::Error&) {
+        } catch (const platform::Error&) {
             return true;
         }
         return false;
@@ -214,11 +207,9 @@ TEST(FormLoading, OnlyAFullyLoadedFormRunsOnDestroy) {
     // The description binds OnDestroy, then fails: the handler must not run on a half-built form.
     testing_support::InitializeKit();
     auto form = std::make_unique<TKitForm>(nullptr);
-    ui::Publisher<TKitForm> publisher;
-    TKitForm::Publish(publisher);
     std::string broken = text;
     broken.replace(broken.find("object Memo1: TMemo"), 19, "object Memo1: TNoSuch");
-    EXPECT_THROW(ui::LoadForm(*form, forms::ParseFormText(broken), publisher.Publication()), ui::Error);
+    EXPECT_THROW(ui::LoadForm(*form, forms::ParseFormText(broken)), platform::Error);
     form.reset();  // destroyed stays null: running FormDestroy would crash
     EXPECT_EQ(destroyed, 1);
 }
@@ -231,6 +222,73 @@ TEST(FormLoading, BitmapFaceBecomesArialForEveryControl) {
     EXPECT_TRUE(form->Button1->ParentFont());
     EXPECT_EQ(form->Label1->TextFont().Name(), L"Arial");
     EXPECT_EQ(form->Label1->TextFont().Style(), ui::kBold);
+}
+
+// A description and the text setter convert values alike: ordinals only within range,
+// booleans from integers too.
+TEST(FormLoading, ValuesConvertAsByTheTextSetter) {
+    EXPECT_THROW(LoadKitForm(KitFormWith("Align = alTop", "Align = 6")), platform::Error);
+    auto form = LoadKitForm(KitFormWith("Align = alTop", "Align = 1\r\n    ParentFont = 0"));
+    EXPECT_EQ(form->Panel1->GetAlign(), ui::Align::Top);
+    EXPECT_FALSE(form->Panel1->ParentFont());
+    EXPECT_THROW(ui::SetPropertyText(*form->Panel1, "Align", L"6"), platform::Error);
+    ui::SetPropertyText(*form->Panel1, "ParentFont", L"1");
+    EXPECT_TRUE(form->Panel1->ParentFont());
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+// What a language switch does to an open form: the texts of the new description, and
+// nothing else of it.
+TEST(FormApplying, ChangesTheTextsOfAnOpenFormAndNothingElse) {
+    auto form = LoadKitForm(kKitForm);
+    form->Show();
+    std::string changed = kKitForm;
+    auto change = [&changed](const std::string& from, const std::string& to) {
+        size_t at = changed.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        changed.replace(at, from.size(), to);
+    };
+    change("Caption = 'Kit '#39'form'#39", "Caption = 'Fenster'");
+    change("Caption = 'Hello'", "Caption = 'Hallo'");
+    change("Caption = 'Go'\r\n    OnClick = AnyClick", "Caption = 'Los'\r\n    Visible = False\r\n    OnClick = FormCreate");
+    change("'first'\r\n      'second'", "'erste'\r\n      'zweite'");
+    change("Text = 'Idle'", "Text = 'Bereit'");
+    change("Caption = '&First'", "Caption = '&Erste'");
+    // Not texts: handlers, references, sets and flags stay as the form has them.
+    change("PopupMenu = Popup1", "PopupMenu = nil");
+    change("Font.Style = [fsBold]", "Font.Style = []");
+    change("object Memo1: TMemo", "object Extra: TButton\r\n    Caption = 'Extra'\r\n  end\r\n  object Memo1: TMemo");
+
+    ui::ApplyFormDescription(*form, forms::ParseFormText(changed));
+
+    EXPECT_EQ(WindowText(form->Handle()), L"Fenster");
+    EXPECT_EQ(form->Label1->Caption(), L"Hallo");
+    EXPECT_EQ(WindowText(form->Button1->Handle()), L"Los");
+    EXPECT_EQ(WindowText(form->Memo1->Handle()), L"erste\r\nzweite");
+    wchar_t panel[64] = {};
+    SendMessageW(form->StatusBar1->Handle(), SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(panel));
+    EXPECT_STREQ(panel, L"Bereit");
+    EXPECT_EQ(form->Item1->Caption(), L"&Erste");
+
+    EXPECT_EQ(form->GetPopupMenu(), form->Popup1);
+    EXPECT_EQ(form->Label1->TextFont().Style(), ui::kBold);
+    EXPECT_TRUE(IsWindowVisible(form->Button1->Handle()));
+    EXPECT_EQ(form->StatusBar1->Panels().Count(), 2);
+    EXPECT_EQ(form->FindComponent("Extra"), nullptr);
+    EXPECT_EQ(form->Button1->Left(), 8);
+    form->Button1->Click();
+    EXPECT_EQ(form->clicks, std::vector<std::string>{"Button1"});
+    EXPECT_EQ(form->created, 1);
+
+    // A description of another window is not applied at all.
+    std::string other = changed;
+    other.replace(other.find("TKitForm"), 8, "TOtherForm");
+    EXPECT_THROW(ui::ApplyFormDescription(*form, forms::ParseFormText(other)), platform::Error);
 }
 
 }  // namespace

@@ -12,22 +12,18 @@ namespace {
 class TKitPreview : public ui::Form {
     UI_FORM(TKitPreview)
 
-public:
-    using ui::Form::Form;
-    ui::StatusBar* StatusBar1 = nullptr;
-    ui::ImageList* MenuImages = nullptr;
+    UI_FIELD(ui::StatusBar, StatusBar1);
+    UI_FIELD(ui::ImageList, MenuImages);
 
-    void DrawPanel(ui::DrawPanelArgs& a) {
-        RECT done = a.rect;
-        done.right = done.left + (done.right - done.left) * 6 / 10;
-        FillRect(a.dc, &done, GetSysColorBrush(COLOR_HIGHLIGHT));
-    }
+    UI_HANDLER(ui::DrawPanelArgs, DrawPanel);
 };
 
-void TKitPreview::Publish(ui::Publisher<TKitPreview>& p) {
-    p.Field("StatusBar1", &TKitPreview::StatusBar1);
-    p.Field("MenuImages", &TKitPreview::MenuImages);
-    p.Handler("DrawPanel", &TKitPreview::DrawPanel);
+UI_DEFINE_FORM(TKitPreview, ui::Form);
+
+void TKitPreview::DrawPanel(ui::DrawPanelArgs& a) {
+    RECT done = a.rect;
+    done.right = done.left + (done.right - done.left) * 6 / 10;
+    FillRect(a.dc, &done, GetSysColorBrush(COLOR_HIGHLIGHT));
 }
 
 const char kDescription[] = R"(object KitPreview: TKitPreview
@@ -249,9 +245,7 @@ void CALLBACK OpenFileMenu(HWND window, UINT, UINT_PTR id, DWORD) {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     testing_support::InitializeKit();
     TKitPreview form(nullptr);
-    ui::Publisher<TKitPreview> publisher;
-    TKitPreview::Publish(publisher);
-    ui::LoadForm(form, forms::ParseFormText(kDescription), publisher.Publication());
+    ui::LoadForm(form, forms::ParseFormText(kDescription));
     form.MenuImages->SetBitmapData(SampleStrip());
     form.HandleNeeded();
     if (lstrcmpiW(commandLine, L"menu") == 0) SetTimer(form.Handle(), 1, 500, OpenFileMenu);

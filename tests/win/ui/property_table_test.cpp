@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "platform/error.h"
 #include "tests/win/ui/modal_driver.h"
 #include "ui/button.h"
 #include "ui/edit.h"
-#include "ui/error.h"
 #include "ui/property_path.h"
 #include "ui/status_bar.h"
 
@@ -78,9 +78,9 @@ TEST(PropertyTables, CollectionItemsByIndex) {
     EXPECT_EQ(bar.Panels()[1].Text(), L"Running");
     EXPECT_EQ(bar.Panels()[0].Style(), ui::PanelStyle::OwnerDraw);
     EXPECT_EQ(GetPropertyText(bar, "Panels[1].Width"), L"120");
-    EXPECT_THROW(SetPropertyText(bar, "Panels[2].Width", L"1"), ui::Error);
-    EXPECT_THROW(SetPropertyText(bar, "Panels[-1].Width", L"1"), ui::Error);
-    EXPECT_THROW(SetPropertyText(bar, "Panels.Width", L"1"), ui::Error);
+    EXPECT_THROW(SetPropertyText(bar, "Panels[2].Width", L"1"), platform::Error);
+    EXPECT_THROW(SetPropertyText(bar, "Panels[-1].Width", L"1"), platform::Error);
+    EXPECT_THROW(SetPropertyText(bar, "Panels.Width", L"1"), platform::Error);
 }
 
 TEST(PropertyTables, BadPathsAndValuesAreReportedNotGuessed) {
@@ -88,7 +88,7 @@ TEST(PropertyTables, BadPathsAndValuesAreReportedNotGuessed) {
     auto messageOf = [&](const char* path, const wchar_t* text) {
         try {
             SetPropertyText(button, path, text);
-        } catch (const ui::Error& e) {
+        } catch (const platform::Error& e) {
             return e.Message();
         }
         return std::wstring(L"no error");

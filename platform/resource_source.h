@@ -1,0 +1,22 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// The module from which strings and form descriptions are loaded: the program itself, or
+// the translated resource module that the localizer switches to. Texts are loaded afresh on
+// every request, never cached, so a language switch reaches every later caller.
+namespace platform {
+
+HINSTANCE ResourceSource();
+void SetResourceSource(HINSTANCE module);  // nullptr: back to the program's own resources
+
+// String `id` of the current resource source; empty when absent.
+std::wstring LoadResString(UINT id);
+// The same, converted to the current 8-bit code page (registry values, mail texts).
+std::string LoadResStringA(UINT id);
+
+// Replaces each "%s" of a resource-string format by `argument`.
+std::wstring FormatResString(UINT id, const std::wstring& argument);
+
+}  // namespace platform

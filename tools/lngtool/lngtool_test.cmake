@@ -1,0 +1,77 @@
+# Checks lngtool as people use it: run with -Dlngtool=<tool> -Dsource=<repository> -Dwork=<dir>.
+file(REMOVE_RECURSE ${work})
+file(MAKE_DIRECTORY ${work})
+
+function(run)
+    execute_process(COMMAND ${lngtool} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    set(status ${status} PARENT_SCOPE)
+    set(out "${out}" PARENT_SCOPE)
+    set(err "${err}" PARENT_SCOPE)
+endfunction()
+
+function(expect_ok)
+    run(${ARGN})
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "lngtool ${ARGN} failed (${status}): ${err}")
+    endif()
+    set(out "${out}" PARENT_SCOPE)
+endfunction()
+
+function(expect_error message)
+    run(${ARGN})
+    if(status EQUAL 0 OR NOT err MATCHES "${message}")
+        message(FATAL_ERROR "lngtool ${ARGN}: expected '${message}', got ${status}: ${err}")
+    endif()
+endfunction()
+
+# A language file of the program's own texts, compressed and decompressed byte for byte.
+file(GLOB forms ${source}/forms/*.form)
+expect_ok(build ${work}/ntv.lng ${source}/resources/strings.def ${forms})
+expect_ok(compress ${work}/ntv.lng ${work}/ntv.lzk)
+expect_ok(decompress ${work}/ntv.lzk ${work}/back.lng)
+file(SHA256 ${work}/ntv.lng plain)
+file(SHA256 ${work}/back.lng back)
+if(NOT plain STREQUAL back)
+    message(FATAL_ERROR "compress/decompress did not round-trip byte for byte")
+endif()
+# Compressing the decompressed file again gives the same compressed bytes (the encoder is
+# fully determined by its rules).
+expect_ok(compress ${work}/back.lng ${work}/again.lzk)
+file(SHA256 ${work}/ntv.lzk packed)
+file(SHA256 ${work}/again.lzk again)
+if(NOT packed STREQUAL again)
+    message(FATAL_ERROR "recompression differs")
+endif()
+# "build -c" writes the same compressed bytes.
+expect_ok(build ${work}/ntv-c.lng -c ${source}/resources/strings.def ${forms})
+file(SHA256 ${work}/ntv-c.lng direct)
+if(NOT packed STREQUAL direct)
+    message(FATAL_ERROR "build -c differs from compress")
+endif()
+
+# dump shows the same content for the plain and the compressed file.
+expect_ok(dump ${work}/ntv.lng)
+set(plain_dump "${out}")
+if(NOT plain_dump MATCHES "Storage: plain" OR NOT plain_dump MATCHES "constant SApplicationTitle id=[0-9]+ resid=65001 kind=2"
+   OR NOT plain_dump MATCHES "value=\"Tessly Dozidi Davazez\"" OR NOT plain_dump MATCHES "form AskForClose")
+    message(FATAL_ERROR "unexpected dump:\n${plain_dump}")
+endif()
+expect_ok(dump ${work}/ntv.lzk)
+string(REPLACE "Storage: LZK00" "Storage: plain" packed_dump "${out}")
+string(REPLACE "${work}/ntv.lzk" "${work}/ntv.lng" packed_dump "${packed_dump}")
+if(NOT packed_dump STREQUAL plain_dump)
+    message(FATAL_ERROR "dump of the compressed file differs")
+endif()
+
+# Bad input: the system's messages on stderr, a non-zero exit, no crash.
+file(WRITE ${work}/junk.lng "this is no language file")
+expect_error("Invalid file format" dump ${work}/junk.lng)
+expect_error("Wrong stream format" decompress ${work}/junk.lng ${work}/junk.out)
+file(READ ${work}/ntv.lng plainhead LIMIT 100)
+file(WRITE ${work}/cut.lng "${plainhead}")
+expect_error("Stream read error" dump ${work}/cut.lng)
+expect_error("Cannot open file" dump ${work}/missing.lng)
+run(frobnicate)
+if(NOT status EQUAL 2)
+    message(FATAL_ERROR "usage error expected")
+endif()
