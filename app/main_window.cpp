@@ -14,6 +14,7 @@
 #include "service/status_block_view.h"
 #include "settings/ask_for_close.h"
 #include "settings/ask_for_qboost.h"
+#include "settings/options_window.h"
 #include "settings/settings_store.h"
 #include "ui/action_list.h"
 #include "ui/application.h"
@@ -241,6 +242,9 @@ void TFMCFGClass::StartServiceExecute(ui::NotifyArgs&) {
     bool showsStart = MBarBtn2->Caption() == platform::LoadResString(str::SStartService);
     service::SendServiceCommand(this, showsStart ? protocol::kRun : protocol::kStop);
 }
+
+void TFMCFGClass::OptionsExecute(ui::NotifyArgs&) { ShowOptionsWindow(); }
+void TFMCFGClass::Configuremanually1Click(ui::NotifyArgs&) { ShowOptionsWindow(); }
 
 void TFMCFGClass::DiagramsExecute(ui::NotifyArgs&) {}  // the button only drops down its menu
 

@@ -58,6 +58,13 @@ int SendServiceCommand(StateDisplay* display, int code) {
     return reply;
 }
 
+bool RestartRunningService() {
+    HWND window = FindServiceWindow();
+    DWORD_PTR result = 0;
+    return window && SendMessageTimeoutW(window, protocol::kCommandMessage, static_cast<WPARAM>(protocol::kRestart),
+                                         reinterpret_cast<LPARAM>(window), SMTO_NORMAL, kReplyTimeoutMs, &result);
+}
+
 bool PostServiceAction(int code) {
     HWND window = FindServiceWindow();
     if (!window) window = LaunchAndFind();

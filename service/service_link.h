@@ -31,6 +31,10 @@ void StartService();
 // kUnansweredBackoffMs have passed.
 int SendServiceCommand(StateDisplay* display, int code);
 
+// Has a running service reread its settings (command 4). Sends nothing when the service
+// window is missing: this never launches the service. True when the command was delivered.
+bool RestartRunningService();
+
 // Posts action `code`, launching the service first when its window is missing.
 bool PostServiceAction(int code);
 

@@ -8,7 +8,9 @@
 #include "platform/text.h"
 #include "ui/application.h"
 #include "ui/button.h"
+#include "ui/label.h"
 #include "ui/menu.h"
+#include "ui/page_control.h"
 #include "ui/property.h"
 
 using platform::Widen;
@@ -317,7 +319,36 @@ Button* Form::FindButton(bool (Button::*flag)() const) const {
 Button* Form::DefaultButton() const { return FindButton(&Button::Default); }
 Button* Form::CancelButton() const { return FindButton(&Button::Cancel); }
 
+// The page control around the focused control, else the form's first one.
+PageControl* Form::PageControlFor(HWND focused) const {
+    for (WinControl* c = FromHandle(focused); c; c = c->Parent())
+        if (auto* pages = dynamic_cast<PageControl*>(c)) return pages;
+    for (Component* c : Components())
+        if (auto* pages = dynamic_cast<PageControl*>(c)) return pages;
+    return nullptr;
+}
+
+// Labels are drawn on their parent, so the system's dialog keys never see their mnemonics.
+bool Form::FocusByMnemonic(wchar_t key) {
+    for (Component* c : Components()) {
+        auto* label = dynamic_cast<Label*>(c);
+        if (!label || !label->Showing() || !label->IsMnemonic(key)) continue;
+        WinControl* target = label->FocusControl();
+        if (!target || !target->HandleAllocated() || !target->Showing() || !target->Enabled()) continue;
+        target->SetFocus();
+        return true;
+    }
+    return false;
+}
+
 bool Form::HandleDialogKey(const MSG& msg) {
+    if (msg.message == WM_SYSCHAR) return FocusByMnemonic(static_cast<wchar_t>(msg.wParam));
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
+        PageControl* pages = PageControlFor(msg.hwnd);
+        if (!pages) return false;
+        pages->SelectNextSheet(GetKeyState(VK_SHIFT) >= 0);
+        return true;
+    }
     if (msg.message != WM_KEYDOWN || (msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE)) return false;
     if (GetKeyState(VK_MENU) < 0 || GetKeyState(VK_CONTROL) < 0) return false;
     WinControl* focused = FromHandle(msg.hwnd);

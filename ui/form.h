@@ -11,6 +11,7 @@ namespace ui {
 
 class Button;
 class MainMenu;
+class PageControl;
 
 enum ModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7 };
 std::span<const IntIdent> ModalResultIdents();
@@ -61,7 +62,9 @@ public:
     Button* DefaultButton() const;
     Button* CancelButton() const;
     // Enter and Esc: the focused button, or the default or cancel button, is pressed; Esc
-    // without a cancel button closes a modal window as its close box does.
+    // without a cancel button closes a modal window as its close box does. Ctrl+Tab and
+    // Ctrl+Shift+Tab turn the pages of a page control; Alt plus a label's underlined letter
+    // focuses the label's control.
     bool HandleDialogKey(const MSG& msg);
 
     // The form that holds a window, or null.
@@ -125,6 +128,8 @@ private:
     void FocusFirstControl();
     bool CloseModal();
     Button* FindButton(bool (Button::*flag)() const) const;
+    PageControl* PageControlFor(HWND focused) const;
+    bool FocusByMnemonic(wchar_t key);
     void Fire(const Event<NotifyArgs>& event);
 
     int clientWidth_ = -1;

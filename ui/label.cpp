@@ -1,5 +1,7 @@
 #include "ui/label.h"
 
+#include <cwctype>
+
 #include "platform/handles.h"
 #include "ui/property.h"
 #include "ui/win_control.h"
@@ -21,6 +23,7 @@ const PropertyTable& Label::ClassProperties() {
         Boolean("AutoSize", &Label::AutoSize, &Label::SetAutoSize),
         Boolean("Transparent", &Label::Transparent, &Label::SetTransparent),
         Boolean("ShowAccelChar", &Label::ShowAccelChar, &Label::SetShowAccelChar),
+        Reference("FocusControl", &Label::FocusControl, &Label::SetFocusControl),
     });
     return table;
 }
@@ -56,6 +59,20 @@ void Label::SetTransparent(bool v) {
 void Label::SetShowAccelChar(bool v) {
     showAccelChar_ = v;
     Invalidate();
+}
+
+bool Label::IsMnemonic(wchar_t key) const {
+    if (!showAccelChar_) return false;
+    std::wstring text = Caption();
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != L'&') continue;
+        if (text[i + 1] == L'&') {
+            ++i;  // "&&" is a plain ampersand
+            continue;
+        }
+        return towupper(text[i + 1]) == towupper(key);
+    }
+    return false;
 }
 
 void Label::CaptionChanged() {

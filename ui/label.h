@@ -4,6 +4,8 @@
 
 namespace ui {
 
+class WinControl;
+
 enum class TextAlignment { Left, Right, Center };
 enum class TextLayout { Top, Center, Bottom };
 
@@ -27,6 +29,11 @@ public:
     void SetTransparent(bool v);
     bool ShowAccelChar() const { return showAccelChar_; }
     void SetShowAccelChar(bool v);
+    // The control that Alt plus the caption's underlined letter focuses.
+    WinControl* FocusControl() const { return focusControl_; }
+    void SetFocusControl(WinControl* control) { focusControl_ = control; }
+    // Whether `key` is the caption's underlined letter (the one after a single "&").
+    bool IsMnemonic(wchar_t key) const;
 
     void Paint(HDC dc) override;
 
@@ -45,6 +52,7 @@ private:
     bool autoSize_ = true;
     bool transparent_ = false;
     bool showAccelChar_ = true;
+    WinControl* focusControl_ = nullptr;  // not owned
 };
 
 }  // namespace ui

@@ -81,6 +81,17 @@ void PageControl::SetActivePageIndex(int index) {
     SetActivePage(index >= 0 && index < static_cast<int>(sheets_.size()) ? sheets_[static_cast<size_t>(index)] : nullptr);
 }
 
+void PageControl::SelectNextSheet(bool forward) {
+    int count = static_cast<int>(sheets_.size());
+    if (count == 0) return;
+    SetActivePageIndex((ActivePageIndex() + (forward ? 1 : count - 1) + count) % count);
+    NotifyArgs args;
+    args.sender = this;
+    OnChange(args);
+    if (active_ && active_->HandleAllocated())
+        if (HWND first = GetNextDlgTabItem(active_->Handle(), nullptr, FALSE)) ::SetFocus(first);
+}
+
 void PageControl::SheetCaptionChanged(TabSheet&) { FillTabs(); }
 
 void PageControl::FillCreateParams(CreateParams& params) {

@@ -35,6 +35,9 @@ public:
     void SetActivePage(TabSheet* page);
     int ActivePageIndex() const;
     void SetActivePageIndex(int index);
+    // Ctrl+Tab and Ctrl+Shift+Tab: the next or previous sheet as if its tab were clicked,
+    // with the keyboard focus on that sheet's first control.
+    void SelectNextSheet(bool forward);
 
     bool AdoptChild(Component& child) override;
     // Called by the sheets.

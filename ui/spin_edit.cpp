@@ -55,12 +55,15 @@ void SpinEdit::SetValue(int v) { SetCaption(std::to_wstring(Clamp(v))); }
 
 void SpinEdit::HandleCreated() {
     CustomEdit::HandleCreated();
-    DWORD style = WS_CHILD | UDS_ARROWKEYS | UDS_NOTHOUSANDS | (Visible() ? WS_VISIBLE : 0u) | (Enabled() ? 0u : WS_DISABLED);
+    // The field handles its own arrow keys, so the arrows do not take them over.
+    DWORD style = WS_CHILD | UDS_NOTHOUSANDS | (Visible() ? WS_VISIBLE : 0u) | (Enabled() ? 0u : WS_DISABLED);
     arrows_ = CreateWindowExW(0, UPDOWN_CLASSW, L"", style, 0, 0, 0, 0, Parent() ? Parent()->Handle() : nullptr, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
     if (!arrows_) ThrowWindowError(str::SWindowFailed, UPDOWN_CLASSW);
     // The arrows report to the parent, which hands their notifications to this field.
     SetPropW(arrows_, kObjectProperty, this);
+    // Paired as buddies, the two are one control to the system and to assistive tools.
+    SendMessageW(arrows_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Handle()), 0);
     ApplyBounds();
 }
 

@@ -9,12 +9,15 @@
 #include "core/service/service_protocol.h"
 #include "platform/program_folder.h"
 #include "platform/text.h"
+#include "settings/options_window.h"
 #include "tests/win/app/main_window_rig.h"
 #include "tests/win/booster/service_process.h"
 #include "tests/win/service/fake_service.h"
 #include "tests/win/support/test_support.h"
 #include "tests/win/ui/modal_driver.h"
+#include "ui/action_list.h"
 #include "ui/application.h"
+#include "ui/button.h"
 #include "ui/form_loader.h"
 #include "ui/menu.h"
 #include "ui/status_bar.h"
@@ -248,4 +251,25 @@ TEST_F(MainWindow, EscapeDoesNotEndTheProgram) {
     StopRunWhenModal();
     ui::Application::Instance().SetMainForm(nullptr);
     EXPECT_EQ(resultAfterEscape, ui::mrNone);
+}
+
+TEST_F(MainWindow, OptionsMenuItemAndToolbarButtonOpenTheOptionsWindow) {
+    window = CreateMainWindow();
+    EXPECT_TRUE(window->Options->Enabled());
+    EXPECT_TRUE(window->Configuremanually1->Enabled());
+    EXPECT_TRUE(window->MBarBtn4->Enabled());
+    int opened = 0;
+    auto cancelOptions = [&] {
+        auto* options = dynamic_cast<TOptWnd*>(ui::Form::OpenForms().back());
+        if (!options) return;
+        ++opened;
+        SendMessageW(options->Button4->Handle(), BM_CLICK, 0, 0);
+    };
+    RunWhenModal(cancelOptions);
+    window->Configuremanually1->Click();
+    RunWhenModal(cancelOptions);
+    window->Options->Execute();
+    StopRunWhenModal();
+    EXPECT_EQ(opened, 2);
+    EXPECT_EQ(ReadRawDword("IconViewMode"), 1);  // created as the window read its values
 }

@@ -1,5 +1,9 @@
 #include "tests/win/support/test_support.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
 #include "core/settings/settings_table.h"
 
 namespace testing_support {
@@ -56,6 +60,37 @@ void WriteRawValue(const char* name, DWORD type, const void* data, DWORD size) {
 }
 
 void WriteRawDword(const char* name, std::int32_t value) { WriteRawValue(name, REG_DWORD, &value, sizeof value); }
+
+std::vector<std::string> ListKey(const char* keyPath) {
+    std::vector<std::string> lines;
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return lines;
+    for (DWORD index = 0;; ++index) {
+        char name[256];
+        DWORD nameLength = sizeof name;
+        BYTE data[4096];
+        DWORD size = sizeof data;
+        DWORD type = 0;
+        if (RegEnumValueA(key, index, name, &nameLength, nullptr, &type, data, &size) != ERROR_SUCCESS) break;
+        std::string line = std::string(name) + " ";
+        if (type == REG_DWORD && size == 4) {
+            std::int32_t v;
+            memcpy(&v, data, 4);
+            line += "REG_DWORD " + std::to_string(v);
+        } else {
+            line += "type" + std::to_string(type);
+            for (DWORD i = 0; i < size; ++i) {
+                char hex[4];
+                snprintf(hex, sizeof hex, " %02X", data[i]);
+                line += hex;
+            }
+        }
+        lines.push_back(line);
+    }
+    RegCloseKey(key);
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
 
 HANDLE StartProcess(const std::wstring& commandLine, DWORD* processId) {
     STARTUPINFOW si{};

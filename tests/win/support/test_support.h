@@ -20,6 +20,11 @@ void ResetSettingsKey();
 std::optional<std::int32_t> ReadRawDword(const char* name);
 std::optional<std::vector<std::uint8_t>> ReadRawValue(const char* name, DWORD* type = nullptr);
 void WriteRawDword(const char* name, std::int32_t value);
+
+// Every value of a key under HKEY_CURRENT_USER, as "name type data" lines sorted by name
+// (REG_DWORD data as a signed number, anything else as hexadecimal bytes); empty when the
+// key is missing. Two listings are equal exactly when the values are byte for byte.
+std::vector<std::string> ListKey(const char* keyPath);
 void WriteRawValue(const char* name, DWORD type, const void* data, DWORD size);
 
 // Starts a program; returns its process handle (the caller closes it), or null.

@@ -9,6 +9,7 @@
 #include "ui/application_events.h"
 #include "ui/combo_box.h"
 #include "ui/hot_key.h"
+#include "ui/label.h"
 #include "ui/menu.h"
 #include "ui/open_dialog.h"
 #include "ui/page_control.h"
@@ -60,6 +61,44 @@ TEST_F(MoreControlsTest, SpinEditClampsAndReadsNonNumbersAsMinimum) {
     free.SetValue(16);
     free.SetValue(123456);
     EXPECT_EQ(free.Value(), 123456);
+}
+
+TEST_F(MoreControlsTest, SpinEditArrowsAreTheFieldsBuddyAndStepItsValue) {
+    auto& spin = Add<ui::SpinEdit>(*form);
+    spin.SetMinValue(1);
+    spin.SetMaxValue(10);
+    spin.SetValue(10);
+    form->HandleNeeded();
+    HWND arrows = nullptr;
+    for (HWND h = GetWindow(form->Handle(), GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+        wchar_t name[64] = {};
+        GetClassNameW(h, name, 64);
+        if (lstrcmpiW(name, UPDOWN_CLASSW) == 0) arrows = h;
+    }
+    ASSERT_NE(arrows, nullptr);
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(arrows, UDM_GETBUDDY, 0, 0)), spin.Handle());
+    RECT r{};
+    GetClientRect(arrows, &r);
+    LPARAM lower = MAKELPARAM(r.right / 2, r.bottom - 2);
+    SendMessageW(arrows, WM_LBUTTONDOWN, MK_LBUTTON, lower);
+    SendMessageW(arrows, WM_LBUTTONUP, 0, lower);
+    EXPECT_EQ(spin.Value(), 9);
+    EXPECT_EQ(spin.Caption(), L"9");  // the field keeps its own text, not the arrows' position
+}
+
+TEST_F(MoreControlsTest, LabelMnemonicIsTheLetterAfterASingleAmpersand) {
+    auto& label = *new ui::Label(form.get());
+    label.SetCaption(L"Save && &quit");
+    EXPECT_TRUE(label.IsMnemonic(L'Q'));
+    EXPECT_TRUE(label.IsMnemonic(L'q'));
+    EXPECT_FALSE(label.IsMnemonic(L'S'));
+    EXPECT_FALSE(label.IsMnemonic(L' '));
+    label.SetCaption(L"Fish && chips");
+    EXPECT_FALSE(label.IsMnemonic(L' '));
+    EXPECT_FALSE(label.IsMnemonic(L'c'));
+    label.SetCaption(L"&quit");
+    label.SetShowAccelChar(false);  // the ampersand shows as itself
+    EXPECT_FALSE(label.IsMnemonic(L'q'));
 }
 
 TEST_F(MoreControlsTest, HotKeyKeepsShortcutCodesAndRejectsPlainKeys) {

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ui/button.h"
+#include "ui/check_box.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/spin_edit.h"
+
+// How often and how much memory the service frees on its timer, and how it waits for a
+// quiet processor. Reads its values on creation and writes them on "Ok" by itself.
+class TForm9 : public ui::Form {
+    UI_FORM(TForm9)
+
+    UI_FIELD(ui::Memo, Memo1);
+    UI_FIELD(ui::SpinEdit, Se11);
+    UI_FIELD(ui::SpinEdit, Se12);
+    UI_FIELD(ui::SpinEdit, Se13);
+    UI_FIELD(ui::SpinEdit, Se14);
+    UI_FIELD(ui::CheckBox, Cb11);
+    UI_FIELD(ui::Button, Button1);
+    UI_FIELD(ui::Button, Button2);
+
+    UI_HANDLER(ui::NotifyArgs, FormCreate);
+    UI_HANDLER(ui::NotifyArgs, Button1Click);
+    UI_HANDLER(ui::NotifyArgs, SeAnyChange);
+
+};
