@@ -49,7 +49,7 @@ bench-native: setup
 
 bench: bench-native windows
 	@xvfb-run -a -s "-screen 0 1024x768x24" $(WINE_RUN) bash -c \
-	  'wine $(WIN)/tests/chart_bench.exe && wine $(WIN)/tests/booster_bench.exe && \
+	  'wine $(WIN)/bench/chart_bench.exe && wine $(WIN)/bench/booster_bench.exe && \
 	   tools/service-cpu.sh $(WIN)/bin/TesslyMBsrv.exe 30'; \
 	  status=$$?; $(WINE_RUN) wineserver -k 2>/dev/null || true; exit $$status
 

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "tests/win/images/image_strip.h"
+#include "tests/win/resources/image_strip.h"
 
 using image_tests::kStrips;
 using image_tests::Pixel;

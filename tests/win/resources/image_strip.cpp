@@ -1,4 +1,4 @@
-#include "tests/win/images/image_strip.h"
+#include "tests/win/resources/image_strip.h"
 
 #include <algorithm>
 #include <stdexcept>

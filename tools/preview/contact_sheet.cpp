@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "tests/win/images/image_strip.h"
+#include "tests/win/resources/image_strip.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/handles.h"
-#include "tests/win/images/image_strip.h"
+#include "tests/win/resources/image_strip.h"
 
 namespace {
 
