@@ -14,8 +14,7 @@ constexpr int kSeriesCounts[chart::kChartCount] = {2, 1, 1};
 
 }  // namespace
 
-void MainCharts::Attach(controls::Tmsc_graph* memory, controls::Tmsc_graph* processor,
-                        controls::Tmsc_graph* pageFile) {
+void MainCharts::Attach(controls::Tmsc_graph* memory, controls::Tmsc_graph* processor, controls::Tmsc_graph* pageFile) {
     graphs_ = {memory, processor, pageFile};
 }
 

@@ -40,8 +40,9 @@ void ShowHelpFile(HWND owner, const std::wstring& file) {
     using HtmlHelpA = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
     static const HtmlHelpA helpCall = [] {
         HMODULE library = LoadLibraryW(L"HHCtrl.OCX");
-        return library ? reinterpret_cast<HtmlHelpA>(reinterpret_cast<void*>(GetProcAddress(library, MAKEINTRESOURCEA(14))))
-                       : nullptr;
+        return library
+                   ? reinterpret_cast<HtmlHelpA>(reinterpret_cast<void*>(GetProcAddress(library, MAKEINTRESOURCEA(14))))
+                   : nullptr;
     }();
     if (helpCall) helpCall(owner, platform::Narrow(file).c_str(), 0, 0);
 }
@@ -71,8 +72,9 @@ void TFMCFGClass::FormCreate(ui::NotifyArgs&) {
     chartItems_ = {Charts01, Charts02, Charts03, Charts04, Charts05};
     popupChartItems_ = {PopD_01, PopD_02, PopD_03, PopD_04, PopD_05};
 
-    statusblock::CheckAtStartup(statusblock::View(),
-                                [this] { return service::SendServiceCommand(this, protocol::kQuery); });
+    statusblock::CheckAtStartup(statusblock::View(), [this] {
+        return service::SendServiceCommand(this, protocol::kQuery);
+    });
     app::ViewState view;
     {
         SettingsSession session;

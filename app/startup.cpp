@@ -67,22 +67,22 @@ void WriteServiceTrayTexts() {
 namespace {
 
 int RunSteps(const std::wstring& commandLine, const StartupParts& parts) {
-    if (parts.installErrorLogger) parts.installErrorLogger();  // 1
-    bool alreadyRunning = CreateInstanceGuard();               // 2
-    if (parts.initApplication) parts.initApplication();        // 3
+    if (parts.installErrorLogger) parts.installErrorLogger();                             // 1
+    bool alreadyRunning = CreateInstanceGuard();                                          // 2
+    if (parts.initApplication) parts.initApplication();                                   // 3
     if (parts.initLocalizer) parts.initLocalizer(platform::ProgramFolder() + L"lang\\");  // 4
-    {                                                          // 5
+    {                                                                                     // 5
         SettingsSession session;
         SetLanguageFileName(ReadSetting(settings::LangFileName));
         WriteServiceTrayTexts();
     }
     int switchExit = RunSwitch(FindSwitch(commandLine), parts);  // 6
     if (switchExit >= 0) return switchExit;
-    if (alreadyRunning) return kExitOk;                          // 8
+    if (alreadyRunning) return kExitOk;                                                   // 8
     if (!FirstRunWizardComplete() && parts.runFirstRunWizard) parts.runFirstRunWizard();  // 9
-    statusblock::SetView(statusblock::OpenStatusBlock());       // 10
-    if (parts.runMainWindow) parts.runMainWindow();             // 11
-    return kExitOk;                                              // 12
+    statusblock::SetView(statusblock::OpenStatusBlock());                                 // 10
+    if (parts.runMainWindow) parts.runMainWindow();                                       // 11
+    return kExitOk;                                                                       // 12
 }
 
 }  // namespace

@@ -14,16 +14,16 @@ inline constexpr const wchar_t* kInstanceEventName = L"TesslyMBCfgMutex";
 inline constexpr const wchar_t* kApplicationName = L"Tessly Dozidi Davazez";
 
 struct StartupParts {
-    std::function<void()> installErrorLogger;                        // step 1
-    std::function<void()> initApplication;                           // step 3
+    std::function<void()> installErrorLogger;                               // step 1
+    std::function<void()> initApplication;                                  // step 3
     std::function<void(const std::wstring& languageFolder)> initLocalizer;  // step 4
-    std::function<void()> showAboutBox;                              // "-about"
+    std::function<void()> showAboutBox;                                     // "-about"
     // The mails return the mail call's result: 0 for success.
-    std::function<int()> composeBugReport;                           // "-bugreport"
-    std::function<int()> composeUninstallFeedback;                   // "-uninstall"
-    std::function<int()> composeTellAFriend;                         // "-tellfriend"
-    std::function<void()> runFirstRunWizard;                         // step 9
-    std::function<void()> runMainWindow;                             // step 11
+    std::function<int()> composeBugReport;          // "-bugreport"
+    std::function<int()> composeUninstallFeedback;  // "-uninstall"
+    std::function<int()> composeTellAFriend;        // "-tellfriend"
+    std::function<void()> runFirstRunWizard;        // step 9
+    std::function<void()> runMainWindow;            // step 11
 };
 
 // Runs start-up steps 1-12 and returns the process exit code.

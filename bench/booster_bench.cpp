@@ -43,8 +43,10 @@ int main() {
         windowTimes.push_back(Milliseconds(start, Now()));
     }
     std::sort(windowTimes.begin(), windowTimes.end());
-    std::printf("window after launch: best %.0f ms, median %.0f ms, worst %.0f ms (%d launches)\n",
-                windowTimes.front(), windowTimes[kRounds / 2], windowTimes.back(), kRounds);
+    std::printf(
+        "window after launch: best %.0f ms, median %.0f ms, worst %.0f ms (%d launches)\n", windowTimes.front(),
+        windowTimes[kRounds / 2], windowTimes.back(), kRounds
+    );
 
     ConfiguratorStandIn configurator;
     ServiceProcess service;
@@ -60,10 +62,12 @@ int main() {
     PumpFor(5000);
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, service.ProcessId());
     PROCESS_MEMORY_COUNTERS_EX counters{};
-    if (process && GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                                        sizeof counters))
-        std::printf("service after 5 s: working set %zu KB, private %zu KB\n", counters.WorkingSetSize / 1024,
-                    counters.PrivateUsage / 1024);
+    if (process &&
+        GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters))
+        std::printf(
+            "service after 5 s: working set %zu KB, private %zu KB\n", counters.WorkingSetSize / 1024,
+            counters.PrivateUsage / 1024
+        );
     if (process) CloseHandle(process);
     return 0;
 }

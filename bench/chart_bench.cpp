@@ -45,9 +45,15 @@ Figures Measure(ChartRig& rig, const chart::ClientArea& area) {
     const int kTicks = 2000;
     const int kRedraws = 200;
     auto advance = [&] { rig.AdvanceService(); };
-    MeanMicroseconds(50, [&] { rig.Tick(); }, advance);  // warm-up
-    const double tick = MeanMicroseconds(kTicks, [&] { rig.Tick(); }, advance);
-    const double redraw = MeanMicroseconds(kRedraws, [&] { rig.RedrawAll(); }, advance);
+    MeanMicroseconds(
+        50, [&] { rig.Tick(); }, advance
+    );  // warm-up
+    const double tick = MeanMicroseconds(
+        kTicks, [&] { rig.Tick(); }, advance
+    );
+    const double redraw = MeanMicroseconds(
+        kRedraws, [&] { rig.RedrawAll(); }, advance
+    );
     return {tick, redraw};
 }
 
@@ -60,17 +66,23 @@ int main() {
     // over the picture and copy it out, as the visible charts of the main window do.
     ChartRig hidden(nullptr);
     const Figures h = Measure(hidden, area);
-    HWND host = CreateWindowW(L"STATIC", L"", WS_POPUP, 0, 0, area.width, area.height, nullptr, nullptr, nullptr,
-                              nullptr);
+    HWND host =
+        CreateWindowW(L"STATIC", L"", WS_POPUP, 0, 0, area.width, area.height, nullptr, nullptr, nullptr, nullptr);
     ChartRig shown(host);
     const Figures v = Measure(shown, area);
     DestroyWindow(host);
 
-    std::printf("charts: 3, output %d x %d each (layout 1 in a %d x %d client)\n", hidden.Chart(0).placement.width,
-                hidden.Chart(0).placement.height, area.width, area.height);
-    std::printf("hidden charts:  tick %9.1f us, full redraw %9.1f us, tick / redraw %6.3f\n", h.tick, h.redraw,
-                h.tick / h.redraw);
-    std::printf("visible charts: tick %9.1f us, full redraw %9.1f us, tick / redraw %6.3f (goal below 0.100)\n",
-                v.tick, v.redraw, v.tick / v.redraw);
+    std::printf(
+        "charts: 3, output %d x %d each (layout 1 in a %d x %d client)\n", hidden.Chart(0).placement.width,
+        hidden.Chart(0).placement.height, area.width, area.height
+    );
+    std::printf(
+        "hidden charts:  tick %9.1f us, full redraw %9.1f us, tick / redraw %6.3f\n", h.tick, h.redraw,
+        h.tick / h.redraw
+    );
+    std::printf(
+        "visible charts: tick %9.1f us, full redraw %9.1f us, tick / redraw %6.3f (goal below 0.100)\n", v.tick,
+        v.redraw, v.tick / v.redraw
+    );
     return 0;
 }

@@ -89,12 +89,18 @@ void Report(const char* title, const Bytes& input) {
     std::printf("\n%s: %zu bytes\n", title, input.size());
     std::printf("  %-14s %12s %12s %9s\n", "", "encode MB/s", "decode MB/s", "ratio");
     std::printf("  %-14s %12s %12.0f %9s\n", "memcpy", "", memcpyRate, "");
-    std::printf("  %-14s %12.1f %12.0f %8.1f%%   (%zu bytes)\n", "LZK00", lzkEncode, lzkDecode,
-                100.0 * static_cast<double>(lzk.size()) / static_cast<double>(input.size()), lzk.size());
-    std::printf("  %-14s %12.1f %12.0f %8.1f%%   (%zu bytes)\n", "zlib level 6", zlibEncode, zlibDecode,
-                100.0 * static_cast<double>(zlib.size()) / static_cast<double>(input.size()), zlib.size());
-    std::printf("  goals: LZK00 decode >= memcpy/4 = %.0f MB/s: %s; encode >= 30 MB/s: %s\n", memcpyRate / 4,
-                lzkDecode >= memcpyRate / 4 ? "met" : "NOT met", lzkEncode >= 30 ? "met" : "NOT met");
+    std::printf(
+        "  %-14s %12.1f %12.0f %8.1f%%   (%zu bytes)\n", "LZK00", lzkEncode, lzkDecode,
+        100.0 * static_cast<double>(lzk.size()) / static_cast<double>(input.size()), lzk.size()
+    );
+    std::printf(
+        "  %-14s %12.1f %12.0f %8.1f%%   (%zu bytes)\n", "zlib level 6", zlibEncode, zlibDecode,
+        100.0 * static_cast<double>(zlib.size()) / static_cast<double>(input.size()), zlib.size()
+    );
+    std::printf(
+        "  goals: LZK00 decode >= memcpy/4 = %.0f MB/s: %s; encode >= 30 MB/s: %s\n", memcpyRate / 4,
+        lzkDecode >= memcpyRate / 4 ? "met" : "NOT met", lzkEncode >= 30 ? "met" : "NOT met"
+    );
 }
 
 Bytes ReadFile(const std::filesystem::path& path) { return localizer::ReadWholeFile(path.string()); }

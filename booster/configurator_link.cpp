@@ -9,8 +9,9 @@ namespace booster {
 void NotifyConfigurator(HWND service, int code) {
     HWND configurator = FindWindowW(protocol::kConfiguratorWindowClass, nullptr);
     if (!configurator) return;
-    PostMessageW(configurator, protocol::kCommandMessage, static_cast<WPARAM>(code),
-                 reinterpret_cast<LPARAM>(service) - 1);
+    PostMessageW(
+        configurator, protocol::kCommandMessage, static_cast<WPARAM>(code), reinterpret_cast<LPARAM>(service) - 1
+    );
 }
 
 void ShowConfigurator() {

@@ -30,8 +30,10 @@ std::wstring FolderOf(const std::wstring& path) {
 void ReclaimFor(const FileLaunchRequest& request) {
     BoosterSettings settings = ReadBoosterSettings();
     MemoryFigures memory = CurrentMemory();
-    std::uint64_t goal = CapGoal(FileLaunchGoal(request.megabytes, settings.emergency.targetPercent, memory), memory,
-                                 settings.untouchableCacheBytes);
+    std::uint64_t goal = CapGoal(
+        FileLaunchGoal(request.megabytes, settings.emergency.targetPercent, memory), memory,
+        settings.untouchableCacheBytes
+    );
     if (goal == 0) return;
     std::atomic<bool> never{false};
     // Without a window of its own this process has nobody to report progress to.
@@ -40,8 +42,10 @@ void ReclaimFor(const FileLaunchRequest& request) {
 
 void SendCommand(HWND service, int command) {
     DWORD_PTR reply = 0;
-    SendMessageTimeoutW(service, protocol::kCommandMessage, static_cast<WPARAM>(command),
-                        reinterpret_cast<LPARAM>(service), SMTO_ABORTIFHUNG, kReplyTimeoutMs, &reply);
+    SendMessageTimeoutW(
+        service, protocol::kCommandMessage, static_cast<WPARAM>(command), reinterpret_cast<LPARAM>(service),
+        SMTO_ABORTIFHUNG, kReplyTimeoutMs, &reply
+    );
 }
 
 }  // namespace

@@ -47,8 +47,10 @@ ServiceWindow::ServiceWindow(HINSTANCE instance) {
     RegisterClassExW(&windowClass);
     // An ordinary hidden top-level window: message-only windows are invisible to the
     // configurator's lookup by class and title.
-    window_ = CreateWindowExW(WS_EX_TOOLWINDOW, protocol::kServiceWindowClass, protocol::kServiceWindowTitle, WS_POPUP,
-                              0, 0, 0, 0, nullptr, nullptr, instance, this);
+    window_ = CreateWindowExW(
+        WS_EX_TOOLWINDOW, protocol::kServiceWindowClass, protocol::kServiceWindowTitle, WS_POPUP, 0, 0, 0, 0, nullptr,
+        nullptr, instance, this
+    );
     if (window_) Start();
 }
 
@@ -225,13 +227,17 @@ void ServiceWindow::OnSecond() {
     kernelModeLoad_.Add(load.kernelMode);
     if (++secondsSincePublish_ >= settings_.refreshSeconds) {
         secondsSincePublish_ = 0;
-        publisher_.Publish(load, sampler_.MeasurePublished(), processorLoad_.Average(settings_.refreshSeconds),
-                           kernelModeLoad_.Average(settings_.refreshSeconds));
+        publisher_.Publish(
+            load, sampler_.MeasurePublished(), processorLoad_.Average(settings_.refreshSeconds),
+            kernelModeLoad_.Average(settings_.refreshSeconds)
+        );
         UpdateTrayIcon();
     }
     if (machine_.AutomaticOptimization())
-        StartPass(schedule_.Tick(NowSeconds(), load.availablePercent, processorLoad_, worker_.Busy(),
-                                 settings_.preventive, settings_.emergency));
+        StartPass(schedule_.Tick(
+            NowSeconds(), load.availablePercent, processorLoad_, worker_.Busy(), settings_.preventive,
+            settings_.emergency
+        ));
 }
 
 void ServiceWindow::OnBoostEvent(int code) {

@@ -33,8 +33,8 @@ std::wstring ReadPack(HKEY key, const settings::BinarySetting& s) {
     std::string bytes(kMaxPackBytes, '\0');
     DWORD size = kMaxPackBytes;
     DWORD type = 0;
-    if (!key || RegQueryValueExA(key, s.name, nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()), &size) !=
-                    ERROR_SUCCESS)
+    if (!key ||
+        RegQueryValueExA(key, s.name, nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()), &size) != ERROR_SUCCESS)
         return {};
     if (type != REG_BINARY && type != REG_SZ) return {};
     // A text stored with its terminator ends there.
@@ -53,26 +53,29 @@ BoosterSettings ReadBoosterSettings() {
     BoosterSettings s{};
     s.quality = ReadSetting(settings::DefragPassesNum);
     s.untouchableCacheBytes = ReadSetting(settings::UntouchableCacheSize);
-    s.preventive = {ReadFlag(settings::OnTimeFree),
-                    ReadSetting(settings::OnTimeFreeSize),
-                    ReadInRange(settings::OnTimeFreeSec),
-                    {ReadFlag(settings::OnTimeCPUBusyDetect), ReadInRange(settings::OnTimeCPUBusyVal),
-                     ReadInRange(settings::OnTimeCPUBusySec)}};
-    s.emergency = {ReadFlag(settings::MemMinFree),
-                   ReadInRange(settings::MemMinFreeSize),
-                   ReadInRange(settings::MemMinFreeSizeNeed),
-                   {ReadFlag(settings::MemMinCPUBusyDetect), ReadInRange(settings::MemMinCPUBusyVal),
-                    ReadInRange(settings::MemMinCPUBusySec)}};
-    s.icon = {(ReadSetting(settings::IconViewMode) & 1) != 0,
-              ReadInRange(settings::IconViewStyle),
-              ReadInRange(settings::IconViewAnimate) != 0,
-              ReadInRange(settings::IconViewData),
-              ReadColor(settings::IconForeClr),
-              ReadColor(settings::IconBackClr),
-              ReadColor(settings::IconTextClr)};
+    s.preventive = {
+        ReadFlag(settings::OnTimeFree),
+        ReadSetting(settings::OnTimeFreeSize),
+        ReadInRange(settings::OnTimeFreeSec),
+        {ReadFlag(settings::OnTimeCPUBusyDetect), ReadInRange(settings::OnTimeCPUBusyVal),
+         ReadInRange(settings::OnTimeCPUBusySec)}};
+    s.emergency = {
+        ReadFlag(settings::MemMinFree),
+        ReadInRange(settings::MemMinFreeSize),
+        ReadInRange(settings::MemMinFreeSizeNeed),
+        {ReadFlag(settings::MemMinCPUBusyDetect), ReadInRange(settings::MemMinCPUBusyVal),
+         ReadInRange(settings::MemMinCPUBusySec)}};
+    s.icon = {
+        (ReadSetting(settings::IconViewMode) & 1) != 0,
+        ReadInRange(settings::IconViewStyle),
+        ReadInRange(settings::IconViewAnimate) != 0,
+        ReadInRange(settings::IconViewData),
+        ReadColor(settings::IconForeClr),
+        ReadColor(settings::IconBackClr),
+        ReadColor(settings::IconTextClr)};
     s.refreshSeconds = ReadInRange(settings::IconTimeRefresh);
-    s.hotKeys = {ReadSetting(settings::HotSleepKey), ReadSetting(settings::HotFreeKey),
-                 ReadSetting(settings::HotMngrKey)};
+    s.hotKeys = {
+        ReadSetting(settings::HotSleepKey), ReadSetting(settings::HotFreeKey), ReadSetting(settings::HotMngrKey)};
     s.quickBoostMethod = ReadInRange(settings::QBoostMethod);
     s.quickBoostBytes = ReadSetting(settings::QBoostSize);
     return s;

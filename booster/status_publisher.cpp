@@ -19,8 +19,9 @@ StatusPublisher::StatusPublisher() : block_(statusblock::OpenStatusBlock()) {
     WriteHeaderWord(block_, HeaderWord::ProcessId, static_cast<std::int32_t>(GetCurrentProcessId()));
 }
 
-void StatusPublisher::Publish(const SystemLoad& load, const PublishedLoad& extra, int processorAverage,
-                              int kernelModeAverage) {
+void StatusPublisher::Publish(
+    const SystemLoad& load, const PublishedLoad& extra, int processorAverage, int kernelModeAverage
+) {
     statusblock::PushSample(block_, History::Memory, load.memory);
     statusblock::PushSample(block_, History::Processor, processorAverage);
     statusblock::PushSample(block_, History::Third, kernelModeAverage);

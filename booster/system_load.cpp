@@ -44,12 +44,12 @@ int PageFilePercent() {
             sum->total += file->TotalSize;
             return TRUE;
         },
-        &pages);
+        &pages
+    );
     return Percent(pages.inUse, pages.total);
 }
 
 }  // namespace
-
 
 MemoryFigures CurrentMemory() {
     MEMORYSTATUSEX status = MemoryStatus();
@@ -62,8 +62,9 @@ SystemLoad SystemSampler::Measure() {
     MEMORYSTATUSEX memory = MemoryStatus();
     ProcessorLoad processor = processor_.Advance(ReadProcessorTimes());
     std::uint64_t inUse = memory.ullTotalPhys - std::min(memory.ullAvailPhys, memory.ullTotalPhys);
-    return {Percent(inUse, memory.ullTotalPhys), processor.total, processor.kernelMode,
-            Percent(memory.ullAvailPhys, memory.ullTotalPhys)};
+    return {
+        Percent(inUse, memory.ullTotalPhys), processor.total, processor.kernelMode,
+        Percent(memory.ullAvailPhys, memory.ullTotalPhys)};
 }
 
 PublishedLoad SystemSampler::MeasurePublished() {

@@ -6,10 +6,14 @@ namespace booster {
 namespace {
 
 // Positions of the captions in the tray texts.
-constexpr TrayCommand kMenuItems[] = {TrayCommand::Configure,     TrayCommand::FreeBuffer,
-                                      TrayCommand::FreeMaximumMemory, TrayCommand::AutoRamDefrag,
-                                      TrayCommand::None /* the Internet submenu */,
-                                      TrayCommand::About,         TrayCommand::Exit};
+constexpr TrayCommand kMenuItems[] = {
+    TrayCommand::Configure,
+    TrayCommand::FreeBuffer,
+    TrayCommand::FreeMaximumMemory,
+    TrayCommand::AutoRamDefrag,
+    TrayCommand::None /* the Internet submenu */,
+    TrayCommand::About,
+    TrayCommand::Exit};
 constexpr std::size_t kInternetPosition = 4;
 constexpr TrayCommand kInternetItems[] = {TrayCommand::VisitSite, TrayCommand::TellAFriend, TrayCommand::SendFeedback};
 
@@ -52,7 +56,8 @@ TrayCommand ShowTrayMenu(HWND owner, const TrayTexts& texts, bool automaticOptim
     // Without this the menu would not close when the user clicks elsewhere.
     SetForegroundWindow(owner);
     UINT chosen = static_cast<UINT>(
-        TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, owner, nullptr));
+        TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, owner, nullptr)
+    );
     PostMessageW(owner, WM_NULL, 0, 0);
     DestroyMenu(menu);
     return chosen <= Id(TrayCommand::SendFeedback) ? static_cast<TrayCommand>(chosen) : TrayCommand::None;

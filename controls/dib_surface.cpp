@@ -13,8 +13,9 @@ namespace {
 BYTE Expand(unsigned channel) { return static_cast<BYTE>(channel << 3 | channel >> 2); }
 
 [[noreturn]] void FailSurface(int width, int height) {
-    throw platform::Error(platform::FormatResString(str::SChartSurfaceFailed,
-                                                    std::to_wstring(width) + L" x " + std::to_wstring(height)));
+    throw platform::Error(
+        platform::FormatResString(str::SChartSurfaceFailed, std::to_wstring(width) + L" x " + std::to_wstring(height))
+    );
 }
 
 }  // namespace
@@ -64,8 +65,6 @@ std::uint16_t DibSurface::Pack(COLORREF c) {
     return static_cast<std::uint16_t>((GetRValue(c) >> 3) << 10 | (GetGValue(c) >> 3) << 5 | GetBValue(c) >> 3);
 }
 
-COLORREF DibSurface::Unpack(std::uint16_t p) {
-    return RGB(Expand(p >> 10 & 31), Expand(p >> 5 & 31), Expand(p & 31));
-}
+COLORREF DibSurface::Unpack(std::uint16_t p) { return RGB(Expand(p >> 10 & 31), Expand(p >> 5 & 31), Expand(p & 31)); }
 
 }  // namespace controls

@@ -9,16 +9,15 @@ namespace controls {
 namespace {
 
 // In the order of TgsFileVersionInfo::Key.
-constexpr const wchar_t* kKeyNames[] = {L"CompanyName", L"FileDescription", L"FileVersion",
-                                        L"InternalName", L"LegalCopyright", L"OriginalFilename",
-                                        L"ProductName", L"ProductVersion", L"Comments"};
+constexpr const wchar_t* kKeyNames[] = {L"CompanyName",  L"FileDescription", L"FileVersion",
+                                        L"InternalName", L"LegalCopyright",  L"OriginalFilename",
+                                        L"ProductName",  L"ProductVersion",  L"Comments"};
 
 std::string Utf8(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string result(size, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr,
-                        nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr, nullptr);
     return result;
 }
 
@@ -35,7 +34,8 @@ std::wstring Hex4(WORD word) {
 
 }  // namespace
 
-FileVersionError::FileVersionError(const std::wstring& message) : std::runtime_error(Utf8(message)), message_(message) {}
+FileVersionError::FileVersionError(const std::wstring& message)
+    : std::runtime_error(Utf8(message)), message_(message) {}
 
 void TgsFileVersionInfo::set_Filename(const std::wstring& filename) {
     filename_ = filename;

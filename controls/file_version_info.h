@@ -39,8 +39,18 @@ public:
     std::wstring GetBuildOnly() const;
 
 private:
-    enum class Key { CompanyName, FileDescription, FileVersion, InternalName, LegalCopyright,
-                     OriginalFilename, ProductName, ProductVersion, Comments, Count };
+    enum class Key {
+        CompanyName,
+        FileDescription,
+        FileVersion,
+        InternalName,
+        LegalCopyright,
+        OriginalFilename,
+        ProductName,
+        ProductVersion,
+        Comments,
+        Count
+    };
 
     const std::wstring& value(Key key) const { return values_[static_cast<int>(key)]; }
     void Read();

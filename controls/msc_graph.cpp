@@ -20,11 +20,14 @@ constexpr int kInitialOutputSize = 100;
 
 const ui::PropertyTable& Tmsc_graph::ClassProperties() {
     using namespace ui::published;
-    static const ui::PropertyTable table(&ui::Component::ClassProperties(), {
-        Integer("NUM_PTS", &Tmsc_graph::PublishedNumPts, &Tmsc_graph::SetPublishedNumPts),
-        Integer("NUM_GRAPHS", &Tmsc_graph::PublishedNumGraphs, &Tmsc_graph::SetPublishedNumGraphs),
-        Boolean("Visible", &Tmsc_graph::Visible, &Tmsc_graph::set_Visible),
-    });
+    static const ui::PropertyTable table(
+        &ui::Component::ClassProperties(),
+        {
+            Integer("NUM_PTS", &Tmsc_graph::PublishedNumPts, &Tmsc_graph::SetPublishedNumPts),
+            Integer("NUM_GRAPHS", &Tmsc_graph::PublishedNumGraphs, &Tmsc_graph::SetPublishedNumGraphs),
+            Boolean("Visible", &Tmsc_graph::Visible, &Tmsc_graph::set_Visible),
+        }
+    );
     return table;
 }
 

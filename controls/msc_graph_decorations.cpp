@@ -40,9 +40,10 @@ void Tmsc_graph::draw_decorations_on(DibSurface& surface) {
     const int width = surface.width();
     const int height = surface.height();
 
-    WriteOnScratch(scratch, title,
-                   ChartFont(title_font_name, title_font_size, FontStyleFromOrdinal(title_font_style)),
-                   chart::kLabelColor);
+    WriteOnScratch(
+        scratch, title, ChartFont(title_font_name, title_font_size, FontStyleFromOrdinal(title_font_style)),
+        chart::kLabelColor
+    );
     const chart::ChartPoint caption = chart::CaptionOrigin(width, height, title_x, title_y);
     BitBlt(out, caption.x, caption.y, chart::kScratchWidth, chart::kCaptionBlockHeight, scratch.dc(), 0, 0, SRCAND);
 
@@ -77,13 +78,13 @@ void Tmsc_graph::render_decorations() {
         for (int x = 0; x < overWhite.width(); ++x)
             if (keep.Row(y)[x] != white || set.Row(y)[x] != 0)
                 decoration_pixels_.push_back({x, y, keep.Row(y)[x], set.Row(y)[x]});
-    decorated_ = {output_->width(), output_->height(), title, title_font_name, title_font_size, title_font_style,
-                  title_x, title_y};
+    decorated_ = {output_->width(), output_->height(), title,   title_font_name,
+                  title_font_size,  title_font_style,  title_x, title_y};
 }
 
 void Tmsc_graph::draw_decorations() {
-    const DecorationKey now{output_->width(), output_->height(), title, title_font_name, title_font_size,
-                            title_font_style, title_x, title_y};
+    const DecorationKey now{output_->width(), output_->height(), title,   title_font_name,
+                            title_font_size,  title_font_style,  title_x, title_y};
     if (!(now == decorated_)) render_decorations();
     const DibSurface::PackedPixels out = output_->Packed();
     for (const DecorationPixel& p : decoration_pixels_) {

@@ -9,8 +9,9 @@ bool IsWhite(const DibSurface& surface, int x, int y) { return surface.Pixel(x, 
 
 // Walks each column from y0 by `step` while the pixel is not white and `inside(y)` holds.
 template <typename Inside>
-std::optional<POINT> FindSeed(const DibSurface& surface, const chart::GraphModel& graph, chart::ChartPoint from,
-                              int y0, int step, Inside inside) {
+std::optional<POINT> FindSeed(
+    const DibSurface& surface, const chart::GraphModel& graph, chart::ChartPoint from, int y0, int step, Inside inside
+) {
     const int right_edge = graph.surface_width() + graph.bordersize();
     for (int x = from.x; x < right_edge; ++x) {
         int y = y0;

@@ -14,9 +14,12 @@ LCID LcidOf(std::uint16_t langId) { return MAKELCID(langId, SORT_DEFAULT); }
 
 LCTYPE TypeOf(Locale::Info info) {
     switch (info) {
-    case Locale::Info::AbbrevLangName: return LOCALE_SABBREVLANGNAME;
-    case Locale::Info::EnglishLanguage: return LOCALE_SENGLANGUAGE;
-    case Locale::Info::Language: return LOCALE_SLANGUAGE;
+        case Locale::Info::AbbrevLangName:
+            return LOCALE_SABBREVLANGNAME;
+        case Locale::Info::EnglishLanguage:
+            return LOCALE_SENGLANGUAGE;
+        case Locale::Info::Language:
+            return LOCALE_SLANGUAGE;
     }
     return LOCALE_SLANGUAGE;
 }
@@ -31,8 +34,7 @@ BOOL CALLBACK CollectLocale(LPSTR text) {
     auto langId = static_cast<std::uint16_t>(LANGIDFROMLCID(lcid));
     std::uint32_t cp = g_locale->DefaultAnsiCodePage(langId);
     if (cp != 0 && IsValidCodePage(cp)) {
-        if (auto name = g_locale->LocaleInfo(langId, Locale::Info::Language))
-            g_collecting->push_back({langId, *name});
+        if (auto name = g_locale->LocaleInfo(langId, Locale::Info::Language)) g_collecting->push_back({langId, *name});
     }
     return TRUE;
 }
@@ -54,8 +56,9 @@ std::u16string WinLocale::ToWide(std::string_view text, std::uint32_t codePage) 
     int n = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     if (n <= 0) return {};
     std::u16string out(static_cast<std::size_t>(n), u'\0');
-    n = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()),
-                            reinterpret_cast<wchar_t*>(out.data()), n);
+    n = MultiByteToWideChar(
+        codePage, 0, text.data(), static_cast<int>(text.size()), reinterpret_cast<wchar_t*>(out.data()), n
+    );
     out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
     return out;
 }
@@ -76,8 +79,9 @@ std::vector<std::uint8_t> WinLocale::SortKey(std::string_view text, std::uint16_
     int n = LCMapStringA(LcidOf(langId), flags, text.data(), static_cast<int>(text.size()), nullptr, 0);
     if (n <= 0) return {};
     std::vector<std::uint8_t> key(static_cast<std::size_t>(n));
-    n = LCMapStringA(LcidOf(langId), flags, text.data(), static_cast<int>(text.size()),
-                     reinterpret_cast<char*>(key.data()), n);
+    n = LCMapStringA(
+        LcidOf(langId), flags, text.data(), static_cast<int>(text.size()), reinterpret_cast<char*>(key.data()), n
+    );
     if (n <= 0) return {};
     key.resize(static_cast<std::size_t>(n));
     return key;
@@ -85,8 +89,7 @@ std::vector<std::uint8_t> WinLocale::SortKey(std::string_view text, std::uint16_
 
 std::optional<int> WinLocale::CharsetOfCodePage(std::uint32_t codePage) const {
     CHARSETINFO info = {};
-    if (!TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<std::uintptr_t>(codePage)), &info,
-                              TCI_SRCCODEPAGE))
+    if (!TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<std::uintptr_t>(codePage)), &info, TCI_SRCCODEPAGE))
         return std::nullopt;
     return static_cast<int>(info.ciCharset);
 }

@@ -16,8 +16,10 @@ bool StartProgram(const std::wstring& program, const std::wstring& arguments, co
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &process))
+    if (!CreateProcessW(
+            program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+            folder.empty() ? nullptr : folder.c_str(), &startup, &process
+        ))
         return false;
     KernelHandle thread(process.hThread), child(process.hProcess);  // nothing waits for the process
     return true;

@@ -37,9 +37,7 @@ void NoteAnswer(HWND window, bool answered) {
 
 HWND FindServiceWindow() { return FindWindowW(protocol::kServiceWindowClass, protocol::kServiceWindowTitle); }
 
-void StartService() {
-    platform::StartProgramDetached(platform::ProgramFolder() + protocol::kServiceProgram, L"", L"");
-}
+void StartService() { platform::StartProgramDetached(platform::ProgramFolder() + protocol::kServiceProgram, L"", L""); }
 
 int SendServiceCommand(StateDisplay* display, int code) {
     HWND window = FindServiceWindow();
@@ -49,8 +47,10 @@ int SendServiceCommand(StateDisplay* display, int code) {
     int reply = 0;
     DWORD_PTR result = 0;
     if (window && !KnownNotToAnswer(window)) {
-        bool answered = SendMessageTimeoutW(window, protocol::kCommandMessage, static_cast<WPARAM>(code),
-                                            reinterpret_cast<LPARAM>(window), SMTO_NORMAL, kReplyTimeoutMs, &result);
+        bool answered = SendMessageTimeoutW(
+            window, protocol::kCommandMessage, static_cast<WPARAM>(code), reinterpret_cast<LPARAM>(window), SMTO_NORMAL,
+            kReplyTimeoutMs, &result
+        );
         NoteAnswer(window, answered);
         if (answered) reply = static_cast<int>(result);
     }
@@ -61,15 +61,17 @@ int SendServiceCommand(StateDisplay* display, int code) {
 bool RestartRunningService() {
     HWND window = FindServiceWindow();
     DWORD_PTR result = 0;
-    return window && SendMessageTimeoutW(window, protocol::kCommandMessage, static_cast<WPARAM>(protocol::kRestart),
-                                         reinterpret_cast<LPARAM>(window), SMTO_NORMAL, kReplyTimeoutMs, &result);
+    return window && SendMessageTimeoutW(
+                         window, protocol::kCommandMessage, static_cast<WPARAM>(protocol::kRestart),
+                         reinterpret_cast<LPARAM>(window), SMTO_NORMAL, kReplyTimeoutMs, &result
+                     );
 }
 
 bool PostServiceAction(int code) {
     HWND window = FindServiceWindow();
     if (!window) window = LaunchAndFind();
-    return window && PostMessageW(window, protocol::kActionMessage, static_cast<WPARAM>(code),
-                                  reinterpret_cast<LPARAM>(window));
+    return window &&
+           PostMessageW(window, protocol::kActionMessage, static_cast<WPARAM>(code), reinterpret_cast<LPARAM>(window));
 }
 
 void ApplyServiceState(StateDisplay& display, int state) {

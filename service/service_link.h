@@ -13,7 +13,7 @@ namespace service {
 class StateDisplay {
 public:
     virtual ~StateDisplay() = default;
-    virtual void SetCommandMask(int mask) = 0;          // protocol::CommandBits
+    virtual void SetCommandMask(int mask) = 0;  // protocol::CommandBits
     virtual void SetToggleCaption(const std::wstring& caption) = 0;
     virtual void SetStatusText(const std::wstring& text) = 0;
 };

@@ -13,8 +13,8 @@ constexpr DWORD kProtection = PAGE_READWRITE | SEC_COMMIT | SEC_NOCACHE;
 }  // namespace
 
 void* OpenStatusBlock() {
-    HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, kProtection, 0,
-                                        static_cast<DWORD>(kBlockSize), kMappingName);
+    HANDLE mapping =
+        CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, kProtection, 0, static_cast<DWORD>(kBlockSize), kMappingName);
     if (!mapping) return nullptr;
     // The handle stays open for the life of the process: it keeps the block alive.
     return MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, kBlockSize);

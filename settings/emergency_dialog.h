@@ -23,5 +23,4 @@ class TForm10 : public ui::Form {
     UI_HANDLER(ui::NotifyArgs, FormCreate);
     UI_HANDLER(ui::NotifyArgs, Button1Click);
     UI_HANDLER(ui::NotifyArgs, SeAnyChange);
-
 };

@@ -108,8 +108,10 @@ void TOptWnd::Save() {
         WriteSetting(settings::IconTextClr, static_cast<std::int32_t>(Sc133->Selected()));
     }
     SettingsSession runKey(settings::kRunKeyPath);
-    if (Cb211->Checked()) WriteSettingString(settings::kRunValueName, OwnAutostartCommand().c_str());
-    else DeleteSetting(settings::kRunValueName);
+    if (Cb211->Checked())
+        WriteSettingString(settings::kRunValueName, OwnAutostartCommand().c_str());
+    else
+        DeleteSetting(settings::kRunValueName);
 }
 
 void TOptWnd::MarkChanged() {

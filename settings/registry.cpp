@@ -17,9 +17,11 @@ namespace {
 
 bool Registry::OpenKey(const std::string& path, bool create) {
     CloseKey();
-    LONG status = create ? RegCreateKeyExA(root_, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                                           nullptr, &key_, nullptr)
-                         : RegOpenKeyExA(root_, path.c_str(), 0, KEY_ALL_ACCESS, &key_);
+    LONG status =
+        create ? RegCreateKeyExA(
+                     root_, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key_, nullptr
+                 )
+               : RegOpenKeyExA(root_, path.c_str(), 0, KEY_ALL_ACCESS, &key_);
     if (status != ERROR_SUCCESS) key_ = nullptr;
     return key_ != nullptr;
 }
@@ -52,8 +54,9 @@ int Registry::ReadInteger(const std::string& name) const {
 }
 
 void Registry::WriteInteger(const std::string& name, int value) {
-    if (!key_ || RegSetValueExA(key_, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                                sizeof value) != ERROR_SUCCESS)
+    if (!key_ ||
+        RegSetValueExA(key_, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value) !=
+            ERROR_SUCCESS)
         Fail(str::SRegSetDataFailed, name);
 }
 
@@ -71,8 +74,10 @@ std::string Registry::ReadString(const std::string& name) const {
 }
 
 void Registry::WriteString(const std::string& name, const std::string& value) {
-    if (!key_ || RegSetValueExA(key_, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                static_cast<DWORD>(value.size() + 1)) != ERROR_SUCCESS)
+    if (!key_ || RegSetValueExA(
+                     key_, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                     static_cast<DWORD>(value.size() + 1)
+                 ) != ERROR_SUCCESS)
         Fail(str::SRegSetDataFailed, name);
 }
 

@@ -41,8 +41,9 @@ LONG OpenSettingsKey(const char* keyPath) {
         return g_keys.back().key ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
     }
     HKEY key = nullptr;
-    LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, keyPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                                  nullptr, &key, nullptr);
+    LONG status = RegCreateKeyExA(
+        HKEY_CURRENT_USER, keyPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr
+    );
     if (status != ERROR_SUCCESS) key = nullptr;
     g_keys.push_back({keyPath, key, 1});
     return status;
@@ -164,11 +165,12 @@ LONG RestoreWindowRect(HWND window, const char* name) {
     ReadSettingBinary(name, &stored, &current, sizeof stored);
     // A rectangle saved on a monitor that is gone would put the window out of reach.
     RECT target{stored.left, stored.top, stored.right, stored.bottom};
-    if (stored.right <= stored.left || stored.bottom <= stored.top ||
-        !MonitorFromRect(&target, MONITOR_DEFAULTTONULL))
+    if (stored.right <= stored.left || stored.bottom <= stored.top || !MonitorFromRect(&target, MONITOR_DEFAULTTONULL))
         return ERROR_INVALID_DATA;
-    return SetWindowPos(window, nullptr, stored.left, stored.top, stored.right - stored.left,
-                        stored.bottom - stored.top, SWP_NOZORDER | SWP_NOACTIVATE)
+    return SetWindowPos(
+               window, nullptr, stored.left, stored.top, stored.right - stored.left, stored.bottom - stored.top,
+               SWP_NOZORDER | SWP_NOACTIVATE
+           )
                ? ERROR_SUCCESS
                : static_cast<LONG>(GetLastError());
 }

@@ -6,15 +6,18 @@ namespace ui {
 
 const PropertyTable& ActionClient::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&Component::ClassProperties(), {
-        Text("Caption", &ActionClient::Caption, &ActionClient::SetCaption),
-        Boolean("Enabled", &ActionClient::Enabled, &ActionClient::SetEnabled),
-        Boolean("Visible", &ActionClient::Visible, &ActionClient::SetVisible),
-        Integer("ImageIndex", &ActionClient::ImageIndex, &ActionClient::SetImageIndex),
-        Text("Hint", &ActionClient::Hint, &ActionClient::SetHint),
-        Reference("Action", &ActionClient::GetAction, &ActionClient::SetAction),
-        EventSlot("OnClick", &ActionClient::OnClick),
-    });
+    static const PropertyTable table(
+        &Component::ClassProperties(),
+        {
+            Text("Caption", &ActionClient::Caption, &ActionClient::SetCaption),
+            Boolean("Enabled", &ActionClient::Enabled, &ActionClient::SetEnabled),
+            Boolean("Visible", &ActionClient::Visible, &ActionClient::SetVisible),
+            Integer("ImageIndex", &ActionClient::ImageIndex, &ActionClient::SetImageIndex),
+            Text("Hint", &ActionClient::Hint, &ActionClient::SetHint),
+            Reference("Action", &ActionClient::GetAction, &ActionClient::SetAction),
+            EventSlot("OnClick", &ActionClient::OnClick),
+        }
+    );
     return table;
 }
 
@@ -41,8 +44,10 @@ void ActionClient::SetImageIndex(int v) {
 void ActionClient::Click() {
     NotifyArgs args;
     args.sender = this;
-    if (OnClick) OnClick(args);
-    else action_.Execute();
+    if (OnClick)
+        OnClick(args);
+    else
+        action_.Execute();
 }
 
 void ActionClient::FollowAction(const ActionState& before, const ActionState& now) {

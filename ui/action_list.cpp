@@ -9,15 +9,18 @@ namespace ui {
 
 const PropertyTable& Action::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&Component::ClassProperties(), {
-        Text("Caption", &Action::Caption, &Action::SetCaption),
-        Boolean("Enabled", &Action::Enabled, &Action::SetEnabled),
-        Boolean("Visible", &Action::Visible, &Action::SetVisible),
-        Boolean("Checked", &Action::Checked, &Action::SetChecked),
-        Integer("ImageIndex", &Action::ImageIndex, &Action::SetImageIndex),
-        Text("Hint", &Action::Hint, &Action::SetHint),
-        EventSlot("OnExecute", &Action::OnExecute),
-    });
+    static const PropertyTable table(
+        &Component::ClassProperties(),
+        {
+            Text("Caption", &Action::Caption, &Action::SetCaption),
+            Boolean("Enabled", &Action::Enabled, &Action::SetEnabled),
+            Boolean("Visible", &Action::Visible, &Action::SetVisible),
+            Boolean("Checked", &Action::Checked, &Action::SetChecked),
+            Integer("ImageIndex", &Action::ImageIndex, &Action::SetImageIndex),
+            Text("Hint", &Action::Hint, &Action::SetHint),
+            EventSlot("OnExecute", &Action::OnExecute),
+        }
+    );
     return table;
 }
 
@@ -85,9 +88,12 @@ void ActionLink::Set(Action* action) {
 
 const PropertyTable& ActionList::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&Component::ClassProperties(), {
-        Reference("Images", &ActionList::Images, &ActionList::SetImages),
-    });
+    static const PropertyTable table(
+        &Component::ClassProperties(),
+        {
+            Reference("Images", &ActionList::Images, &ActionList::SetImages),
+        }
+    );
     return table;
 }
 

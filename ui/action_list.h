@@ -102,7 +102,7 @@ public:
     const std::vector<Action*>& Actions() const { return actions_; }
 
 private:
-    ImageList* images_ = nullptr;  // not owned
+    ImageList* images_ = nullptr;   // not owned
     std::vector<Action*> actions_;  // not owned: the form owns them
 };
 

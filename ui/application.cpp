@@ -20,8 +20,9 @@ Application& Application::Instance() {
 }
 
 void Application::Initialize() {
-    INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
-                                             ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS | ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX icc{
+        sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS |
+                                          ICC_HOTKEY_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
 }
 

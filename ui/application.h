@@ -39,7 +39,9 @@ public:
 
     // Called with every exception that reaches a window procedure or the message loop;
     // without a handler the message is shown in a message box.
-    void SetExceptionHandler(std::function<void(std::exception_ptr)> handler) { exceptionHandler_ = std::move(handler); }
+    void SetExceptionHandler(std::function<void(std::exception_ptr)> handler) {
+        exceptionHandler_ = std::move(handler);
+    }
     void HandleException(std::exception_ptr error);
 
     // Application-events components listen here.

@@ -7,9 +7,12 @@ namespace ui {
 
 const PropertyTable& ApplicationEvents::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&Component::ClassProperties(), {
-        EventSlot("OnMinimize", &ApplicationEvents::OnMinimize),
-    });
+    static const PropertyTable table(
+        &Component::ClassProperties(),
+        {
+            EventSlot("OnMinimize", &ApplicationEvents::OnMinimize),
+        }
+    );
     return table;
 }
 

@@ -7,11 +7,14 @@ namespace ui {
 
 const PropertyTable& Button::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&WinControl::ClassProperties(), {
-        Boolean("Default", &Button::Default, &Button::SetDefault),
-        Boolean("Cancel", &Button::Cancel, &Button::SetCancel),
-        Integer("ModalResult", &Button::GetModalResult, &Button::SetModalResult, ModalResultIdents()),
-    });
+    static const PropertyTable table(
+        &WinControl::ClassProperties(),
+        {
+            Boolean("Default", &Button::Default, &Button::SetDefault),
+            Boolean("Cancel", &Button::Cancel, &Button::SetCancel),
+            Integer("ModalResult", &Button::GetModalResult, &Button::SetModalResult, ModalResultIdents()),
+        }
+    );
     return table;
 }
 

@@ -11,10 +11,13 @@ const char* const kAlignmentNames[] = {"taLeftJustify", "taRightJustify"};
 
 const PropertyTable& CheckableButton::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&WinControl::ClassProperties(), {
-        Boolean("Checked", &CheckableButton::Checked, &CheckableButton::SetChecked),
-        Enumeration("Alignment", &CheckableButton::Alignment, &CheckableButton::SetAlignment, kAlignmentNames),
-    });
+    static const PropertyTable table(
+        &WinControl::ClassProperties(),
+        {
+            Boolean("Checked", &CheckableButton::Checked, &CheckableButton::SetChecked),
+            Enumeration("Alignment", &CheckableButton::Alignment, &CheckableButton::SetAlignment, kAlignmentNames),
+        }
+    );
     return table;
 }
 

@@ -17,11 +17,11 @@ struct NamedColor {
 };
 
 const NamedColor kSwatches[] = {
-    {L"Black", RGB(0, 0, 0)},       {L"Maroon", RGB(128, 0, 0)},   {L"Green", RGB(0, 128, 0)},
-    {L"Olive", RGB(128, 128, 0)},   {L"Navy", RGB(0, 0, 128)},     {L"Purple", RGB(128, 0, 128)},
-    {L"Teal", RGB(0, 128, 128)},    {L"Gray", RGB(128, 128, 128)}, {L"Silver", RGB(192, 192, 192)},
-    {L"Red", RGB(255, 0, 0)},       {L"Lime", RGB(0, 255, 0)},     {L"Yellow", RGB(255, 255, 0)},
-    {L"Blue", RGB(0, 0, 255)},      {L"Fuchsia", RGB(255, 0, 255)}, {L"Aqua", RGB(0, 255, 255)},
+    {L"Black", RGB(0, 0, 0)},       {L"Maroon", RGB(128, 0, 0)},     {L"Green", RGB(0, 128, 0)},
+    {L"Olive", RGB(128, 128, 0)},   {L"Navy", RGB(0, 0, 128)},       {L"Purple", RGB(128, 0, 128)},
+    {L"Teal", RGB(0, 128, 128)},    {L"Gray", RGB(128, 128, 128)},   {L"Silver", RGB(192, 192, 192)},
+    {L"Red", RGB(255, 0, 0)},       {L"Lime", RGB(0, 255, 0)},       {L"Yellow", RGB(255, 255, 0)},
+    {L"Blue", RGB(0, 0, 255)},      {L"Fuchsia", RGB(255, 0, 255)},  {L"Aqua", RGB(0, 255, 255)},
     {L"White", RGB(255, 255, 255)}, {L"Dark green", RGB(0, 136, 0)},
 };
 
@@ -29,13 +29,16 @@ const NamedColor kSwatches[] = {
 
 const PropertyTable& ComboBox::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&WinControl::ClassProperties(), {
-        Object("Items", &ComboBox::Items, PropertyKind::StringList),
-        Integer("ItemIndex", &ComboBox::ItemIndex, &ComboBox::SetItemIndex),
-        Enumeration("Style", &ComboBox::Style, &ComboBox::SetStyle, kComboStyleNames),
-        Integer("DropDownCount", &ComboBox::DropDownCount, &ComboBox::SetDropDownCount),
-        EventSlot("OnChange", &ComboBox::OnChange),
-    });
+    static const PropertyTable table(
+        &WinControl::ClassProperties(),
+        {
+            Object("Items", &ComboBox::Items, PropertyKind::StringList),
+            Integer("ItemIndex", &ComboBox::ItemIndex, &ComboBox::SetItemIndex),
+            Enumeration("Style", &ComboBox::Style, &ComboBox::SetStyle, kComboStyleNames),
+            Integer("DropDownCount", &ComboBox::DropDownCount, &ComboBox::SetDropDownCount),
+            EventSlot("OnChange", &ComboBox::OnChange),
+        }
+    );
     return table;
 }
 
@@ -84,8 +87,10 @@ void ComboBox::FillList() {
 void ComboBox::ApplyBounds() {
     if (!HandleAllocated()) return;
     int itemHeight = static_cast<int>(Perform(CB_GETITEMHEIGHT, 0));
-    SetWindowPos(Handle(), nullptr, Left(), Top(), Width(), Height() + itemHeight * dropDownCount_ + 2,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(
+        Handle(), nullptr, Left(), Top(), Width(), Height() + itemHeight * dropDownCount_ + 2,
+        SWP_NOZORDER | SWP_NOACTIVATE
+    );
 }
 
 void ComboBox::CommandNotify(WORD code, WORD) {
@@ -98,11 +103,14 @@ void ComboBox::CommandNotify(WORD code, WORD) {
 
 const PropertyTable& ColorBox::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&WinControl::ClassProperties(), {
-        Integer("Selected", &ColorBox::SelectedValue, &ColorBox::SetSelectedValue, ColorIdents()),
-        Integer("DropDownCount", &ColorBox::DropDownCount, &ColorBox::SetDropDownCount),
-        EventSlot("OnChange", &ColorBox::OnChange),
-    });
+    static const PropertyTable table(
+        &WinControl::ClassProperties(),
+        {
+            Integer("Selected", &ColorBox::SelectedValue, &ColorBox::SetSelectedValue, ColorIdents()),
+            Integer("DropDownCount", &ColorBox::DropDownCount, &ColorBox::SetDropDownCount),
+            EventSlot("OnChange", &ColorBox::OnChange),
+        }
+    );
     return table;
 }
 

@@ -16,9 +16,12 @@ using platform::Widen;
 namespace ui {
 
 const PropertyTable& Component::ClassProperties() {
-    static const PropertyTable table(nullptr, {
-        published::Integer("Tag", &Component::Tag, &Component::SetTag),
-    });
+    static const PropertyTable table(
+        nullptr,
+        {
+            published::Integer("Tag", &Component::Tag, &Component::SetTag),
+        }
+    );
     return table;
 }
 

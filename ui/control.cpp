@@ -14,10 +14,10 @@ const char* const kAlignNames[] = {"alNone", "alTop", "alBottom", "alLeft", "alR
 
 std::span<const IntIdent> CursorIdents() {
     static const IntIdent idents[] = {
-        {"crDefault", 0}, {"crNone", -1}, {"crArrow", -2}, {"crCross", -3}, {"crIBeam", -4},
-        {"crSizeNESW", -6}, {"crSizeNS", -7}, {"crSizeNWSE", -8}, {"crSizeWE", -9}, {"crUpArrow", -10},
-        {"crHourGlass", -11}, {"crNo", -18}, {"crAppStart", -19}, {"crHelp", -20}, {"crHandPoint", -21},
-        {"crSizeAll", -22},
+        {"crDefault", 0},    {"crNone", -1},     {"crArrow", -2},      {"crCross", -3},
+        {"crIBeam", -4},     {"crSizeNESW", -6}, {"crSizeNS", -7},     {"crSizeNWSE", -8},
+        {"crSizeWE", -9},    {"crUpArrow", -10}, {"crHourGlass", -11}, {"crNo", -18},
+        {"crAppStart", -19}, {"crHelp", -20},    {"crHandPoint", -21}, {"crSizeAll", -22},
     };
     return idents;
 }
@@ -25,48 +25,80 @@ std::span<const IntIdent> CursorIdents() {
 HCURSOR CursorHandle(std::int32_t cursor) {
     const wchar_t* id = nullptr;
     switch (cursor) {
-        case -2: id = IDC_ARROW; break;
-        case -3: id = IDC_CROSS; break;
-        case -4: id = IDC_IBEAM; break;
-        case -6: id = IDC_SIZENESW; break;
-        case -7: id = IDC_SIZENS; break;
-        case -8: id = IDC_SIZENWSE; break;
-        case -9: id = IDC_SIZEWE; break;
-        case -10: id = IDC_UPARROW; break;
-        case -11: id = IDC_WAIT; break;
-        case -18: id = IDC_NO; break;
-        case -19: id = IDC_APPSTARTING; break;
-        case -20: id = IDC_HELP; break;
-        case -21: id = IDC_HAND; break;
-        case -22: id = IDC_SIZEALL; break;
-        default: return nullptr;
+        case -2:
+            id = IDC_ARROW;
+            break;
+        case -3:
+            id = IDC_CROSS;
+            break;
+        case -4:
+            id = IDC_IBEAM;
+            break;
+        case -6:
+            id = IDC_SIZENESW;
+            break;
+        case -7:
+            id = IDC_SIZENS;
+            break;
+        case -8:
+            id = IDC_SIZENWSE;
+            break;
+        case -9:
+            id = IDC_SIZEWE;
+            break;
+        case -10:
+            id = IDC_UPARROW;
+            break;
+        case -11:
+            id = IDC_WAIT;
+            break;
+        case -18:
+            id = IDC_NO;
+            break;
+        case -19:
+            id = IDC_APPSTARTING;
+            break;
+        case -20:
+            id = IDC_HELP;
+            break;
+        case -21:
+            id = IDC_HAND;
+            break;
+        case -22:
+            id = IDC_SIZEALL;
+            break;
+        default:
+            return nullptr;
     }
     return LoadCursorW(nullptr, id);
 }
 
 const PropertyTable& Control::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&Component::ClassProperties(), {
-        Integer("Left", &Control::Left, &Control::SetLeft),
-        Integer("Top", &Control::Top, &Control::SetTop),
-        Integer("Width", &Control::Width, &Control::SetWidth),
-        Integer("Height", &Control::Height, &Control::SetHeight),
-        Enumeration("Align", &Control::GetAlign, &Control::SetAlign, kAlignNames),
-        Boolean("Visible", &Control::Visible, &Control::SetVisible),
-        Boolean("Enabled", &Control::Enabled, &Control::SetEnabled),
-        Text("Caption", &Control::Caption, &Control::SetCaption),
-        Object("Font", &Control::TextFont),
-        Boolean("ParentFont", &Control::ParentFont, &Control::SetParentFont),
-        Integer("Color", &Control::BackColor, &Control::SetColor, ColorIdents()),
-        Boolean("ParentColor", &Control::ParentColor, &Control::SetParentColor),
-        Integer("Cursor", &Control::Cursor, &Control::SetCursor, CursorIdents()),
-        Text("Hint", &Control::Hint, &Control::SetHint),
-        Boolean("ShowHint", &Control::ShowHint, &Control::SetShowHint),
-        Reference("PopupMenu", &Control::GetPopupMenu, &Control::SetPopupMenu),
-        EventSlot("OnClick", &Control::OnClick),
-        EventSlot("OnMouseDown", &Control::OnMouseDown),
-        EventSlot("OnMouseUp", &Control::OnMouseUp),
-    });
+    static const PropertyTable table(
+        &Component::ClassProperties(),
+        {
+            Integer("Left", &Control::Left, &Control::SetLeft),
+            Integer("Top", &Control::Top, &Control::SetTop),
+            Integer("Width", &Control::Width, &Control::SetWidth),
+            Integer("Height", &Control::Height, &Control::SetHeight),
+            Enumeration("Align", &Control::GetAlign, &Control::SetAlign, kAlignNames),
+            Boolean("Visible", &Control::Visible, &Control::SetVisible),
+            Boolean("Enabled", &Control::Enabled, &Control::SetEnabled),
+            Text("Caption", &Control::Caption, &Control::SetCaption),
+            Object("Font", &Control::TextFont),
+            Boolean("ParentFont", &Control::ParentFont, &Control::SetParentFont),
+            Integer("Color", &Control::BackColor, &Control::SetColor, ColorIdents()),
+            Boolean("ParentColor", &Control::ParentColor, &Control::SetParentColor),
+            Integer("Cursor", &Control::Cursor, &Control::SetCursor, CursorIdents()),
+            Text("Hint", &Control::Hint, &Control::SetHint),
+            Boolean("ShowHint", &Control::ShowHint, &Control::SetShowHint),
+            Reference("PopupMenu", &Control::GetPopupMenu, &Control::SetPopupMenu),
+            EventSlot("OnClick", &Control::OnClick),
+            EventSlot("OnMouseDown", &Control::OnMouseDown),
+            EventSlot("OnMouseUp", &Control::OnMouseUp),
+        }
+    );
     return table;
 }
 
@@ -160,9 +192,7 @@ void Control::SetParentColor(bool value) {
     ColorChanged();
 }
 
-Color Control::EffectiveColor() const {
-    return parentColor_ && parent_ ? parent_->EffectiveColor() : color_;
-}
+Color Control::EffectiveColor() const { return parentColor_ && parent_ ? parent_->EffectiveColor() : color_; }
 
 void Control::Click() {
     NotifyArgs args;

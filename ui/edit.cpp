@@ -66,13 +66,16 @@ void CustomEdit::TextChanged() {
 
 const PropertyTable& Edit::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&WinControl::ClassProperties(), {
-        Text("Text", &Edit::Caption, &Edit::SetText),
-        Boolean("ReadOnly", &Edit::ReadOnly, &Edit::SetReadOnly),
-        Integer("MaxLength", &Edit::MaxLength, &Edit::SetMaxLength),
-        Enumeration("BorderStyle", &Edit::BorderStyle, &Edit::SetBorderStyle, kBorderNames),
-        EventSlot("OnChange", &Edit::OnChange),
-    });
+    static const PropertyTable table(
+        &WinControl::ClassProperties(),
+        {
+            Text("Text", &Edit::Caption, &Edit::SetText),
+            Boolean("ReadOnly", &Edit::ReadOnly, &Edit::SetReadOnly),
+            Integer("MaxLength", &Edit::MaxLength, &Edit::SetMaxLength),
+            Enumeration("BorderStyle", &Edit::BorderStyle, &Edit::SetBorderStyle, kBorderNames),
+            EventSlot("OnChange", &Edit::OnChange),
+        }
+    );
     return table;
 }
 
@@ -85,16 +88,19 @@ void Edit::FillCreateParams(CreateParams& params) {
 
 const PropertyTable& Memo::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&WinControl::ClassProperties(), {
-        Object("Lines", &Memo::Lines, PropertyKind::StringList),
-        Boolean("ReadOnly", &Memo::ReadOnly, &Memo::SetReadOnly),
-        Integer("MaxLength", &Memo::MaxLength, &Memo::SetMaxLength),
-        Enumeration("BorderStyle", &Memo::BorderStyle, &Memo::SetBorderStyle, kBorderNames),
-        Enumeration("ScrollBars", &Memo::GetScrollBars, &Memo::SetScrollBars, kScrollBarNames),
-        Boolean("WordWrap", &Memo::WordWrap, &Memo::SetWordWrap),
-        Boolean("WantReturns", &Memo::WantReturns, &Memo::SetWantReturns),
-        EventSlot("OnChange", &Memo::OnChange),
-    });
+    static const PropertyTable table(
+        &WinControl::ClassProperties(),
+        {
+            Object("Lines", &Memo::Lines, PropertyKind::StringList),
+            Boolean("ReadOnly", &Memo::ReadOnly, &Memo::SetReadOnly),
+            Integer("MaxLength", &Memo::MaxLength, &Memo::SetMaxLength),
+            Enumeration("BorderStyle", &Memo::BorderStyle, &Memo::SetBorderStyle, kBorderNames),
+            Enumeration("ScrollBars", &Memo::GetScrollBars, &Memo::SetScrollBars, kScrollBarNames),
+            Boolean("WordWrap", &Memo::WordWrap, &Memo::SetWordWrap),
+            Boolean("WantReturns", &Memo::WantReturns, &Memo::SetWantReturns),
+            EventSlot("OnChange", &Memo::OnChange),
+        }
+    );
     return table;
 }
 

@@ -10,12 +10,24 @@ namespace {
 const char* const kStyleNames[] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
 
 const IntIdent kCharsetIdents[] = {
-    {"ANSI_CHARSET", ANSI_CHARSET}, {"DEFAULT_CHARSET", DEFAULT_CHARSET}, {"SYMBOL_CHARSET", SYMBOL_CHARSET},
-    {"SHIFTJIS_CHARSET", SHIFTJIS_CHARSET}, {"HANGEUL_CHARSET", HANGEUL_CHARSET}, {"GB2312_CHARSET", GB2312_CHARSET},
-    {"CHINESEBIG5_CHARSET", CHINESEBIG5_CHARSET}, {"OEM_CHARSET", OEM_CHARSET}, {"JOHAB_CHARSET", JOHAB_CHARSET},
-    {"HEBREW_CHARSET", HEBREW_CHARSET}, {"ARABIC_CHARSET", ARABIC_CHARSET}, {"GREEK_CHARSET", GREEK_CHARSET},
-    {"TURKISH_CHARSET", TURKISH_CHARSET}, {"VIETNAMESE_CHARSET", VIETNAMESE_CHARSET}, {"THAI_CHARSET", THAI_CHARSET},
-    {"EASTEUROPE_CHARSET", EASTEUROPE_CHARSET}, {"RUSSIAN_CHARSET", RUSSIAN_CHARSET}, {"MAC_CHARSET", MAC_CHARSET},
+    {"ANSI_CHARSET", ANSI_CHARSET},
+    {"DEFAULT_CHARSET", DEFAULT_CHARSET},
+    {"SYMBOL_CHARSET", SYMBOL_CHARSET},
+    {"SHIFTJIS_CHARSET", SHIFTJIS_CHARSET},
+    {"HANGEUL_CHARSET", HANGEUL_CHARSET},
+    {"GB2312_CHARSET", GB2312_CHARSET},
+    {"CHINESEBIG5_CHARSET", CHINESEBIG5_CHARSET},
+    {"OEM_CHARSET", OEM_CHARSET},
+    {"JOHAB_CHARSET", JOHAB_CHARSET},
+    {"HEBREW_CHARSET", HEBREW_CHARSET},
+    {"ARABIC_CHARSET", ARABIC_CHARSET},
+    {"GREEK_CHARSET", GREEK_CHARSET},
+    {"TURKISH_CHARSET", TURKISH_CHARSET},
+    {"VIETNAMESE_CHARSET", VIETNAMESE_CHARSET},
+    {"THAI_CHARSET", THAI_CHARSET},
+    {"EASTEUROPE_CHARSET", EASTEUROPE_CHARSET},
+    {"RUSSIAN_CHARSET", RUSSIAN_CHARSET},
+    {"MAC_CHARSET", MAC_CHARSET},
     {"BALTIC_CHARSET", BALTIC_CHARSET},
 };
 
@@ -40,14 +52,17 @@ bool FaceInstalled(const std::wstring& name) {
 
 const PropertyTable& Font::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(nullptr, {
-        Integer("Charset", &Font::Charset, &Font::SetCharset, kCharsetIdents),
-        Integer("Color", &Font::FontColor, &Font::SetColor, ColorIdents()),
-        Integer("Height", &Font::Height, &Font::SetHeight),
-        Text("Name", &Font::Name, &Font::SetName),
-        Integer("Size", &Font::Size, &Font::SetSize),
-        Set("Style", &Font::Style, &Font::SetStyle, kStyleNames),
-    });
+    static const PropertyTable table(
+        nullptr,
+        {
+            Integer("Charset", &Font::Charset, &Font::SetCharset, kCharsetIdents),
+            Integer("Color", &Font::FontColor, &Font::SetColor, ColorIdents()),
+            Integer("Height", &Font::Height, &Font::SetHeight),
+            Text("Name", &Font::Name, &Font::SetName),
+            Integer("Size", &Font::Size, &Font::SetSize),
+            Set("Style", &Font::Style, &Font::SetStyle, kStyleNames),
+        }
+    );
     return table;
 }
 

@@ -18,8 +18,9 @@ using platform::Widen;
 namespace ui {
 namespace {
 
-const char* const kBorderStyleNames[] = {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"};
-const char* const kPositionNames[] = {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
+const char* const kBorderStyleNames[] = {"bsNone",   "bsSingle",     "bsSizeable",
+                                         "bsDialog", "bsToolWindow", "bsSizeToolWin"};
+const char* const kPositionNames[] = {"poDesigned",     "poDefault",       "poDefaultPosOnly", "poDefaultSizeOnly",
                                       "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"};
 const char* const kBorderIconNames[] = {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"};
 
@@ -29,50 +30,57 @@ std::vector<Form*>& FormList() {
 }
 
 BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM list) {
-    if (IsWindowVisible(window) && IsWindowEnabled(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    if (IsWindowVisible(window) && IsWindowEnabled(window))
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
     return TRUE;
 }
 
 }  // namespace
 
 std::span<const IntIdent> ModalResultIdents() {
-    static const IntIdent idents[] = {{"mrNone", 0}, {"mrOk", 1}, {"mrCancel", 2}, {"mrAbort", 3},
-                                      {"mrRetry", 4}, {"mrIgnore", 5}, {"mrYes", 6}, {"mrNo", 7}};
+    static const IntIdent idents[] = {{"mrNone", 0},  {"mrOk", 1},     {"mrCancel", 2}, {"mrAbort", 3},
+                                      {"mrRetry", 4}, {"mrIgnore", 5}, {"mrYes", 6},    {"mrNo", 7}};
     return idents;
 }
 
 const PropertyTable& SizeConstraints::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(nullptr, {
-        Integer("MinWidth", &SizeConstraints::MinWidth, &SizeConstraints::SetMinWidth),
-        Integer("MinHeight", &SizeConstraints::MinHeight, &SizeConstraints::SetMinHeight),
-        Integer("MaxWidth", &SizeConstraints::MaxWidth, &SizeConstraints::SetMaxWidth),
-        Integer("MaxHeight", &SizeConstraints::MaxHeight, &SizeConstraints::SetMaxHeight),
-    });
+    static const PropertyTable table(
+        nullptr,
+        {
+            Integer("MinWidth", &SizeConstraints::MinWidth, &SizeConstraints::SetMinWidth),
+            Integer("MinHeight", &SizeConstraints::MinHeight, &SizeConstraints::SetMinHeight),
+            Integer("MaxWidth", &SizeConstraints::MaxWidth, &SizeConstraints::SetMaxWidth),
+            Integer("MaxHeight", &SizeConstraints::MaxHeight, &SizeConstraints::SetMaxHeight),
+        }
+    );
     return table;
 }
 
 const PropertyTable& Form::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&WinControl::ClassProperties(), {
-        Integer("ClientWidth", &Form::ClientWidth, &Form::SetClientWidth),
-        Integer("ClientHeight", &Form::ClientHeight, &Form::SetClientHeight),
-        Enumeration("BorderStyle", &Form::GetBorderStyle, &Form::SetBorderStyle, kBorderStyleNames),
-        Set("BorderIcons", &Form::BorderIcons, &Form::SetBorderIcons, kBorderIconNames),
-        Enumeration("Position", &Form::Position, &Form::SetPosition, kPositionNames),
-        Reference("ActiveControl", &Form::ActiveControl, &Form::SetActiveControl),
-        Reference("Menu", &Form::Menu, &Form::SetMenu),
-        Object("Constraints", &Form::Constraints),
-        Boolean("AcceptFiles", &Form::AcceptFiles, &Form::SetAcceptFiles),
-        EventSlot("OnCreate", &Form::OnCreate),
-        EventSlot("OnDestroy", &Form::OnDestroy),
-        EventSlot("OnClose", &Form::OnClose),
-        EventSlot("OnCloseQuery", &Form::OnCloseQuery),
-        EventSlot("OnPaint", &Form::OnPaint),
-        EventSlot("OnResize", &Form::OnResize),
-        EventSlot("OnShow", &Form::OnShow),
-        EventSlot("OnDropFiles", &Form::OnDropFiles),
-    });
+    static const PropertyTable table(
+        &WinControl::ClassProperties(),
+        {
+            Integer("ClientWidth", &Form::ClientWidth, &Form::SetClientWidth),
+            Integer("ClientHeight", &Form::ClientHeight, &Form::SetClientHeight),
+            Enumeration("BorderStyle", &Form::GetBorderStyle, &Form::SetBorderStyle, kBorderStyleNames),
+            Set("BorderIcons", &Form::BorderIcons, &Form::SetBorderIcons, kBorderIconNames),
+            Enumeration("Position", &Form::Position, &Form::SetPosition, kPositionNames),
+            Reference("ActiveControl", &Form::ActiveControl, &Form::SetActiveControl),
+            Reference("Menu", &Form::Menu, &Form::SetMenu),
+            Object("Constraints", &Form::Constraints),
+            Boolean("AcceptFiles", &Form::AcceptFiles, &Form::SetAcceptFiles),
+            EventSlot("OnCreate", &Form::OnCreate),
+            EventSlot("OnDestroy", &Form::OnDestroy),
+            EventSlot("OnClose", &Form::OnClose),
+            EventSlot("OnCloseQuery", &Form::OnCloseQuery),
+            EventSlot("OnPaint", &Form::OnPaint),
+            EventSlot("OnResize", &Form::OnResize),
+            EventSlot("OnShow", &Form::OnShow),
+            EventSlot("OnDropFiles", &Form::OnDropFiles),
+        }
+    );
     return table;
 }
 
@@ -116,12 +124,20 @@ void Form::Created() {
 DWORD Form::FrameStyle() const {
     DWORD style = WS_CLIPCHILDREN;
     switch (borderStyle_) {
-        case BorderStyle::None: style |= WS_POPUP; break;
+        case BorderStyle::None:
+            style |= WS_POPUP;
+            break;
         case BorderStyle::Single:
-        case BorderStyle::ToolWindow: style |= WS_CAPTION | WS_BORDER; break;
+        case BorderStyle::ToolWindow:
+            style |= WS_CAPTION | WS_BORDER;
+            break;
         case BorderStyle::Sizeable:
-        case BorderStyle::SizeToolWin: style |= WS_CAPTION | WS_THICKFRAME; break;
-        case BorderStyle::Dialog: style |= WS_POPUP | WS_CAPTION | DS_MODALFRAME; break;
+        case BorderStyle::SizeToolWin:
+            style |= WS_CAPTION | WS_THICKFRAME;
+            break;
+        case BorderStyle::Dialog:
+            style |= WS_POPUP | WS_CAPTION | DS_MODALFRAME;
+            break;
     }
     if (borderStyle_ != BorderStyle::None && (borderIcons_ & kBiSystemMenu)) style |= WS_SYSMENU;
     bool dialog = borderStyle_ == BorderStyle::Dialog || borderStyle_ == BorderStyle::ToolWindow ||
@@ -156,8 +172,10 @@ void Form::HandleCreated() {
 void Form::FitClientSize() {
     if (!HandleAllocated() || (clientWidth_ < 0 && clientHeight_ < 0)) return;
     RECT r{0, 0, clientWidth_ < 0 ? ClientWidth() : clientWidth_, clientHeight_ < 0 ? ClientHeight() : clientHeight_};
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), menu_ != nullptr,
-                       static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)));
+    AdjustWindowRectEx(
+        &r, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), menu_ != nullptr,
+        static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE))
+    );
     SetBounds(Left(), Top(), r.right - r.left, r.bottom - r.top);
     // A menu bar that wraps takes more room than the estimate: correct by the real client area.
     RECT client;
@@ -224,11 +242,13 @@ void Form::PlaceOnScreen() {
     RECT area;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     Form* main = Application::Instance().MainForm();
-    bool overMain = (position_ == FormPosition::MainFormCenter || position_ == FormPosition::OwnerFormCenter) &&
-                    main && main != this && main->HandleAllocated();
+    bool overMain = (position_ == FormPosition::MainFormCenter || position_ == FormPosition::OwnerFormCenter) && main &&
+                    main != this && main->HandleAllocated();
     if (overMain) GetWindowRect(main->Handle(), &area);
-    SetBounds(area.left + (area.right - area.left - Width()) / 2, area.top + (area.bottom - area.top - Height()) / 2,
-              Width(), Height());
+    SetBounds(
+        area.left + (area.right - area.left - Width()) / 2, area.top + (area.bottom - area.top - Height()) / 2, Width(),
+        Height()
+    );
 }
 
 void Form::Show() {
@@ -271,7 +291,8 @@ int Form::ShowModal() {
         throw;
     }
     for (HWND w : disabled) EnableWindow(w, TRUE);
-    if (HandleAllocated()) SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
+    if (HandleAllocated())
+        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
     SetVisible(false);
     modal_ = false;
     if (app.Terminated() && modalResult_ == mrNone) modalResult_ = mrCancel;
@@ -304,8 +325,10 @@ void Form::Close() {
     CloseArgs close;
     close.sender = this;
     OnClose(close);
-    if (close.action == CloseAction::Minimize) ShowWindow(Handle(), SW_MINIMIZE);
-    else if (close.action != CloseAction::None) Hide();
+    if (close.action == CloseAction::Minimize)
+        ShowWindow(Handle(), SW_MINIMIZE);
+    else if (close.action != CloseAction::None)
+        Hide();
 }
 
 Button* Form::FindButton(bool (Button::*flag)() const) const {
@@ -373,17 +396,25 @@ bool Form::HandleDialogKey(const MSG& msg) {
 
 LRESULT Form::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CLOSE: Close(); return 0;
-        case WM_SYSCOMMAND: return OnSysCommand(wParam, lParam);
-        case WM_DROPFILES: return OnDropFilesMessage(wParam);
-        case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lParam);
-        case WM_ACTIVATE: return OnActivate(wParam, lParam);
-        default: return WinControl::WndProc(message, wParam, lParam);
+        case WM_CLOSE:
+            Close();
+            return 0;
+        case WM_SYSCOMMAND:
+            return OnSysCommand(wParam, lParam);
+        case WM_DROPFILES:
+            return OnDropFilesMessage(wParam);
+        case WM_GETMINMAXINFO:
+            return OnGetMinMaxInfo(lParam);
+        case WM_ACTIVATE:
+            return OnActivate(wParam, lParam);
+        default:
+            return WinControl::WndProc(message, wParam, lParam);
     }
 }
 
 LRESULT Form::OnSysCommand(WPARAM wParam, LPARAM lParam) {
-    if ((wParam & 0xFFF0) == SC_MINIMIZE && Application::Instance().MainForm() == this) Application::Instance().Minimized();
+    if ((wParam & 0xFFF0) == SC_MINIMIZE && Application::Instance().MainForm() == this)
+        Application::Instance().Minimized();
     return DefaultProc(WM_SYSCOMMAND, wParam, lParam);
 }
 

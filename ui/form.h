@@ -13,11 +13,29 @@ class Button;
 class MainMenu;
 class PageControl;
 
-enum ModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7 };
+enum ModalResult : int {
+    mrNone = 0,
+    mrOk = 1,
+    mrCancel = 2,
+    mrAbort = 3,
+    mrRetry = 4,
+    mrIgnore = 5,
+    mrYes = 6,
+    mrNo = 7
+};
 std::span<const IntIdent> ModalResultIdents();
 
 enum class BorderStyle { None, Single, Sizeable, Dialog, ToolWindow, SizeToolWin };
-enum class FormPosition { Designed, Default, DefaultPosOnly, DefaultSizeOnly, ScreenCenter, DesktopCenter, MainFormCenter, OwnerFormCenter };
+enum class FormPosition {
+    Designed,
+    Default,
+    DefaultPosOnly,
+    DefaultSizeOnly,
+    ScreenCenter,
+    DesktopCenter,
+    MainFormCenter,
+    OwnerFormCenter
+};
 enum BorderIcon : std::uint32_t { kBiSystemMenu = 1, kBiMinimize = 2, kBiMaximize = 4, kBiHelp = 8 };
 
 // A top-level window described by a form description. It is never scaled: its client area
@@ -93,20 +111,23 @@ protected:
     // The registrations of UI_FIELD and UI_HANDLER (see form_class.h).
     template <class C>
     C* PublishField(const char* name, C** field) {
-        publication_.fields.push_back({name,
-                                       [field](Component& c) {
-                                           C* typed = dynamic_cast<C*>(&c);
-                                           if (typed) *field = typed;
-                                           return typed != nullptr;
-                                       },
-                                       [field]() -> Component* { return *field; }});
+        publication_.fields.push_back(
+            {name,
+             [field](Component& c) {
+                 C* typed = dynamic_cast<C*>(&c);
+                 if (typed) *field = typed;
+                 return typed != nullptr;
+             },
+             [field]() -> Component* { return *field; }}
+        );
         return nullptr;
     }
 
     template <class F, class Args>
     PublishedHandler PublishHandler(const char* name, F* self, void (F::*method)(Args&)) {
-        publication_.handlers.push_back(
-            {name, Handler{typeid(Args), [self, method](EventArgs& a) { (self->*method)(static_cast<Args&>(a)); }}});
+        publication_.handlers.push_back({name, Handler{typeid(Args), [self, method](EventArgs& a) {
+                                                           (self->*method)(static_cast<Args&>(a));
+                                                       }}});
         return {};
     }
 

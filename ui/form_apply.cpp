@@ -40,7 +40,8 @@ void ApplyProperties(Persistent& object, const std::vector<forms::Property>& pro
             // Item by item: the open collection keeps its items, only their values change.
             auto& collection = *static_cast<Collection*>(ref.property->object(*ref.object));
             int count = std::min<int>(collection.Count(), static_cast<int>(p.value.items.size()));
-            for (int i = 0; i < count; ++i) ApplyProperties(collection.Item(i), p.value.items[static_cast<size_t>(i)].properties);
+            for (int i = 0; i < count; ++i)
+                ApplyProperties(collection.Item(i), p.value.items[static_cast<size_t>(i)].properties);
         } else if (Translatable(ref.property->kind)) {
             AssignProperty(object, p.name, p.value);
         }

@@ -67,7 +67,8 @@ public:
     ::ui::PublishedHandler Name##Published_ = PublishHandler(#Name, this, &UiFormClass::Name)
 
 // Defines the constructor of a form class and registers the class by its name.
-#define UI_DEFINE_FORM(Class, Base)                                                        \
-    Class::Class(::ui::Component* owner) : Base(owner) {}                                  \
-    [[maybe_unused]] static const bool Class##Registered_ = ::ui::RegisterFormClass(       \
-        #Class, []() -> std::unique_ptr<::ui::Form> { return std::make_unique<Class>(nullptr); })
+#define UI_DEFINE_FORM(Class, Base)                                                              \
+    Class::Class(::ui::Component* owner) : Base(owner) {}                                        \
+    [[maybe_unused]] static const bool Class##Registered_ = ::ui::RegisterFormClass(             \
+        #Class, []() -> std::unique_ptr<::ui::Form> { return std::make_unique<Class>(nullptr); } \
+    )

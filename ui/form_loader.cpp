@@ -101,7 +101,9 @@ private:
     const FormPublication& publication_;
     std::vector<PendingReference> pending_;
     const NameBinding names_{
-        [this](Persistent& object, const Property& event, const std::string& name) { BindHandler(object, event, name); },
+        [this](Persistent& object, const Property& event, const std::string& name) {
+            BindHandler(object, event, name);
+        },
         [this](Persistent& object, const Property& reference, const std::string& name) {
             pending_.push_back({&object, &reference, name});
         }};

@@ -29,10 +29,13 @@ std::uint16_t FromControl(WORD value) {
 
 const PropertyTable& HotKey::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&WinControl::ClassProperties(), {
-        Integer("HotKey", &HotKey::ShortCut, &HotKey::SetShortCut),
-        EventSlot("OnChange", &HotKey::OnChange),
-    });
+    static const PropertyTable table(
+        &WinControl::ClassProperties(),
+        {
+            Integer("HotKey", &HotKey::ShortCut, &HotKey::SetShortCut),
+            EventSlot("OnChange", &HotKey::OnChange),
+        }
+    );
     return table;
 }
 

@@ -6,12 +6,15 @@ namespace ui {
 
 const PropertyTable& Image::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&GraphicControl::ClassProperties(), {
-        Object("Picture", &Image::GetPicture),
-        Boolean("Stretch", &Image::Stretch, &Image::SetStretch),
-        Boolean("Center", &Image::Center, &Image::SetCenter),
-        Boolean("Transparent", &Image::Transparent, &Image::SetTransparent),
-    });
+    static const PropertyTable table(
+        &GraphicControl::ClassProperties(),
+        {
+            Object("Picture", &Image::GetPicture),
+            Boolean("Stretch", &Image::Stretch, &Image::SetStretch),
+            Boolean("Center", &Image::Center, &Image::SetCenter),
+            Boolean("Transparent", &Image::Transparent, &Image::SetTransparent),
+        }
+    );
     return table;
 }
 

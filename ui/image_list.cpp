@@ -13,12 +13,15 @@ namespace ui {
 
 const PropertyTable& ImageList::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&Component::ClassProperties(), {
-        Integer("Width", &ImageList::Width, &ImageList::SetWidth),
-        Integer("Height", &ImageList::Height, &ImageList::SetHeight),
-        Binary("Bitmap", &ImageList::BitmapData, &ImageList::SetBitmapData),
-        Text("ResourceName", &ImageList::ResourceName, &ImageList::SetResourceName),
-    });
+    static const PropertyTable table(
+        &Component::ClassProperties(),
+        {
+            Integer("Width", &ImageList::Width, &ImageList::SetWidth),
+            Integer("Height", &ImageList::Height, &ImageList::SetHeight),
+            Binary("Bitmap", &ImageList::BitmapData, &ImageList::SetBitmapData),
+            Text("ResourceName", &ImageList::ResourceName, &ImageList::SetResourceName),
+        }
+    );
     return table;
 }
 
@@ -94,9 +97,10 @@ void ImageList::Rebuild() {
     handle_ = ImageList_Create(width_, height_, (alpha ? ILC_COLOR32 : ILC_COLOR24 | ILC_MASK), 0, 4);
     if (valid && handle_) {
         void* bits = nullptr;
-        platform::BitmapHandle bitmap(CreateDIBSection(platform::WindowDc().Get(),
-                                                       reinterpret_cast<const BITMAPINFO*>(data_.data() + sizeof file),
-                                                       DIB_RGB_COLORS, &bits, nullptr, 0));
+        platform::BitmapHandle bitmap(CreateDIBSection(
+            platform::WindowDc().Get(), reinterpret_cast<const BITMAPINFO*>(data_.data() + sizeof file), DIB_RGB_COLORS,
+            &bits, nullptr, 0
+        ));
         if (bitmap && bits) {
             size_t stride = ((static_cast<size_t>(info.biWidth) * info.biBitCount + 31) / 32) * 4;
             std::memcpy(bits, data_.data() + file.bfOffBits, stride * static_cast<size_t>(std::abs(info.biHeight)));

@@ -16,15 +16,18 @@ const char* const kLayoutNames[] = {"tlTop", "tlCenter", "tlBottom"};
 
 const PropertyTable& Label::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&GraphicControl::ClassProperties(), {
-        Enumeration("Alignment", &Label::Alignment, &Label::SetAlignment, kAlignmentNames),
-        Enumeration("Layout", &Label::Layout, &Label::SetLayout, kLayoutNames),
-        Boolean("WordWrap", &Label::WordWrap, &Label::SetWordWrap),
-        Boolean("AutoSize", &Label::AutoSize, &Label::SetAutoSize),
-        Boolean("Transparent", &Label::Transparent, &Label::SetTransparent),
-        Boolean("ShowAccelChar", &Label::ShowAccelChar, &Label::SetShowAccelChar),
-        Reference("FocusControl", &Label::FocusControl, &Label::SetFocusControl),
-    });
+    static const PropertyTable table(
+        &GraphicControl::ClassProperties(),
+        {
+            Enumeration("Alignment", &Label::Alignment, &Label::SetAlignment, kAlignmentNames),
+            Enumeration("Layout", &Label::Layout, &Label::SetLayout, kLayoutNames),
+            Boolean("WordWrap", &Label::WordWrap, &Label::SetWordWrap),
+            Boolean("AutoSize", &Label::AutoSize, &Label::SetAutoSize),
+            Boolean("Transparent", &Label::Transparent, &Label::SetTransparent),
+            Boolean("ShowAccelChar", &Label::ShowAccelChar, &Label::SetShowAccelChar),
+            Reference("FocusControl", &Label::FocusControl, &Label::SetFocusControl),
+        }
+    );
     return table;
 }
 

@@ -41,15 +41,20 @@ constexpr int kImageColumn = 24;
 
 const PropertyTable& MenuItem::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&ActionClient::ClassProperties(), {
-        Boolean("Checked", &MenuItem::Checked, &MenuItem::SetChecked),
-        Boolean("RadioItem", &MenuItem::RadioItem, &MenuItem::SetRadioItem),
-        Integer("GroupIndex", &MenuItem::GroupIndex, &MenuItem::SetGroupIndex),
-    });
+    static const PropertyTable table(
+        &ActionClient::ClassProperties(),
+        {
+            Boolean("Checked", &MenuItem::Checked, &MenuItem::SetChecked),
+            Boolean("RadioItem", &MenuItem::RadioItem, &MenuItem::SetRadioItem),
+            Integer("GroupIndex", &MenuItem::GroupIndex, &MenuItem::SetGroupIndex),
+        }
+    );
     return table;
 }
 
-MenuItem::MenuItem(Component* owner) : ActionClient(owner), commandId_(g_nextCommand++) { Commands()[commandId_] = this; }
+MenuItem::MenuItem(Component* owner) : ActionClient(owner), commandId_(g_nextCommand++) {
+    Commands()[commandId_] = this;
+}
 
 MenuItem::~MenuItem() {
     SetAction(nullptr);
@@ -72,7 +77,8 @@ void MenuItem::SetChecked(bool checked) {
     checked_ = checked;
     if (checked && radioItem_ && parent_)
         for (MenuItem* sibling : parent_->items_)
-            if (sibling != this && sibling->radioItem_ && sibling->groupIndex_ == groupIndex_) sibling->checked_ = false;
+            if (sibling != this && sibling->radioItem_ && sibling->groupIndex_ == groupIndex_)
+                sibling->checked_ = false;
     Changed();
 }
 
@@ -171,9 +177,12 @@ void Menu::Build(HMENU menu, const MenuItem& parent, bool bar) {
 
 const PropertyTable& MainMenu::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&Component::ClassProperties(), {
-        Reference("Images", &Menu::Images, &Menu::SetImages),
-    });
+    static const PropertyTable table(
+        &Component::ClassProperties(),
+        {
+            Reference("Images", &Menu::Images, &Menu::SetImages),
+        }
+    );
     return table;
 }
 
@@ -181,10 +190,13 @@ MainMenu::MainMenu(Component* owner) : Menu(owner, true) {}
 
 const PropertyTable& PopupMenu::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&Component::ClassProperties(), {
-        Reference("Images", &Menu::Images, &Menu::SetImages),
-        EventSlot("OnPopup", &PopupMenu::OnPopup),
-    });
+    static const PropertyTable table(
+        &Component::ClassProperties(),
+        {
+            Reference("Images", &Menu::Images, &Menu::SetImages),
+            EventSlot("OnPopup", &PopupMenu::OnPopup),
+        }
+    );
     return table;
 }
 
@@ -247,8 +259,10 @@ bool DrawMenuItem(DRAWITEMSTRUCT& d) {
     RECT box{r.left, r.top, r.left + column, r.bottom};
     if (images && item->ImageIndex() >= 0 && item->ImageIndex() < images->Count()) {
         if (item->Checked()) DrawEdge(dc, &box, BDR_SUNKENOUTER, BF_RECT);
-        images->Draw(dc, item->ImageIndex(), box.left + (column - images->Width()) / 2,
-                     box.top + (box.bottom - box.top - images->Height()) / 2, !grayed);
+        images->Draw(
+            dc, item->ImageIndex(), box.left + (column - images->Width()) / 2,
+            box.top + (box.bottom - box.top - images->Height()) / 2, !grayed
+        );
     } else if (item->Checked()) {
         RECT mark{box.left + (column - 16) / 2, box.top + (box.bottom - box.top - 16) / 2, 0, 0};
         mark.right = mark.left + 16;

@@ -50,8 +50,8 @@ private:
     bool radioItem_ = false;
     int groupIndex_ = 0;
     UINT commandId_;
-    MenuItem* parent_ = nullptr;  // not owned
-    Menu* menu_ = nullptr;        // not owned: set on the top items of a menu
+    MenuItem* parent_ = nullptr;    // not owned
+    Menu* menu_ = nullptr;          // not owned: set on the top items of a menu
     std::vector<MenuItem*> items_;  // not owned
 };
 

@@ -7,21 +7,24 @@
 namespace ui {
 namespace {
 
-const char* const kOptionNames[] = {"ofReadOnly", "ofHideReadOnly", "ofNoDereferenceLinks", "ofEnableSizing",
+const char* const kOptionNames[] = {"ofReadOnly",      "ofHideReadOnly",  "ofNoDereferenceLinks", "ofEnableSizing",
                                     "ofFileMustExist", "ofPathMustExist", "ofNoChangeDir"};
 
 }  // namespace
 
 const PropertyTable& OpenDialog::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&Component::ClassProperties(), {
-        published::Text("Filter", &OpenDialog::Filter, &OpenDialog::SetFilter),
-        Integer("FilterIndex", &OpenDialog::FilterIndex, &OpenDialog::SetFilterIndex),
-        published::Text("FileName", &OpenDialog::FileName, &OpenDialog::SetFileName),
-        published::Text("InitialDir", &OpenDialog::InitialDir, &OpenDialog::SetInitialDir),
-        published::Text("Title", &OpenDialog::Title, &OpenDialog::SetTitle),
-        Set("Options", &OpenDialog::Options, &OpenDialog::SetOptions, kOptionNames),
-    });
+    static const PropertyTable table(
+        &Component::ClassProperties(),
+        {
+            published::Text("Filter", &OpenDialog::Filter, &OpenDialog::SetFilter),
+            Integer("FilterIndex", &OpenDialog::FilterIndex, &OpenDialog::SetFilterIndex),
+            published::Text("FileName", &OpenDialog::FileName, &OpenDialog::SetFileName),
+            published::Text("InitialDir", &OpenDialog::InitialDir, &OpenDialog::SetInitialDir),
+            published::Text("Title", &OpenDialog::Title, &OpenDialog::SetTitle),
+            Set("Options", &OpenDialog::Options, &OpenDialog::SetOptions, kOptionNames),
+        }
+    );
     return table;
 }
 

@@ -6,8 +6,13 @@
 namespace ui {
 
 enum OpenOption : std::uint32_t {
-    kOfReadOnly = 1, kOfHideReadOnly = 2, kOfNoDereferenceLinks = 4, kOfEnableSizing = 8,
-    kOfFileMustExist = 16, kOfPathMustExist = 32, kOfNoChangeDir = 64,
+    kOfReadOnly = 1,
+    kOfHideReadOnly = 2,
+    kOfNoDereferenceLinks = 4,
+    kOfEnableSizing = 8,
+    kOfFileMustExist = 16,
+    kOfPathMustExist = 32,
+    kOfNoChangeDir = 64,
 };
 
 // The platform's file-open dialog. Filter is "Label|patterns|Label|patterns".

@@ -39,10 +39,13 @@ void TabSheet::CaptionChanged() {
 
 const PropertyTable& PageControl::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&WinControl::ClassProperties(), {
-        Reference("ActivePage", &PageControl::ActivePage, &PageControl::SetActivePage),
-        EventSlot("OnChange", &PageControl::OnChange),
-    });
+    static const PropertyTable table(
+        &WinControl::ClassProperties(),
+        {
+            Reference("ActivePage", &PageControl::ActivePage, &PageControl::SetActivePage),
+            EventSlot("OnChange", &PageControl::OnChange),
+        }
+    );
     return table;
 }
 
@@ -78,7 +81,9 @@ void PageControl::SetActivePage(TabSheet* page) {
 int PageControl::ActivePageIndex() const { return active_ ? active_->PageIndex() : -1; }
 
 void PageControl::SetActivePageIndex(int index) {
-    SetActivePage(index >= 0 && index < static_cast<int>(sheets_.size()) ? sheets_[static_cast<size_t>(index)] : nullptr);
+    SetActivePage(
+        index >= 0 && index < static_cast<int>(sheets_.size()) ? sheets_[static_cast<size_t>(index)] : nullptr
+    );
 }
 
 void PageControl::SelectNextSheet(bool forward) {

@@ -37,11 +37,14 @@ void DrawBevel(HDC dc, RECT& rect, Bevel bevel, int width) {
 
 const PropertyTable& Panel::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&WinControl::ClassProperties(), {
-        Enumeration("BevelInner", &Panel::BevelInner, &Panel::SetBevelInner, kBevelNames),
-        Enumeration("BevelOuter", &Panel::BevelOuter, &Panel::SetBevelOuter, kBevelNames),
-        Integer("BevelWidth", &Panel::BevelWidth, &Panel::SetBevelWidth),
-    });
+    static const PropertyTable table(
+        &WinControl::ClassProperties(),
+        {
+            Enumeration("BevelInner", &Panel::BevelInner, &Panel::SetBevelInner, kBevelNames),
+            Enumeration("BevelOuter", &Panel::BevelOuter, &Panel::SetBevelOuter, kBevelNames),
+            Integer("BevelWidth", &Panel::BevelWidth, &Panel::SetBevelWidth),
+        }
+    );
     return table;
 }
 

@@ -16,8 +16,8 @@ public:
 }  // namespace ui
 
 // Declares the class's property table and its class name for the form loader.
-#define UI_PUBLISHED(Class, Name)                                                       \
-public:                                                                                \
-    static const ::ui::PropertyTable& ClassProperties();                               \
+#define UI_PUBLISHED(Class, Name)                                                        \
+public:                                                                                  \
+    static const ::ui::PropertyTable& ClassProperties();                                 \
     const ::ui::PropertyTable& Properties() const override { return ClassProperties(); } \
     const char* ClassName() const override { return Name; }

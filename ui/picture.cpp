@@ -19,9 +19,12 @@ bool ReadAt(const std::uint8_t* data, size_t size, size_t offset, T& out) {
 
 const PropertyTable& Picture::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(nullptr, {
-        Binary("Data", &Picture::Data, &Picture::SetData),
-    });
+    static const PropertyTable table(
+        nullptr,
+        {
+            Binary("Data", &Picture::Data, &Picture::SetData),
+        }
+    );
     return table;
 }
 
@@ -62,8 +65,10 @@ bool Picture::LoadBitmapFile(const std::uint8_t* data, size_t size) {
     size_t rows = static_cast<size_t>(info.biHeight < 0 ? -info.biHeight : info.biHeight);
     if (info.biCompression != BI_RGB || headerEnd > size || file.bfOffBits + stride * rows > size) return false;
     platform::WindowDc screen;
-    HBITMAP bitmap = CreateDIBitmap(screen.Get(), &info, CBM_INIT, data + file.bfOffBits,
-                                    reinterpret_cast<const BITMAPINFO*>(data + sizeof file), DIB_RGB_COLORS);
+    HBITMAP bitmap = CreateDIBitmap(
+        screen.Get(), &info, CBM_INIT, data + file.bfOffBits, reinterpret_cast<const BITMAPINFO*>(data + sizeof file),
+        DIB_RGB_COLORS
+    );
     if (!bitmap) return false;
     bitmap_.Reset(bitmap);
     width_ = info.biWidth;
@@ -90,8 +95,9 @@ bool Picture::LoadIconFile(const std::uint8_t* data, size_t size) {
         !ReadAt(data, size, entry + 12, offset) || offset > size || bytes > size - offset)
         return false;
     int width = w ? w : 256, height = h ? h : 256;
-    icon_.Reset(CreateIconFromResourceEx(const_cast<std::uint8_t*>(data + offset), bytes, TRUE, 0x00030000, width,
-                                         height, LR_DEFAULTCOLOR));
+    icon_.Reset(CreateIconFromResourceEx(
+        const_cast<std::uint8_t*>(data + offset), bytes, TRUE, 0x00030000, width, height, LR_DEFAULTCOLOR
+    ));
     if (!icon_) return false;
     width_ = width;
     height_ = height;

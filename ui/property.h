@@ -20,15 +20,15 @@ enum class PropertyKind {
     Integer,      // with optional identifiers for named values (colours, cursors)
     Enumeration,  // ordinal; written as its identifier
     Boolean,
-    Set,          // bit n = element n; written as [name, name]
-    String,       // 8-bit text in the stored form
+    Set,     // bit n = element n; written as [name, name]
+    String,  // 8-bit text in the stored form
     WideString,
-    Binary,       // { hex } data such as a picture
-    Object,       // nested persistent object: Font.Name, Header.Title.Text
-    StringList,   // Lines.Strings: a list of texts, or one text of CR LF separated lines
-    Collection,   // Panels[1].Width
-    Event,        // bound to a handler by name
-    Reference,    // another component of the form, by name
+    Binary,      // { hex } data such as a picture
+    Object,      // nested persistent object: Font.Name, Header.Title.Text
+    StringList,  // Lines.Strings: a list of texts, or one text of CR LF separated lines
+    Collection,  // Panels[1].Width
+    Event,       // bound to a handler by name
+    Reference,   // another component of the form, by name
 };
 
 struct IntIdent {
@@ -39,8 +39,8 @@ struct IntIdent {
 struct Property {
     const char* name = "";
     PropertyKind kind = PropertyKind::Integer;
-    std::span<const char* const> names;  // Enumeration and Set element names
-    std::span<const IntIdent> idents;     // Integer: named values
+    std::span<const char* const> names;                         // Enumeration and Set element names
+    std::span<const IntIdent> idents;                           // Integer: named values
     std::function<std::int64_t(const Persistent&)> getInteger;  // Integer, Enumeration, Boolean (0/1), Set (bits)
     std::function<void(Persistent&, std::int64_t)> setInteger;
     std::function<std::wstring(const Persistent&)> getText;  // String, WideString
@@ -79,9 +79,13 @@ inline Property Declare(const char* name, PropertyKind kind) {
 }
 
 template <class T>
-const T& As(const Persistent& p) { return static_cast<const T&>(p); }
+const T& As(const Persistent& p) {
+    return static_cast<const T&>(p);
+}
 template <class T>
-T& As(Persistent& p) { return static_cast<T&>(p); }
+T& As(Persistent& p) {
+    return static_cast<T&>(p);
+}
 
 template <class T, class V, class S>
 Property Integer(const char* name, V (T::*get)() const, void (T::*set)(S), std::span<const IntIdent> idents = {}) {
@@ -110,8 +114,9 @@ Property Boolean(const char* name, bool (T::*get)() const, void (T::*set)(bool))
 }
 
 template <class T>
-Property Set(const char* name, std::uint32_t (T::*get)() const, void (T::*set)(std::uint32_t),
-             std::span<const char* const> names) {
+Property Set(
+    const char* name, std::uint32_t (T::*get)() const, void (T::*set)(std::uint32_t), std::span<const char* const> names
+) {
     Property p = Declare(name, PropertyKind::Set);
     p.names = names;
     p.getInteger = [get](const Persistent& o) { return static_cast<std::int64_t>((As<T>(o).*get)()); };
@@ -120,8 +125,10 @@ Property Set(const char* name, std::uint32_t (T::*get)() const, void (T::*set)(s
 }
 
 template <class T>
-Property Text(const char* name, std::wstring (T::*get)() const, void (T::*set)(const std::wstring&),
-              PropertyKind kind = PropertyKind::String) {
+Property Text(
+    const char* name, std::wstring (T::*get)() const, void (T::*set)(const std::wstring&),
+    PropertyKind kind = PropertyKind::String
+) {
     Property p = Declare(name, kind);
     p.getText = [get](const Persistent& o) { return (As<T>(o).*get)(); };
     p.setText = [set](Persistent& o, const std::wstring& v) { (As<T>(o).*set)(v); };
@@ -129,8 +136,9 @@ Property Text(const char* name, std::wstring (T::*get)() const, void (T::*set)(c
 }
 
 template <class T>
-Property Binary(const char* name, std::vector<std::uint8_t> (T::*get)() const,
-                void (T::*set)(const std::vector<std::uint8_t>&)) {
+Property Binary(
+    const char* name, std::vector<std::uint8_t> (T::*get)() const, void (T::*set)(const std::vector<std::uint8_t>&)
+) {
     Property p = Declare(name, PropertyKind::Binary);
     p.getBinary = [get](const Persistent& o) { return (As<T>(o).*get)(); };
     p.setBinary = [set](Persistent& o, const std::vector<std::uint8_t>& v) { (As<T>(o).*set)(v); };
@@ -141,9 +149,7 @@ Property Binary(const char* name, std::vector<std::uint8_t> (T::*get)() const,
 template <class T, class O>
 Property Object(const char* name, O& (T::*get)(), PropertyKind kind = PropertyKind::Object) {
     Property p = Declare(name, kind);
-    p.object = [get](const Persistent& o) -> Persistent* {
-        return &(const_cast<T&>(As<T>(o)).*get)();
-    };
+    p.object = [get](const Persistent& o) -> Persistent* { return &(const_cast<T&>(As<T>(o)).*get)(); };
     return p;
 }
 

@@ -24,7 +24,9 @@ using VT = forms::ValueType;
     throw Error(FormatResString(str::SInvalidPropertyValue, Widen(path)));
 }
 
-bool IsText(const forms::Value& v) { return v.type == VT::String || v.type == VT::WideString || v.type == VT::Utf8String; }
+bool IsText(const forms::Value& v) {
+    return v.type == VT::String || v.type == VT::WideString || v.type == VT::Utf8String;
+}
 
 std::wstring TextOf(const forms::Value& v) {
     std::u16string wide = forms::WideTextOf(v, SystemCodePage());
@@ -97,7 +99,8 @@ void AssignProperty(Persistent& root, std::string_view path, const forms::Value&
             if (IsText(value)) return static_cast<StringList*>(p.object(object))->SetText(TextOf(value));
             break;
         case PropertyKind::Collection:
-            if (value.type == VT::Collection) return SetItems(*static_cast<Collection*>(p.object(object)), value, names);
+            if (value.type == VT::Collection)
+                return SetItems(*static_cast<Collection*>(p.object(object)), value, names);
             break;
         case PropertyKind::Event:
             if (value.type == VT::Ident && names.handler) return names.handler(object, p, value.text);

@@ -20,9 +20,7 @@ using platform::Widen;
 namespace ui {
 namespace {
 
-[[noreturn]] void NotFound(std::string_view path) {
-    throw Error(FormatResString(str::SPropertyNotFound, Widen(path)));
-}
+[[noreturn]] void NotFound(std::string_view path) { throw Error(FormatResString(str::SPropertyNotFound, Widen(path))); }
 
 [[noreturn]] void BadValue(std::string_view path) {
     throw Error(FormatResString(str::SInvalidPropertyValue, Widen(path)));
@@ -81,8 +79,10 @@ bool ParseSet(std::wstring_view text, std::vector<std::string>& names) {
         size_t comma = body.find(L',', start);
         if (comma == std::wstring::npos) comma = body.size();
         std::wstring name = Trim(std::wstring_view(body).substr(start, comma - start));
-        if (!name.empty()) names.push_back(Narrow(name));
-        else if (comma < body.size()) return false;
+        if (!name.empty())
+            names.push_back(Narrow(name));
+        else if (comma < body.size())
+            return false;
         start = comma + 1;
     }
     return true;
@@ -114,7 +114,8 @@ bool ParseHex(std::wstring_view text, std::vector<std::uint8_t>& data) {
     }
     if (nibbles.size() % 2) return false;
     data.clear();
-    for (size_t i = 0; i < nibbles.size(); i += 2) data.push_back(static_cast<std::uint8_t>(nibbles[i] * 16 + nibbles[i + 1]));
+    for (size_t i = 0; i < nibbles.size(); i += 2)
+        data.push_back(static_cast<std::uint8_t>(nibbles[i] * 16 + nibbles[i + 1]));
     return true;
 }
 
@@ -183,7 +184,7 @@ std::wstring GetPropertyText(Persistent& root, std::string_view path) {
         case PropertyKind::Enumeration: {
             std::int64_t v = p.getInteger(*ref.object);
             return v >= 0 && static_cast<size_t>(v) < p.names.size() ? Widen(p.names[static_cast<size_t>(v)])
-                                                                      : std::to_wstring(v);
+                                                                     : std::to_wstring(v);
         }
         case PropertyKind::Boolean:
             return p.getInteger(*ref.object) ? L"True" : L"False";
@@ -222,7 +223,9 @@ void SetPropertyText(Persistent& root, std::string_view path, const std::wstring
             } else {
                 std::string word = Narrow(trimmed);
                 bool boolean = p.kind == PropertyKind::Boolean;
-                value.type = boolean && SameText(word, "True") ? VT::True : boolean && SameText(word, "False") ? VT::False : VT::Ident;
+                value.type = boolean && SameText(word, "True")    ? VT::True
+                             : boolean && SameText(word, "False") ? VT::False
+                                                                  : VT::Ident;
                 value.text = std::move(word);
             }
             break;

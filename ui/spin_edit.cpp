@@ -21,15 +21,18 @@ constexpr wchar_t kObjectProperty[] = L"TesslyUiObject";
 
 const PropertyTable& SpinEdit::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&WinControl::ClassProperties(), {
-        Integer("MinValue", &SpinEdit::MinValue, &SpinEdit::SetMinValue),
-        Integer("MaxValue", &SpinEdit::MaxValue, &SpinEdit::SetMaxValue),
-        Integer("Increment", &SpinEdit::Increment, &SpinEdit::SetIncrement),
-        Integer("Value", &SpinEdit::Value, &SpinEdit::SetValue),
-        Boolean("ReadOnly", &SpinEdit::ReadOnly, &SpinEdit::SetReadOnly),
-        Integer("MaxLength", &SpinEdit::MaxLength, &SpinEdit::SetMaxLength),
-        EventSlot("OnChange", &SpinEdit::OnChange),
-    });
+    static const PropertyTable table(
+        &WinControl::ClassProperties(),
+        {
+            Integer("MinValue", &SpinEdit::MinValue, &SpinEdit::SetMinValue),
+            Integer("MaxValue", &SpinEdit::MaxValue, &SpinEdit::SetMaxValue),
+            Integer("Increment", &SpinEdit::Increment, &SpinEdit::SetIncrement),
+            Integer("Value", &SpinEdit::Value, &SpinEdit::SetValue),
+            Boolean("ReadOnly", &SpinEdit::ReadOnly, &SpinEdit::SetReadOnly),
+            Integer("MaxLength", &SpinEdit::MaxLength, &SpinEdit::SetMaxLength),
+            EventSlot("OnChange", &SpinEdit::OnChange),
+        }
+    );
     return table;
 }
 
@@ -57,8 +60,10 @@ void SpinEdit::HandleCreated() {
     CustomEdit::HandleCreated();
     // The field handles its own arrow keys, so the arrows do not take them over.
     DWORD style = WS_CHILD | UDS_NOTHOUSANDS | (Visible() ? WS_VISIBLE : 0u) | (Enabled() ? 0u : WS_DISABLED);
-    arrows_ = CreateWindowExW(0, UPDOWN_CLASSW, L"", style, 0, 0, 0, 0, Parent() ? Parent()->Handle() : nullptr, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
+    arrows_ = CreateWindowExW(
+        0, UPDOWN_CLASSW, L"", style, 0, 0, 0, 0, Parent() ? Parent()->Handle() : nullptr, nullptr,
+        GetModuleHandleW(nullptr), nullptr
+    );
     if (!arrows_) ThrowWindowError(str::SWindowFailed, UPDOWN_CLASSW);
     // The arrows report to the parent, which hands their notifications to this field.
     SetPropW(arrows_, kObjectProperty, this);
@@ -95,7 +100,9 @@ void SpinEdit::ApplyBounds() {
     int fieldWidth = Width() > kArrowsWidth ? Width() - kArrowsWidth : Width();
     SetWindowPos(Handle(), nullptr, Left(), Top(), fieldWidth, Height(), SWP_NOZORDER | SWP_NOACTIVATE);
     if (arrows_)
-        SetWindowPos(arrows_, nullptr, Left() + fieldWidth, Top(), kArrowsWidth, Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(
+            arrows_, nullptr, Left() + fieldWidth, Top(), kArrowsWidth, Height(), SWP_NOZORDER | SWP_NOACTIVATE
+        );
 }
 
 void SpinEdit::VisibilityChanged() {

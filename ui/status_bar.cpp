@@ -14,12 +14,15 @@ const char* const kAlignmentNames[] = {"taLeftJustify", "taRightJustify", "taCen
 
 const PropertyTable& StatusPanel::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(nullptr, {
-        Integer("Width", &StatusPanel::Width, &StatusPanel::SetWidth),
-        published::Text("Text", &StatusPanel::Text, &StatusPanel::SetText),
-        Enumeration("Style", &StatusPanel::Style, &StatusPanel::SetStyle, kPanelStyleNames),
-        Enumeration("Alignment", &StatusPanel::Alignment, &StatusPanel::SetAlignment, kAlignmentNames),
-    });
+    static const PropertyTable table(
+        nullptr,
+        {
+            Integer("Width", &StatusPanel::Width, &StatusPanel::SetWidth),
+            published::Text("Text", &StatusPanel::Text, &StatusPanel::SetText),
+            Enumeration("Style", &StatusPanel::Style, &StatusPanel::SetStyle, kPanelStyleNames),
+            Enumeration("Alignment", &StatusPanel::Alignment, &StatusPanel::SetAlignment, kAlignmentNames),
+        }
+    );
     return table;
 }
 
@@ -45,11 +48,14 @@ void StatusPanel::SetAlignment(TextAlignment a) {
 
 const PropertyTable& StatusBar::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&WinControl::ClassProperties(), {
-        Object("Panels", &StatusBar::Panels, PropertyKind::Collection),
-        Boolean("SizeGrip", &StatusBar::SizeGrip, &StatusBar::SetSizeGrip),
-        EventSlot("OnDrawPanel", &StatusBar::OnDrawPanel),
-    });
+    static const PropertyTable table(
+        &WinControl::ClassProperties(),
+        {
+            Object("Panels", &StatusBar::Panels, PropertyKind::Collection),
+            Boolean("SizeGrip", &StatusBar::SizeGrip, &StatusBar::SetSizeGrip),
+            EventSlot("OnDrawPanel", &StatusBar::OnDrawPanel),
+        }
+    );
     return table;
 }
 
@@ -87,8 +93,10 @@ void StatusBar::UpdateParts() {
         if (p.Alignment() == TextAlignment::Center) text = L"\t" + text;
         if (p.Alignment() == TextAlignment::Right) text = L"\t\t" + text;
         bool ownerDraw = p.Style() == PanelStyle::OwnerDraw;
-        Perform(SB_SETTEXTW, static_cast<WPARAM>(i) | (ownerDraw ? SBT_OWNERDRAW : 0),
-                ownerDraw ? static_cast<LPARAM>(i) : reinterpret_cast<LPARAM>(text.c_str()));
+        Perform(
+            SB_SETTEXTW, static_cast<WPARAM>(i) | (ownerDraw ? SBT_OWNERDRAW : 0),
+            ownerDraw ? static_cast<LPARAM>(i) : reinterpret_cast<LPARAM>(text.c_str())
+        );
     }
 }
 

@@ -17,11 +17,14 @@ std::map<UINT_PTR, Timer*>& Running() {
 
 const PropertyTable& Timer::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&Component::ClassProperties(), {
-        Integer("Interval", &Timer::Interval, &Timer::SetInterval),
-        Boolean("Enabled", &Timer::Enabled, &Timer::SetEnabled),
-        EventSlot("OnTimer", &Timer::OnTimer),
-    });
+    static const PropertyTable table(
+        &Component::ClassProperties(),
+        {
+            Integer("Interval", &Timer::Interval, &Timer::SetInterval),
+            Boolean("Enabled", &Timer::Enabled, &Timer::SetEnabled),
+            EventSlot("OnTimer", &Timer::OnTimer),
+        }
+    );
     return table;
 }
 

@@ -19,11 +19,14 @@ UINT g_nextButtonId = 0x6000;
 
 const PropertyTable& ToolButton::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&ActionClient::ClassProperties(), {
-        Boolean("Down", &ToolButton::Down, &ToolButton::SetDown),
-        Enumeration("Style", &ToolButton::Style, &ToolButton::SetStyle, kStyleNames),
-        Reference("DropdownMenu", &ToolButton::DropdownMenu, &ToolButton::SetDropdownMenu),
-    });
+    static const PropertyTable table(
+        &ActionClient::ClassProperties(),
+        {
+            Boolean("Down", &ToolButton::Down, &ToolButton::SetDown),
+            Enumeration("Style", &ToolButton::Style, &ToolButton::SetStyle, kStyleNames),
+            Reference("DropdownMenu", &ToolButton::DropdownMenu, &ToolButton::SetDropdownMenu),
+        }
+    );
     return table;
 }
 
@@ -48,18 +51,20 @@ void ToolButton::SetStyle(ToolButtonStyle s) {
     Changed();
 }
 
-
 const PropertyTable& ToolBar::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&WinControl::ClassProperties(), {
-        Reference("Images", &ToolBar::Images, &ToolBar::SetImages),
-        Reference("HotImages", &ToolBar::HotImages, &ToolBar::SetHotImages),
-        Reference("DisabledImages", &ToolBar::DisabledImages, &ToolBar::SetDisabledImages),
-        Integer("ButtonWidth", &ToolBar::ButtonWidth, &ToolBar::SetButtonWidth),
-        Integer("ButtonHeight", &ToolBar::ButtonHeight, &ToolBar::SetButtonHeight),
-        Boolean("ShowCaptions", &ToolBar::ShowCaptions, &ToolBar::SetShowCaptions),
-        Boolean("Flat", &ToolBar::Flat, &ToolBar::SetFlat),
-    });
+    static const PropertyTable table(
+        &WinControl::ClassProperties(),
+        {
+            Reference("Images", &ToolBar::Images, &ToolBar::SetImages),
+            Reference("HotImages", &ToolBar::HotImages, &ToolBar::SetHotImages),
+            Reference("DisabledImages", &ToolBar::DisabledImages, &ToolBar::SetDisabledImages),
+            Integer("ButtonWidth", &ToolBar::ButtonWidth, &ToolBar::SetButtonWidth),
+            Integer("ButtonHeight", &ToolBar::ButtonHeight, &ToolBar::SetButtonHeight),
+            Boolean("ShowCaptions", &ToolBar::ShowCaptions, &ToolBar::SetShowCaptions),
+            Boolean("Flat", &ToolBar::Flat, &ToolBar::SetFlat),
+        }
+    );
     return table;
 }
 
@@ -141,21 +146,32 @@ void ToolBar::Rebuild() {
     Perform(TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
     Perform(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_ ? images_->Handle() : nullptr));
     Perform(TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(hotImages_ ? hotImages_->Handle() : nullptr));
-    Perform(TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabledImages_ ? disabledImages_->Handle() : nullptr));
+    Perform(
+        TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabledImages_ ? disabledImages_->Handle() : nullptr)
+    );
     while (Perform(TB_BUTTONCOUNT) > 0) Perform(TB_DELETEBUTTON, 0);
     std::vector<TBBUTTON> added;
     for (ToolButton* b : buttons_) {
         TBBUTTON t{};
         t.idCommand = static_cast<int>(b->commandId_);
         t.iBitmap = b->imageIndex_ >= 0 ? b->imageIndex_ : I_IMAGENONE;
-        t.fsState = static_cast<BYTE>((b->enabled_ ? TBSTATE_ENABLED : 0) | (b->visible_ ? 0 : TBSTATE_HIDDEN) |
-                                      (b->down_ ? TBSTATE_CHECKED : 0));
+        t.fsState = static_cast<BYTE>(
+            (b->enabled_ ? TBSTATE_ENABLED : 0) | (b->visible_ ? 0 : TBSTATE_HIDDEN) | (b->down_ ? TBSTATE_CHECKED : 0)
+        );
         switch (b->style_) {
-            case ToolButtonStyle::Button: t.fsStyle = BTNS_BUTTON; break;
-            case ToolButtonStyle::Check: t.fsStyle = BTNS_CHECK; break;
-            case ToolButtonStyle::DropDown: t.fsStyle = BTNS_DROPDOWN; break;
+            case ToolButtonStyle::Button:
+                t.fsStyle = BTNS_BUTTON;
+                break;
+            case ToolButtonStyle::Check:
+                t.fsStyle = BTNS_CHECK;
+                break;
+            case ToolButtonStyle::DropDown:
+                t.fsStyle = BTNS_DROPDOWN;
+                break;
             case ToolButtonStyle::Separator:
-            case ToolButtonStyle::Divider: t.fsStyle = BTNS_SEP; break;
+            case ToolButtonStyle::Divider:
+                t.fsStyle = BTNS_SEP;
+                break;
         }
         t.iString = showCaptions_ ? reinterpret_cast<INT_PTR>(b->caption_.c_str()) : -1;
         added.push_back(t);

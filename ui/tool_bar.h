@@ -88,7 +88,7 @@ private:
     void Watch(ImageList*& slot, Connection& watch, ImageList* list);
     ToolButton* ButtonOf(UINT id) const;
 
-    std::vector<ToolButton*> buttons_;  // not owned: the form owns them
+    std::vector<ToolButton*> buttons_;     // not owned: the form owns them
     ImageList* images_ = nullptr;          // not owned
     ImageList* hotImages_ = nullptr;       // not owned
     ImageList* disabledImages_ = nullptr;  // not owned

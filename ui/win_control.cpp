@@ -45,12 +45,15 @@ LRESULT CALLBACK KitSubclassProc(HWND, UINT message, WPARAM wParam, LPARAM lPara
 
 const PropertyTable& WinControl::ClassProperties() {
     using namespace published;
-    static const PropertyTable table(&Control::ClassProperties(), {
-        Integer("TabOrder", &WinControl::TabOrder, &WinControl::SetTabOrder),
-        Boolean("TabStop", &WinControl::TabStop, &WinControl::SetTabStop),
-        EventSlot("OnEnter", &WinControl::OnEnter),
-        EventSlot("OnExit", &WinControl::OnExit),
-    });
+    static const PropertyTable table(
+        &Control::ClassProperties(),
+        {
+            Integer("TabOrder", &WinControl::TabOrder, &WinControl::SetTabOrder),
+            Boolean("TabStop", &WinControl::TabStop, &WinControl::SetTabStop),
+            EventSlot("OnEnter", &WinControl::OnEnter),
+            EventSlot("OnExit", &WinControl::OnExit),
+        }
+    );
     return table;
 }
 
@@ -117,8 +120,10 @@ void WinControl::CreateHandle() {
     bool kitClass = params.className.empty();
     HMENU id = (params.style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(g_nextControlId++)) : nullptr;
     const wchar_t* className = kitClass ? KitWindowClass(params.kitClassName) : params.className.c_str();
-    HWND window = CreateWindowExW(params.exStyle, className, Caption().c_str(), params.style, Left(), Top(), Width(),
-                                  Height(), params.parent, id, GetModuleHandleW(nullptr), kitClass ? this : nullptr);
+    HWND window = CreateWindowExW(
+        params.exStyle, className, Caption().c_str(), params.style, Left(), Top(), Width(), Height(), params.parent, id,
+        GetModuleHandleW(nullptr), kitClass ? this : nullptr
+    );
     if (!window) ThrowWindowError(str::SWindowFailed, className);
     if (!kitClass) {
         handle_ = window;
@@ -166,8 +171,10 @@ LRESULT WinControl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_NCDESTROY) {
             LRESULT r = DefaultProc(message, wParam, lParam);
             RemovePropW(handle_, kObjectProperty);
-            if (subclassed_) RemoveWindowSubclass(handle_, KitSubclassProc, kSubclassId);
-            else SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+            if (subclassed_)
+                RemoveWindowSubclass(handle_, KitSubclassProc, kSubclassId);
+            else
+                SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
             handle_ = nullptr;
             subclassed_ = false;
             return r;
@@ -186,18 +193,26 @@ LRESULT WinControl::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT WinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_COMMAND: return OnCommand(wParam, lParam);
-        case WM_NOTIFY: return OnNotify(lParam);
-        case WM_DRAWITEM: return OnDrawItem(wParam, lParam);
-        case WM_MEASUREITEM: return OnMeasureItem(wParam, lParam);
+        case WM_COMMAND:
+            return OnCommand(wParam, lParam);
+        case WM_NOTIFY:
+            return OnNotify(lParam);
+        case WM_DRAWITEM:
+            return OnDrawItem(wParam, lParam);
+        case WM_MEASUREITEM:
+            return OnMeasureItem(wParam, lParam);
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORBTN:
-        case WM_CTLCOLORLISTBOX: return OnControlColor(message, wParam, lParam);
+        case WM_CTLCOLORLISTBOX:
+            return OnControlColor(message, wParam, lParam);
         case WM_HSCROLL:
-        case WM_VSCROLL: return OnScroll(message, wParam, lParam);
-        case WM_PAINT: return subclassed_ ? DefaultProc(message, wParam, lParam) : OnPaint();
-        case WM_ERASEBKGND: return subclassed_ ? DefaultProc(message, wParam, lParam) : OnEraseBackground(wParam);
+        case WM_VSCROLL:
+            return OnScroll(message, wParam, lParam);
+        case WM_PAINT:
+            return subclassed_ ? DefaultProc(message, wParam, lParam) : OnPaint();
+        case WM_ERASEBKGND:
+            return subclassed_ ? DefaultProc(message, wParam, lParam) : OnEraseBackground(wParam);
         case WM_SIZE: {
             LRESULT r = DefaultProc(message, wParam, lParam);
             Realign();
@@ -212,18 +227,24 @@ LRESULT WinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
         case WM_RBUTTONDOWN:
-        case WM_RBUTTONUP: return OnMouseButton(message, wParam, lParam);
-        case WM_SETCURSOR: return OnSetCursor(message, wParam, lParam);
-        case WM_CONTEXTMENU: return OnContextMenu(message, wParam, lParam);
+        case WM_RBUTTONUP:
+            return OnMouseButton(message, wParam, lParam);
+        case WM_SETCURSOR:
+            return OnSetCursor(message, wParam, lParam);
+        case WM_CONTEXTMENU:
+            return OnContextMenu(message, wParam, lParam);
         case WM_SETFOCUS:
-        case WM_KILLFOCUS: return OnFocus(message, wParam, lParam);
-        default: return DefaultProc(message, wParam, lParam);
+        case WM_KILLFOCUS:
+            return OnFocus(message, wParam, lParam);
+        default:
+            return DefaultProc(message, wParam, lParam);
     }
 }
 
 LRESULT WinControl::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (lParam) {
-        if (WinControl* child = FromHandle(reinterpret_cast<HWND>(lParam))) child->CommandNotify(HIWORD(wParam), LOWORD(wParam));
+        if (WinControl* child = FromHandle(reinterpret_cast<HWND>(lParam)))
+            child->CommandNotify(HIWORD(wParam), LOWORD(wParam));
         return 0;
     }
     if (HIWORD(wParam) == 0 && DispatchMenuCommand(LOWORD(wParam))) return 0;
@@ -373,8 +394,10 @@ LRESULT WinControl::OnFocus(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT r = DefaultProc(message, wParam, lParam);
     NotifyArgs args;
     args.sender = this;
-    if (message == WM_SETFOCUS) OnEnter(args);
-    else OnExit(args);
+    if (message == WM_SETFOCUS)
+        OnEnter(args);
+    else
+        OnExit(args);
     return r;
 }
 
@@ -431,14 +454,27 @@ void WinControl::Realign() {
             if (c->GetAlign() != pass || !c->Visible()) continue;
             int w = c->Width(), h = c->Height();
             switch (pass) {
-                case Align::Top: c->SetBounds(free.left, free.top, free.right - free.left, h); free.top += h; break;
-                case Align::Bottom: free.bottom -= h; c->SetBounds(free.left, free.bottom, free.right - free.left, h); break;
-                case Align::Left: c->SetBounds(free.left, free.top, w, free.bottom - free.top); free.left += w; break;
-                case Align::Right: free.right -= w; c->SetBounds(free.right, free.top, w, free.bottom - free.top); break;
+                case Align::Top:
+                    c->SetBounds(free.left, free.top, free.right - free.left, h);
+                    free.top += h;
+                    break;
+                case Align::Bottom:
+                    free.bottom -= h;
+                    c->SetBounds(free.left, free.bottom, free.right - free.left, h);
+                    break;
+                case Align::Left:
+                    c->SetBounds(free.left, free.top, w, free.bottom - free.top);
+                    free.left += w;
+                    break;
+                case Align::Right:
+                    free.right -= w;
+                    c->SetBounds(free.right, free.top, w, free.bottom - free.top);
+                    break;
                 case Align::Client:
                     c->SetBounds(free.left, free.top, free.right - free.left, free.bottom - free.top);
                     break;
-                case Align::None: break;
+                case Align::None:
+                    break;
             }
         }
     }

@@ -131,8 +131,8 @@ private:
     bool movingWindow_ = false;
     int tabOrder_ = -1;
     bool tabStop_ = false;
-    std::vector<Control*> controls_;       // not owned: the form owns them
-    GraphicControl* pressed_ = nullptr;    // not owned: graphic child under a held button
+    std::vector<Control*> controls_;     // not owned: the form owns them
+    GraphicControl* pressed_ = nullptr;  // not owned: graphic child under a held button
     CachedBrush brush_;
 };
 

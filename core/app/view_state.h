@@ -9,8 +9,8 @@ namespace app {
 enum ViewBits : int {
     kToolbarBit = 1,
     kStatusBarBit = 2,
-    kIntervalBits = 4,   // 4, 8, 16, 32: 1, 2, 5, 10 seconds
-    kChartBits = 64,     // 64 .. 1024: chart choices 1 .. 5
+    kIntervalBits = 4,  // 4, 8, 16, 32: 1, 2, 5, 10 seconds
+    kChartBits = 64,    // 64 .. 1024: chart choices 1 .. 5
 };
 
 inline constexpr int kIntervalCount = 4;

@@ -31,9 +31,9 @@ struct EmergencySettings {
 
 struct TrayIconSettings {
     bool visible;
-    int style;        // 1..5
-    bool animate;     // while a pass runs
-    int data;         // 0 memory, 1 processor
+    int style;                // 1..5
+    bool animate;             // while a pass runs
+    int data;                 // 0 memory, 1 processor
     std::uint32_t foreColor;  // 0x00BBGGRR
     std::uint32_t backColor;
     std::uint32_t textColor;

@@ -36,9 +36,10 @@ void OptimizationSchedule::Restart(std::int64_t now) {
     emergencyGate_ = {};
 }
 
-PassKind OptimizationSchedule::Tick(std::int64_t now, int availablePercent, const LoadHistory& load,
-                                    bool passRunning, const PreventiveSettings& preventive,
-                                    const EmergencySettings& emergency) {
+PassKind OptimizationSchedule::Tick(
+    std::int64_t now, int availablePercent, const LoadHistory& load, bool passRunning,
+    const PreventiveSettings& preventive, const EmergencySettings& emergency
+) {
     if (passRunning) return PassKind::None;
 
     bool emergencyDue =

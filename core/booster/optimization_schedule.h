@@ -35,8 +35,10 @@ public:
 
     // Called once a second while automatic optimisation is on. `passRunning` holds back
     // any new pass until the current one ends.
-    PassKind Tick(std::int64_t now, int availablePercent, const LoadHistory& load, bool passRunning,
-                  const PreventiveSettings& preventive, const EmergencySettings& emergency);
+    PassKind Tick(
+        std::int64_t now, int availablePercent, const LoadHistory& load, bool passRunning,
+        const PreventiveSettings& preventive, const EmergencySettings& emergency
+    );
 
 private:
     struct Gate {

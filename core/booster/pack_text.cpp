@@ -16,8 +16,9 @@ std::vector<std::wstring> SplitPackLines(std::wstring_view pack) {
     return lines;
 }
 
-std::vector<std::wstring> CaptionsOrFallback(const std::vector<std::wstring>& stored,
-                                             const std::vector<std::wstring>& fallback) {
+std::vector<std::wstring> CaptionsOrFallback(
+    const std::vector<std::wstring>& stored, const std::vector<std::wstring>& fallback
+) {
     std::vector<std::wstring> captions = fallback;
     for (std::size_t i = 0; i < captions.size() && i < stored.size(); ++i)
         if (!stored[i].empty()) captions[i] = stored[i];

@@ -15,8 +15,9 @@ std::vector<std::wstring> SplitPackLines(std::wstring_view pack);
 
 // The stored captions where present and not empty, the fallback ones elsewhere, so a
 // damaged or older pack never leaves a menu item without a caption.
-std::vector<std::wstring> CaptionsOrFallback(const std::vector<std::wstring>& stored,
-                                             const std::vector<std::wstring>& fallback);
+std::vector<std::wstring> CaptionsOrFallback(
+    const std::vector<std::wstring>& stored, const std::vector<std::wstring>& fallback
+);
 
 // The tooltip with "%d" replaced by memory, then processor, and "%%" by "%". The format
 // comes from the registry, so nothing else in it is interpreted: any other "%" sequence

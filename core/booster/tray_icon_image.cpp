@@ -98,8 +98,9 @@ std::uint32_t GridColor(const IconColors& colors) {
     return grid;
 }
 
-IconPixels RenderTrayIcon(IconStyle style, std::span<const std::int32_t> history, const IconColors& colors,
-                          int animationFrame) {
+IconPixels RenderTrayIcon(
+    IconStyle style, std::span<const std::int32_t> history, const IconColors& colors, int animationFrame
+) {
     Canvas canvas(colors.back);
     switch (style) {
         case IconStyle::Chart:

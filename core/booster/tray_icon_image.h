@@ -31,7 +31,8 @@ std::uint32_t GridColor(const IconColors& colors);
 // `history` is newest first (missing samples count as 0, values are clamped to 0..100).
 // A non-negative `animationFrame` lays a band in the text colour across the icon that
 // moves with each frame, to show that a pass is running.
-IconPixels RenderTrayIcon(IconStyle style, std::span<const std::int32_t> history, const IconColors& colors,
-                          int animationFrame);
+IconPixels RenderTrayIcon(
+    IconStyle style, std::span<const std::int32_t> history, const IconColors& colors, int animationFrame
+);
 
 }  // namespace booster

@@ -76,8 +76,10 @@ std::vector<int> GraphModel::shift_grid(std::uint16_t shift) {
     return entering;
 }
 
-void GraphModel::set_title(const std::wstring& text, const std::wstring& font_name, double x, double y,
-                           std::uint16_t font_size, std::uint8_t font_style) {
+void GraphModel::set_title(
+    const std::wstring& text, const std::wstring& font_name, double x, double y, std::uint16_t font_size,
+    std::uint8_t font_style
+) {
     title = text;
     title_font_name = font_name;
     title_x = x;

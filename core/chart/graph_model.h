@@ -44,8 +44,10 @@ public:
     // vertical lines enter on the right, in the order they are to be darkened.
     std::vector<int> shift_grid(std::uint16_t shift);
 
-    void set_title(const std::wstring& text, const std::wstring& font_name, double x, double y,
-                   std::uint16_t font_size, std::uint8_t font_style);
+    void set_title(
+        const std::wstring& text, const std::wstring& font_name, double x, double y, std::uint16_t font_size,
+        std::uint8_t font_style
+    );
 
     // Drawing state kept between draws: x of the rightmost vertical grid line.
     std::uint16_t grid_x = 0;

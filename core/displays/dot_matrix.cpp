@@ -49,14 +49,19 @@ bool Hitachi2Dot(int code, int row, int column) {
 
 MatrixSize SizeOf(TDotMatrix matrix) {
     switch (matrix) {
-        case TDotMatrix::mat5x8: return {5, 8};
-        case TDotMatrix::mat7x9: return {7, 9};
-        case TDotMatrix::mat9x12: return {9, 12};
-        case TDotMatrix::Hitachi2: return {5, 10};
+        case TDotMatrix::mat5x8:
+            return {5, 8};
+        case TDotMatrix::mat7x9:
+            return {7, 9};
+        case TDotMatrix::mat9x12:
+            return {9, 12};
+        case TDotMatrix::Hitachi2:
+            return {5, 10};
         case TDotMatrix::mat5x7:
         case TDotMatrix::Hitachi:
         case TDotMatrix::dos5x7:
-        case TDotMatrix::Rus5x7: break;
+        case TDotMatrix::Rus5x7:
+            break;
     }
     return {5, 7};
 }
@@ -64,13 +69,16 @@ MatrixSize SizeOf(TDotMatrix matrix) {
 CodeRange CodesOf(TDotMatrix matrix) {
     switch (matrix) {
         case TDotMatrix::Hitachi:
-        case TDotMatrix::Hitachi2: return {kAsciiFirst, kHitachiLast};
+        case TDotMatrix::Hitachi2:
+            return {kAsciiFirst, kHitachiLast};
         case TDotMatrix::dos5x7:
-        case TDotMatrix::Rus5x7: return {0, 255};
+        case TDotMatrix::Rus5x7:
+            return {0, 255};
         case TDotMatrix::mat5x7:
         case TDotMatrix::mat5x8:
         case TDotMatrix::mat7x9:
-        case TDotMatrix::mat9x12: break;
+        case TDotMatrix::mat9x12:
+            break;
     }
     return {kAsciiFirst, kAsciiLast};
 }
@@ -82,13 +90,20 @@ bool GlyphDot(TDotMatrix matrix, std::uint8_t code, int row, int column) {
     if (code < codes.first || code > codes.last) return false;
     switch (matrix) {
         case TDotMatrix::mat5x7:
-        case TDotMatrix::mat5x8: return AsciiDot(code, row, column);
-        case TDotMatrix::mat7x9: return Dot(kAscii7x9[code - kAsciiFirst], 7, row, column);
-        case TDotMatrix::mat9x12: return Dot(kAscii9x12[code - kAsciiFirst], 9, row, column);
-        case TDotMatrix::Hitachi: return HitachiDot(code, row, column);
-        case TDotMatrix::Hitachi2: return Hitachi2Dot(code, row, column);
-        case TDotMatrix::dos5x7: return DosDot(code, row, column);
-        case TDotMatrix::Rus5x7: return RusDot(code, row, column);
+        case TDotMatrix::mat5x8:
+            return AsciiDot(code, row, column);
+        case TDotMatrix::mat7x9:
+            return Dot(kAscii7x9[code - kAsciiFirst], 7, row, column);
+        case TDotMatrix::mat9x12:
+            return Dot(kAscii9x12[code - kAsciiFirst], 9, row, column);
+        case TDotMatrix::Hitachi:
+            return HitachiDot(code, row, column);
+        case TDotMatrix::Hitachi2:
+            return Hitachi2Dot(code, row, column);
+        case TDotMatrix::dos5x7:
+            return DosDot(code, row, column);
+        case TDotMatrix::Rus5x7:
+            return RusDot(code, row, column);
     }
     return false;
 }

@@ -86,10 +86,17 @@ std::wstring DecodeEscapes(const std::wstring& line) {
         }
         if (++i == line.size()) break;
         switch (line[i]) {
-            case L'\\': text += L'\\'; break;
-            case L'n': text += L"\r\n"; break;
-            case L't': text += L'\t'; break;
-            default: break;
+            case L'\\':
+                text += L'\\';
+                break;
+            case L'n':
+                text += L"\r\n";
+                break;
+            case L't':
+                text += L'\t';
+                break;
+            default:
+                break;
         }
     }
     return text;
@@ -104,9 +111,11 @@ int Mix(int now, int before, int level) { return (level * now + (100 - level) * 
 }  // namespace
 
 chart::Color Blend(chart::Color current, chart::Color previous, int level) {
-    return chart::Rgb(Mix(chart::RedOf(current), chart::RedOf(previous), level),
-                      Mix(chart::GreenOf(current), chart::GreenOf(previous), level),
-                      Mix(chart::BlueOf(current), chart::BlueOf(previous), level));
+    return chart::Rgb(
+        Mix(chart::RedOf(current), chart::RedOf(previous), level),
+        Mix(chart::GreenOf(current), chart::GreenOf(previous), level),
+        Mix(chart::BlueOf(current), chart::BlueOf(previous), level)
+    );
 }
 
 void BlendChannels(std::uint8_t* current, const std::uint8_t* previous, std::size_t count, int level) {

@@ -152,18 +152,19 @@ int LcdModel::CellHeight() const {
 }
 
 PanelSize LcdModel::SnappedSize() const {
-    return {(char_spacing_ + 1) * (no_of_chars_ - 1) + 2 * border_space_ + CellWidth() * no_of_chars_ + 2,
-            (line_spacing_ + 1) * (no_of_lines_ - 1) + 2 * border_space_ + CellHeight() * no_of_lines_ + 2};
+    return {
+        (char_spacing_ + 1) * (no_of_chars_ - 1) + 2 * border_space_ + CellWidth() * no_of_chars_ + 2,
+        (line_spacing_ + 1) * (no_of_lines_ - 1) + 2 * border_space_ + CellHeight() * no_of_lines_ + 2};
 }
 
 PanelSize LcdModel::UpdateMetrics(PanelSize current) {
     const bool resized = current != last_size_;
     FollowPixelSize();
     if (resized) {
-        no_of_chars_ = std::max(1, (current.width - 2 * border_space_ + char_spacing_ + 1) /
-                                       (CellWidth() + char_spacing_ + 1));
-        no_of_lines_ = std::max(1, (current.height - 2 * border_space_ + line_spacing_ + 1) /
-                                       (CellHeight() + line_spacing_ + 1));
+        no_of_chars_ =
+            std::max(1, (current.width - 2 * border_space_ + char_spacing_ + 1) / (CellWidth() + char_spacing_ + 1));
+        no_of_lines_ =
+            std::max(1, (current.height - 2 * border_space_ + line_spacing_ + 1) / (CellHeight() + line_spacing_ + 1));
     }
     last_size_ = SnappedSize();
     return last_size_;

@@ -12,8 +12,23 @@ using chart::Color;
 using chart::Rgb;
 
 enum class TPixelSize : std::uint8_t {
-    pix1x1, pix2x2, pix3x3, pix4x4, pix5x5, pix6x6, pix7x7, pix8x8,
-    pix9x9, pix10x10, pix11x11, pix12x12, pix13x13, pix14x14, pix15x15, pix16x16, pixCustom
+    pix1x1,
+    pix2x2,
+    pix3x3,
+    pix4x4,
+    pix5x5,
+    pix6x6,
+    pix7x7,
+    pix8x8,
+    pix9x9,
+    pix10x10,
+    pix11x11,
+    pix12x12,
+    pix13x13,
+    pix14x14,
+    pix15x15,
+    pix16x16,
+    pixCustom
 };
 enum class TPixelShape : std::uint8_t { psSquare, psRound, psShaped };
 enum class TLCDBorder : std::uint8_t { bsRaised, bsLowered, bsSingle, bsNone };

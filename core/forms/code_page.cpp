@@ -7,10 +7,9 @@ namespace {
 
 // Bytes 0x80..0x9F; the rest of the code page equals Latin-1.
 constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 class Windows1252Page final : public CodePage {
@@ -18,8 +17,7 @@ public:
     std::u16string ToWide(std::string_view text) const override {
         std::u16string wide;
         wide.reserve(text.size());
-        for (unsigned char c : text)
-            wide.push_back(c >= 0x80 && c < 0xA0 ? kHighControls[c - 0x80] : char16_t(c));
+        for (unsigned char c : text) wide.push_back(c >= 0x80 && c < 0xA0 ? kHighControls[c - 0x80] : char16_t(c));
         return wide;
     }
 
@@ -92,8 +90,7 @@ char32_t DecodeUtf8(std::string_view text, size_t& pos) {
         return kReplacement;
     }
     for (int i = 0; i < extra; ++i) {
-        if (pos >= text.size() || (static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80)
-            return kReplacement;
+        if (pos >= text.size() || (static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80) return kReplacement;
         c = (c << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3F);
     }
     if (c < minimum || c > 0x10FFFF || IsHighSurrogate(c) || IsLowSurrogate(c)) return kReplacement;
@@ -136,11 +133,15 @@ std::u16string Utf8ToUtf16(std::string_view text) {
 
 std::u16string WideTextOf(const Value& value, const CodePage& codePage) {
     switch (value.type) {
-    case ValueType::String:
-    case ValueType::Ident: return codePage.ToWide(value.text);
-    case ValueType::WideString: return value.wide;
-    case ValueType::Utf8String: return Utf8ToUtf16(value.text);
-    default: return {};
+        case ValueType::String:
+        case ValueType::Ident:
+            return codePage.ToWide(value.text);
+        case ValueType::WideString:
+            return value.wide;
+        case ValueType::Utf8String:
+            return Utf8ToUtf16(value.text);
+        default:
+            return {};
     }
 }
 

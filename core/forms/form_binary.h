@@ -33,12 +33,14 @@ constexpr int kBuiltWriterFormat = 5;
 
 // The binary form. From writer format 6 on, an 8-bit string whose UTF-8 form (through
 // `codePage`) differs from its bytes is stored as UTF-8.
-std::vector<std::uint8_t> WriteFormBinary(const Object& form, int writerFormat = kDefaultWriterFormat,
-                                          const CodePage& codePage = Windows1252());
+std::vector<std::uint8_t> WriteFormBinary(
+    const Object& form, int writerFormat = kDefaultWriterFormat, const CodePage& codePage = Windows1252()
+);
 
 // The binary form wrapped in a resource-file record named after the top object's class.
 // Throws FormError "Component name is too long" for a class name over 69 characters.
-std::vector<std::uint8_t> WriteFormResourceRecord(const Object& form, int writerFormat = kDefaultWriterFormat,
-                                                  const CodePage& codePage = Windows1252());
+std::vector<std::uint8_t> WriteFormResourceRecord(
+    const Object& form, int writerFormat = kDefaultWriterFormat, const CodePage& codePage = Windows1252()
+);
 
 }  // namespace forms

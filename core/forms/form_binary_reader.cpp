@@ -77,10 +77,15 @@ private:
 
     std::int32_t TaggedInteger() {
         switch (Byte()) {
-        case tag::kInt8: return Little<std::int8_t>();
-        case tag::kInt16: return Little<std::int16_t>();
-        case tag::kInt32: return Little<std::int32_t>();
-        default: --pos_; Corrupt("an integer was expected");
+            case tag::kInt8:
+                return Little<std::int8_t>();
+            case tag::kInt16:
+                return Little<std::int16_t>();
+            case tag::kInt32:
+                return Little<std::int32_t>();
+            default:
+                --pos_;
+                Corrupt("an integer was expected");
         }
     }
 
@@ -121,80 +126,92 @@ private:
         CheckDepth(depth);
         const std::uint8_t valueTag = Byte();
         switch (valueTag) {
-        case tag::kList:
-            value.type = ValueType::List;
-            while (Peek() != tag::kNull) {
-                budget_.Grow(value.list);
-                ReadValue(value.list.emplace_back(), depth + 1);
+            case tag::kList:
+                value.type = ValueType::List;
+                while (Peek() != tag::kNull) {
+                    budget_.Grow(value.list);
+                    ReadValue(value.list.emplace_back(), depth + 1);
+                }
+                ++pos_;
+                break;
+            case tag::kInt8:
+            case tag::kInt16:
+            case tag::kInt32:
+                --pos_;
+                value.type = ValueType::Integer;
+                value.integer = TaggedInteger();
+                break;
+            case tag::kExtended:
+                value.type = ValueType::Extended;
+                std::memcpy(value.extended, Take(10).data(), 10);
+                break;
+            case tag::kString:
+                value.type = ValueType::String;
+                value.text = ShortString();
+                break;
+            case tag::kLongString:
+                value.type = ValueType::String;
+                value.text = LongText();
+                break;
+            case tag::kUtf8String:
+                value.type = ValueType::Utf8String;
+                value.text = LongText();
+                break;
+            case tag::kIdent:
+                value.type = ValueType::Ident;
+                value.text = ShortString();
+                break;
+            case tag::kFalse:
+                value.type = ValueType::False;
+                break;
+            case tag::kTrue:
+                value.type = ValueType::True;
+                break;
+            case tag::kNil:
+                value.type = ValueType::Nil;
+                break;
+            case tag::kBinary: {
+                value.type = ValueType::Binary;
+                const std::string_view bytes = Take(Little<std::uint32_t>());
+                budget_.Charge(bytes.size());
+                value.binary.assign(bytes.begin(), bytes.end());
+                break;
             }
-            ++pos_;
-            break;
-        case tag::kInt8:
-        case tag::kInt16:
-        case tag::kInt32:
-            --pos_;
-            value.type = ValueType::Integer;
-            value.integer = TaggedInteger();
-            break;
-        case tag::kExtended:
-            value.type = ValueType::Extended;
-            std::memcpy(value.extended, Take(10).data(), 10);
-            break;
-        case tag::kString:
-            value.type = ValueType::String;
-            value.text = ShortString();
-            break;
-        case tag::kLongString:
-            value.type = ValueType::String;
-            value.text = LongText();
-            break;
-        case tag::kUtf8String:
-            value.type = ValueType::Utf8String;
-            value.text = LongText();
-            break;
-        case tag::kIdent:
-            value.type = ValueType::Ident;
-            value.text = ShortString();
-            break;
-        case tag::kFalse: value.type = ValueType::False; break;
-        case tag::kTrue: value.type = ValueType::True; break;
-        case tag::kNil: value.type = ValueType::Nil; break;
-        case tag::kBinary: {
-            value.type = ValueType::Binary;
-            const std::string_view bytes = Take(Little<std::uint32_t>());
-            budget_.Charge(bytes.size());
-            value.binary.assign(bytes.begin(), bytes.end());
-            break;
-        }
-        case tag::kSet:
-            value.type = ValueType::Set;
-            for (std::string name = ShortString(); !name.empty(); name = ShortString()) budget_.Add(value.names, std::move(name));
-            break;
-        case tag::kCollection: ReadCollection(value, depth); break;
-        case tag::kSingle:
-            value.type = ValueType::Single;
-            value.real = Little<float>();
-            break;
-        case tag::kCurrency:
-            value.type = ValueType::Currency;
-            value.integer = Little<std::int64_t>();
-            break;
-        case tag::kDate:
-            value.type = ValueType::Date;
-            value.real = Little<double>();
-            break;
-        case tag::kWideString: {
-            value.type = ValueType::WideString;
-            const std::uint64_t count = Little<std::uint32_t>();
-            const std::string_view bytes = Take(count * 2);
-            budget_.Charge(bytes.size());
-            value.wide.reserve(size_t(count));
-            for (size_t i = 0; i < count; ++i)
-                value.wide.push_back(char16_t(static_cast<unsigned char>(bytes[2 * i]) |
-                                              static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
-            break;
-        }
-        default: --pos_; Corrupt("unknown value type " + std::to_string(valueTag));
+            case tag::kSet:
+                value.type = ValueType::Set;
+                for (std::string name = ShortString(); !name.empty(); name = ShortString())
+                    budget_.Add(value.names, std::move(name));
+                break;
+            case tag::kCollection:
+                ReadCollection(value, depth);
+                break;
+            case tag::kSingle:
+                value.type = ValueType::Single;
+                value.real = Little<float>();
+                break;
+            case tag::kCurrency:
+                value.type = ValueType::Currency;
+                value.integer = Little<std::int64_t>();
+                break;
+            case tag::kDate:
+                value.type = ValueType::Date;
+                value.real = Little<double>();
+                break;
+            case tag::kWideString: {
+                value.type = ValueType::WideString;
+                const std::uint64_t count = Little<std::uint32_t>();
+                const std::string_view bytes = Take(count * 2);
+                budget_.Charge(bytes.size());
+                value.wide.reserve(size_t(count));
+                for (size_t i = 0; i < count; ++i)
+                    value.wide.push_back(char16_t(
+                        static_cast<unsigned char>(bytes[2 * i]) | static_cast<unsigned char>(bytes[2 * i + 1]) << 8
+                    ));
+                break;
+            }
+            default:
+                --pos_;
+                Corrupt("unknown value type " + std::to_string(valueTag));
         }
     }
 

@@ -38,7 +38,9 @@ private:
 
     void ShortString(std::string_view text, const char* what) {
         if (text.size() > kMaxShortString)
-            throw FormError(std::string(what) + " is longer than 255 characters: " + std::string(text.substr(0, 32)) + "...");
+            throw FormError(
+                std::string(what) + " is longer than 255 characters: " + std::string(text.substr(0, 32)) + "..."
+            );
         out_.push_back(std::uint8_t(text.size()));
         Bytes(text);
     }
@@ -96,54 +98,70 @@ private:
 
     void WriteValue(const Value& value) {
         switch (value.type) {
-        case ValueType::Nil: out_.push_back(tag::kNil); break;
-        case ValueType::False: out_.push_back(tag::kFalse); break;
-        case ValueType::True: out_.push_back(tag::kTrue); break;
-        case ValueType::Integer: Integer(value.integer); break;
-        case ValueType::Extended:
-            out_.push_back(tag::kExtended);
-            out_.insert(out_.end(), value.extended, value.extended + 10);
-            break;
-        case ValueType::Single:
-            if (std::isfinite(value.real) && std::fabs(value.real) > std::numeric_limits<float>::max())
-                throw FormError("A single value is out of range");
-            out_.push_back(tag::kSingle);
-            Little(float(value.real));
-            break;
-        case ValueType::Currency:
-            out_.push_back(tag::kCurrency);
-            Little(value.integer);
-            break;
-        case ValueType::Date:
-            out_.push_back(tag::kDate);
-            Little(value.real);
-            break;
-        case ValueType::Ident:
-            out_.push_back(tag::kIdent);
-            ShortString(value.text, "Identifier");
-            break;
-        case ValueType::String: WriteString(value.text); break;
-        case ValueType::Utf8String: WriteUtf8String(value.text); break;
-        case ValueType::WideString: WriteWideString(value.wide); break;
-        case ValueType::Binary:
-            out_.push_back(tag::kBinary);
-            Length(value.binary.size());
-            out_.insert(out_.end(), value.binary.begin(), value.binary.end());
-            break;
-        case ValueType::Set:
-            out_.push_back(tag::kSet);
-            for (const std::string& name : value.names) {
-                if (name.empty()) throw FormError("A set element has no name");
-                ShortString(name, "Set element");
-            }
-            out_.push_back(0);
-            break;
-        case ValueType::List:
-            out_.push_back(tag::kList);
-            for (const Value& element : value.list) WriteValue(element);
-            out_.push_back(tag::kNull);
-            break;
-        case ValueType::Collection: WriteCollection(value.items); break;
+            case ValueType::Nil:
+                out_.push_back(tag::kNil);
+                break;
+            case ValueType::False:
+                out_.push_back(tag::kFalse);
+                break;
+            case ValueType::True:
+                out_.push_back(tag::kTrue);
+                break;
+            case ValueType::Integer:
+                Integer(value.integer);
+                break;
+            case ValueType::Extended:
+                out_.push_back(tag::kExtended);
+                out_.insert(out_.end(), value.extended, value.extended + 10);
+                break;
+            case ValueType::Single:
+                if (std::isfinite(value.real) && std::fabs(value.real) > std::numeric_limits<float>::max())
+                    throw FormError("A single value is out of range");
+                out_.push_back(tag::kSingle);
+                Little(float(value.real));
+                break;
+            case ValueType::Currency:
+                out_.push_back(tag::kCurrency);
+                Little(value.integer);
+                break;
+            case ValueType::Date:
+                out_.push_back(tag::kDate);
+                Little(value.real);
+                break;
+            case ValueType::Ident:
+                out_.push_back(tag::kIdent);
+                ShortString(value.text, "Identifier");
+                break;
+            case ValueType::String:
+                WriteString(value.text);
+                break;
+            case ValueType::Utf8String:
+                WriteUtf8String(value.text);
+                break;
+            case ValueType::WideString:
+                WriteWideString(value.wide);
+                break;
+            case ValueType::Binary:
+                out_.push_back(tag::kBinary);
+                Length(value.binary.size());
+                out_.insert(out_.end(), value.binary.begin(), value.binary.end());
+                break;
+            case ValueType::Set:
+                out_.push_back(tag::kSet);
+                for (const std::string& name : value.names) {
+                    if (name.empty()) throw FormError("A set element has no name");
+                    ShortString(name, "Set element");
+                }
+                out_.push_back(0);
+                break;
+            case ValueType::List:
+                out_.push_back(tag::kList);
+                for (const Value& element : value.list) WriteValue(element);
+                out_.push_back(tag::kNull);
+                break;
+            case ValueType::Collection:
+                WriteCollection(value.items);
+                break;
         }
     }
 

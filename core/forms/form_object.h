@@ -10,13 +10,13 @@
 namespace forms {
 
 enum class ValueType {
-    Nil,         // nil
-    List,        // ( ... )
-    Integer,     // 8, 16 or 32 bits in binary; the smallest that holds it is written
-    Extended,    // 10-byte floating point
-    String,      // 8-bit text in the form's code page (binary tag 6, 12 when longer than 255
-                 // bytes, or UTF-8 tag 20 from writer format 6 when that differs)
-    Ident,       // identifier (enumeration value, event handler name, component reference)
+    Nil,       // nil
+    List,      // ( ... )
+    Integer,   // 8, 16 or 32 bits in binary; the smallest that holds it is written
+    Extended,  // 10-byte floating point
+    String,    // 8-bit text in the form's code page (binary tag 6, 12 when longer than 255
+               // bytes, or UTF-8 tag 20 from writer format 6 when that differs)
+    Ident,     // identifier (enumeration value, event handler name, component reference)
     False,
     True,
     Binary,      // { hex }
@@ -38,15 +38,15 @@ struct CollectionItem {
 
 struct Value {
     ValueType type = ValueType::Nil;
-    std::int64_t integer = 0;          // Integer; Currency as its scaled 64-bit integer (value * 10000)
-    std::uint8_t extended[10] = {};    // Extended (80-bit little-endian)
-    double real = 0;                   // Single, Date
-    std::string text;                  // String (8-bit), Ident, Utf8String
-    std::u16string wide;               // WideString
-    std::vector<std::uint8_t> binary;  // Binary
-    std::vector<std::string> names;    // Set
-    std::vector<Value> list;           // List
-    std::vector<CollectionItem> items; // Collection
+    std::int64_t integer = 0;           // Integer; Currency as its scaled 64-bit integer (value * 10000)
+    std::uint8_t extended[10] = {};     // Extended (80-bit little-endian)
+    double real = 0;                    // Single, Date
+    std::string text;                   // String (8-bit), Ident, Utf8String
+    std::u16string wide;                // WideString
+    std::vector<std::uint8_t> binary;   // Binary
+    std::vector<std::string> names;     // Set
+    std::vector<Value> list;            // List
+    std::vector<CollectionItem> items;  // Collection
 };
 
 struct Property {

@@ -16,8 +16,7 @@ namespace forms {
 // A #code in a string is the Unicode character of that number; the string is wide when a
 // code is above 255 or is a character from 128 to 255 that `codePage` has no byte for,
 // else 8-bit. So text from WriteFormText reads back as the same characters.
-Object ParseFormText(std::string_view text, const CodePage& codePage = Windows1252(),
-                     const ReadLimits& limits = {});
+Object ParseFormText(std::string_view text, const CodePage& codePage = Windows1252(), const ReadLimits& limits = {});
 
 // The canonical text form: CR LF line ends, two spaces per level. What it writes parses
 // back to the same tree (strings compared as text). Throws FormError for what the text

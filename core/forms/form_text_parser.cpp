@@ -119,21 +119,25 @@ private:
         CheckDepth(depth);
         const Token& token = lexer_.Peek();
         switch (token.kind) {
-        case Token::Kind::String: return ParseString();
-        case Token::Kind::Number: return ParseNumber();
-        case Token::Kind::Identifier: return ParseWord();
-        case Token::Kind::Binary: {
-            Value value;
-            value.type = ValueType::Binary;
-            value.binary = std::move(lexer_.Next().bytes);
-            return value;
-        }
-        case Token::Kind::Symbol:
-            if (AtSymbol('[')) return ParseSet();
-            if (AtSymbol('(')) return ParseList(depth);
-            if (AtSymbol('<')) return ParseCollection(depth);
-            break;
-        case Token::Kind::EndOfText: break;
+            case Token::Kind::String:
+                return ParseString();
+            case Token::Kind::Number:
+                return ParseNumber();
+            case Token::Kind::Identifier:
+                return ParseWord();
+            case Token::Kind::Binary: {
+                Value value;
+                value.type = ValueType::Binary;
+                value.binary = std::move(lexer_.Next().bytes);
+                return value;
+            }
+            case Token::Kind::Symbol:
+                if (AtSymbol('[')) return ParseSet();
+                if (AtSymbol('(')) return ParseList(depth);
+                if (AtSymbol('<')) return ParseCollection(depth);
+                break;
+            case Token::Kind::EndOfText:
+                break;
         }
         Fail();
     }

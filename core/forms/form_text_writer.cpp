@@ -62,7 +62,9 @@ private:
 
     void WriteObject(const Object& object, int level) {
         if ((object.flags & kInherited) && (object.flags & kInline))
-            throw FormError("Object \"" + object.name + "\" is both inherited and inline, which the text form cannot hold");
+            throw FormError(
+                "Object \"" + object.name + "\" is both inherited and inline, which the text form cannot hold"
+            );
         Line(level);
         out_ += (object.flags & kInherited) ? "inherited " : (object.flags & kInline) ? "inline " : "object ";
         if (!object.name.empty()) out_ += Checked(object.name, "Object name") + ": ";
@@ -86,22 +88,54 @@ private:
     // than `level`, the indentation of the line it starts on.
     void WriteValue(const Value& value, int level, bool startsLine) {
         switch (value.type) {
-        case ValueType::Nil: out_ += "nil"; break;
-        case ValueType::False: out_ += "False"; break;
-        case ValueType::True: out_ += "True"; break;
-        case ValueType::Ident: out_ += CheckedIdentifier(value.text); break;
-        case ValueType::Integer: out_ += std::to_string(value.integer); break;
-        case ValueType::Extended: WriteExtended(value); break;
-        case ValueType::Single: WriteSingle(value.real); break;
-        case ValueType::Date: WriteDate(value.real); break;
-        case ValueType::Currency: out_ += number_text::FromCurrency(value.integer) + "c"; break;
-        case ValueType::String: WriteString(NarrowUnits(value.text), level, startsLine); break;
-        case ValueType::WideString: WriteString(WideUnits(value.wide), level, startsLine); break;
-        case ValueType::Utf8String: WriteString(Utf8Units(value.text), level, startsLine); break;
-        case ValueType::Binary: WriteBinary(value.binary, level); break;
-        case ValueType::Set: WriteSet(value.names); break;
-        case ValueType::List: WriteList(value.list, level); break;
-        case ValueType::Collection: WriteCollection(value.items, level); break;
+            case ValueType::Nil:
+                out_ += "nil";
+                break;
+            case ValueType::False:
+                out_ += "False";
+                break;
+            case ValueType::True:
+                out_ += "True";
+                break;
+            case ValueType::Ident:
+                out_ += CheckedIdentifier(value.text);
+                break;
+            case ValueType::Integer:
+                out_ += std::to_string(value.integer);
+                break;
+            case ValueType::Extended:
+                WriteExtended(value);
+                break;
+            case ValueType::Single:
+                WriteSingle(value.real);
+                break;
+            case ValueType::Date:
+                WriteDate(value.real);
+                break;
+            case ValueType::Currency:
+                out_ += number_text::FromCurrency(value.integer) + "c";
+                break;
+            case ValueType::String:
+                WriteString(NarrowUnits(value.text), level, startsLine);
+                break;
+            case ValueType::WideString:
+                WriteString(WideUnits(value.wide), level, startsLine);
+                break;
+            case ValueType::Utf8String:
+                WriteString(Utf8Units(value.text), level, startsLine);
+                break;
+            case ValueType::Binary:
+                WriteBinary(value.binary, level);
+                break;
+            case ValueType::Set:
+                WriteSet(value.names);
+                break;
+            case ValueType::List:
+                WriteList(value.list, level);
+                break;
+            case ValueType::Collection:
+                WriteCollection(value.items, level);
+                break;
         }
     }
 
@@ -143,7 +177,8 @@ private:
         for (char16_t c : text) {
             if (c >= 32 && c <= 255 && c != '\'') {
                 const auto narrow = ExactNarrow(codePage_, std::u16string_view(&c, 1));
-                if (narrow && narrow->size() == 1 && static_cast<unsigned char>((*narrow)[0]) >= 32 && (*narrow)[0] != '\'') {
+                if (narrow && narrow->size() == 1 && static_cast<unsigned char>((*narrow)[0]) >= 32 &&
+                    (*narrow)[0] != '\'') {
                     units.push_back({true, static_cast<unsigned char>((*narrow)[0])});
                     continue;
                 }
@@ -231,8 +266,6 @@ private:
 
 }  // namespace
 
-std::string WriteFormText(const Object& form, const CodePage& codePage) {
-    return TextWriter(codePage).Write(form);
-}
+std::string WriteFormText(const Object& form, const CodePage& codePage) { return TextWriter(codePage).Write(form); }
 
 }  // namespace forms

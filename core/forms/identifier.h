@@ -5,9 +5,7 @@ namespace forms {
 
 // Names in the text form: a letter or "_", then letters, digits, "_" and "." (dotted
 // property paths and component references).
-inline bool IsIdentifierStart(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-}
+inline bool IsIdentifierStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 inline bool IsIdentifierChar(char c) { return IsIdentifierStart(c) || (c >= '0' && c <= '9') || c == '.'; }
 
 inline bool IsIdentifier(std::string_view text) {

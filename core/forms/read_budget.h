@@ -42,8 +42,10 @@ public:
 
 private:
     [[noreturn]] void Exhausted() const {
-        throw FormError("Form description too large: reading it would take more than " +
-                        std::to_string(allowed_) + " bytes of memory");
+        throw FormError(
+            "Form description too large: reading it would take more than " + std::to_string(allowed_) +
+            " bytes of memory"
+        );
     }
 
     std::size_t allowed_;

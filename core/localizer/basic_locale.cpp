@@ -62,7 +62,10 @@ std::u16string Utf8ToUtf16(std::string_view text) {
         bool ok = true;
         for (int k = 1; k <= extra; ++k) {
             unsigned char t = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-            if ((t & 0xC0) != 0x80) { ok = false; break; }
+            if ((t & 0xC0) != 0x80) {
+                ok = false;
+                break;
+            }
             c = (c << 6) | (t & 0x3F);
         }
         if (!ok || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
@@ -151,14 +154,22 @@ std::vector<std::uint8_t> BasicLocale::SortKey(std::string_view text, std::uint1
 
 std::optional<int> BasicLocale::CharsetOfCodePage(std::uint32_t codePage) const {
     switch (codePage) {
-    case 1252: return 0;    // ANSI_CHARSET
-    case 1250: return 238;  // EASTEUROPE_CHARSET
-    case 1251: return 204;  // RUSSIAN_CHARSET
-    case 1253: return 161;  // GREEK_CHARSET
-    case 1254: return 162;  // TURKISH_CHARSET
-    case 1257: return 186;  // BALTIC_CHARSET
-    case 932: return 128;   // SHIFTJIS_CHARSET
-    default: return std::nullopt;
+        case 1252:
+            return 0;  // ANSI_CHARSET
+        case 1250:
+            return 238;  // EASTEUROPE_CHARSET
+        case 1251:
+            return 204;  // RUSSIAN_CHARSET
+        case 1253:
+            return 161;  // GREEK_CHARSET
+        case 1254:
+            return 162;  // TURKISH_CHARSET
+        case 1257:
+            return 186;  // BALTIC_CHARSET
+        case 932:
+            return 128;  // SHIFTJIS_CHARSET
+        default:
+            return std::nullopt;
     }
 }
 
@@ -166,9 +177,12 @@ std::optional<std::string> BasicLocale::LocaleInfo(std::uint16_t langId, Info in
     const Entry* e = Find(langId);
     if (!e) return std::nullopt;
     switch (info) {
-    case Info::AbbrevLangName: return e->abbreviation;
-    case Info::EnglishLanguage: return e->english;
-    case Info::Language: return e->name;
+        case Info::AbbrevLangName:
+            return e->abbreviation;
+        case Info::EnglishLanguage:
+            return e->english;
+        case Info::Language:
+            return e->name;
     }
     return std::nullopt;
 }

@@ -22,8 +22,9 @@ public:
     };
 
     BasicLocale();  // a handful of common locales; user default 0x0409, system code page 1252
-    explicit BasicLocale(std::vector<Entry> entries, std::uint16_t userDefault = 0x0409,
-                         std::uint32_t systemCodePage = 1252);
+    explicit BasicLocale(
+        std::vector<Entry> entries, std::uint16_t userDefault = 0x0409, std::uint32_t systemCodePage = 1252
+    );
 
     std::uint16_t UserDefaultLangId() const override { return userDefault_; }
     std::uint32_t SystemCodePage() const override { return systemCodePage_; }

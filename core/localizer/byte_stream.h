@@ -85,8 +85,9 @@ public:
         Write(b, 2);
     }
     void WriteU32(std::uint32_t v) {
-        std::uint8_t b[4] = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
-                             static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 24)};
+        std::uint8_t b[4] = {
+            static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v >> 16),
+            static_cast<std::uint8_t>(v >> 24)};
         Write(b, 4);
     }
     void WriteU64(std::uint64_t v) {

@@ -17,11 +17,11 @@ struct CharsetName {
     const char* name;
 };
 constexpr CharsetName kCharsetNames[] = {
-    {0, "ANSI_CHARSET"},        {1, "DEFAULT_CHARSET"},      {2, "SYMBOL_CHARSET"},      {77, "MAC_CHARSET"},
-    {128, "SHIFTJIS_CHARSET"},  {129, "HANGEUL_CHARSET"},    {130, "JOHAB_CHARSET"},     {134, "GB2312_CHARSET"},
-    {136, "CHINESEBIG5_CHARSET"}, {161, "GREEK_CHARSET"},    {162, "TURKISH_CHARSET"},   {163, "VIETNAMESE_CHARSET"},
-    {177, "HEBREW_CHARSET"},    {178, "ARABIC_CHARSET"},     {186, "BALTIC_CHARSET"},    {204, "RUSSIAN_CHARSET"},
-    {222, "THAI_CHARSET"},      {238, "EASTEUROPE_CHARSET"}, {255, "OEM_CHARSET"},
+    {0, "ANSI_CHARSET"},          {1, "DEFAULT_CHARSET"},      {2, "SYMBOL_CHARSET"},    {77, "MAC_CHARSET"},
+    {128, "SHIFTJIS_CHARSET"},    {129, "HANGEUL_CHARSET"},    {130, "JOHAB_CHARSET"},   {134, "GB2312_CHARSET"},
+    {136, "CHINESEBIG5_CHARSET"}, {161, "GREEK_CHARSET"},      {162, "TURKISH_CHARSET"}, {163, "VIETNAMESE_CHARSET"},
+    {177, "HEBREW_CHARSET"},      {178, "ARABIC_CHARSET"},     {186, "BALTIC_CHARSET"},  {204, "RUSSIAN_CHARSET"},
+    {222, "THAI_CHARSET"},        {238, "EASTEUROPE_CHARSET"}, {255, "OEM_CHARSET"},
 };
 
 std::optional<std::string> CharsetIdentifier(int charset) {
@@ -63,15 +63,17 @@ private:
     }
 
     // Collection items' properties are addressed as Name[i].Prop.
-    void TranslateProperties(std::vector<forms::Property>& properties, const std::string& prefix,
-                             LResComponentItem* component) {
+    void TranslateProperties(
+        std::vector<forms::Property>& properties, const std::string& prefix, LResComponentItem* component
+    ) {
         for (std::size_t i = 0; i < properties.size();) {
             forms::Property& property = properties[i];
             const std::string name = prefix + property.name;
             if (property.value.type == forms::ValueType::Collection) {
                 for (std::size_t item = 0; item < property.value.items.size(); ++item)
-                    TranslateProperties(property.value.items[item].properties,
-                                        name + "[" + std::to_string(item) + "].", component);
+                    TranslateProperties(
+                        property.value.items[item].properties, name + "[" + std::to_string(item) + "].", component
+                    );
             }
             if (Translate(property, name, component)) {
                 ++i;
@@ -111,23 +113,25 @@ private:
         const LResValue* target = item.Value(processor_.TargetIndex);
         if (!target) return {Outcome::Keep, {}};
         switch (item.Kind()) {
-        case kKindText: {
-            std::string text = ToNarrow(dictionary_.GetLocale(), target->Text(), target->LangId());
-            if (text.empty()) return {Outcome::Drop, {}};  // the control shows its default
-            return {Outcome::Write, StringValue(std::move(text))};
-        }
-        case kKindLines: {
-            forms::Value lines;
-            lines.type = forms::ValueType::List;
-            for (std::string& line : target->Lines()) lines.list.push_back(StringValue(std::move(line)));
-            return {Outcome::Write, std::move(lines)};
-        }
-        case kKindInteger:
-        case kKindIdent:
-            if (auto parsed = ParseValue(*target)) return {Outcome::Write, std::move(*parsed)};
-            return {Outcome::Keep, {}};
-        case kKindFloat: return {Outcome::Drop, {}};
-        default: return {Outcome::Keep, {}};  // lists, binary data and sets carry no value
+            case kKindText: {
+                std::string text = ToNarrow(dictionary_.GetLocale(), target->Text(), target->LangId());
+                if (text.empty()) return {Outcome::Drop, {}};  // the control shows its default
+                return {Outcome::Write, StringValue(std::move(text))};
+            }
+            case kKindLines: {
+                forms::Value lines;
+                lines.type = forms::ValueType::List;
+                for (std::string& line : target->Lines()) lines.list.push_back(StringValue(std::move(line)));
+                return {Outcome::Write, std::move(lines)};
+            }
+            case kKindInteger:
+            case kKindIdent:
+                if (auto parsed = ParseValue(*target)) return {Outcome::Write, std::move(*parsed)};
+                return {Outcome::Keep, {}};
+            case kKindFloat:
+                return {Outcome::Drop, {}};
+            default:
+                return {Outcome::Keep, {}};  // lists, binary data and sets carry no value
         }
     }
 
@@ -152,7 +156,8 @@ private:
             if (!item->HasFlags(kFlagWriteAlways) || item->HasFlags(kFlagNeverTranslate)) continue;
             if (!forms::IsIdentifier(item->Name())) continue;  // no line can name a collection item
             Translation translation = TranslationOf(*item);
-            if (translation.outcome == Outcome::Write) properties.push_back({item->Name(), std::move(translation.value)});
+            if (translation.outcome == Outcome::Write)
+                properties.push_back({item->Name(), std::move(translation.value)});
         }
     }
 
@@ -169,10 +174,9 @@ std::vector<std::uint8_t> FormProcessor::TranslateForm(std::span<const std::uint
     const forms::FormStorage storage = forms::DetectFormStorage(stored);
     forms::Object form;
     try {
-        const std::string text =
-            storage == forms::FormStorage::Text
-                ? std::string(stored.begin(), stored.end())
-                : forms::WriteFormText(forms::ReadFormBinary(stored), codePage);
+        const std::string text = storage == forms::FormStorage::Text
+                                     ? std::string(stored.begin(), stored.end())
+                                     : forms::WriteFormText(forms::ReadFormBinary(stored), codePage);
         form = forms::ParseFormText(text, codePage);
     } catch (const forms::FormError& error) {
         throw PrjProcsError(error.what());
@@ -180,12 +184,14 @@ std::vector<std::uint8_t> FormProcessor::TranslateForm(std::span<const std::uint
     FormTranslator(*this, *dictionary_, codePage).Translate(form);
     try {
         switch (storage) {
-        case forms::FormStorage::ResourceRecord: return forms::WriteFormResourceRecord(form, WriterFormat, codePage);
-        case forms::FormStorage::Binary: return forms::WriteFormBinary(form, WriterFormat, codePage);
-        case forms::FormStorage::Text: {
-            const std::string text = forms::WriteFormText(form, codePage);
-            return std::vector<std::uint8_t>(text.begin(), text.end());
-        }
+            case forms::FormStorage::ResourceRecord:
+                return forms::WriteFormResourceRecord(form, WriterFormat, codePage);
+            case forms::FormStorage::Binary:
+                return forms::WriteFormBinary(form, WriterFormat, codePage);
+            case forms::FormStorage::Text: {
+                const std::string text = forms::WriteFormText(form, codePage);
+                return std::vector<std::uint8_t>(text.begin(), text.end());
+            }
         }
     } catch (const forms::FormError& error) {
         throw ParserError(error.what());

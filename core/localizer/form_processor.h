@@ -19,10 +19,10 @@ public:
     explicit FormProcessor(LangResource& dictionary) : dictionary_(&dictionary) {}
 
     int TargetIndex = 0;
-    std::uint16_t LangID = 0;      // the target language, whose character set the fonts get
+    std::uint16_t LangID = 0;        // the target language, whose character set the fonts get
     std::uint16_t WriterFormat = 6;  // 5: 8-bit strings stay 8-bit; 6: non-ASCII ones go UTF-8
     bool ChangeCharsets = true;
-    bool NativeCharsets = false;   // rewrite character sets for language index 0 too
+    bool NativeCharsets = false;  // rewrite character sets for language index 0 too
     std::vector<std::string> FormNames;
 
     // Before a form: clearing `process` skips it. After a form: it has been replaced.

@@ -49,11 +49,15 @@ std::u16string AsciiToWide(const std::string& s) { return std::u16string(s.begin
 std::u16string ReadValue(MemoryStream& s, std::uint8_t kind, bool present) {
     if (!present) return {};
     switch (kind) {
-    case kKindFloat: return AsciiToWide(FloatToText(DoubleOfBits(s.ReadU64())));
-    case kKindInteger: return AsciiToWide(std::to_string(static_cast<std::int32_t>(s.ReadU32())));
-    case kKindText:
-    case kKindLines: return s.ReadWStr();
-    default: return {};
+        case kKindFloat:
+            return AsciiToWide(FloatToText(DoubleOfBits(s.ReadU64())));
+        case kKindInteger:
+            return AsciiToWide(std::to_string(static_cast<std::int32_t>(s.ReadU32())));
+        case kKindText:
+        case kKindLines:
+            return s.ReadWStr();
+        default:
+            return {};
     }
 }
 
@@ -379,21 +383,24 @@ std::vector<std::uint8_t> LangFile::Write(const LangResource& dict, int index) c
             s.WriteU32(p->Kind());
             if (ValuePresent(Version, p->Kind())) {
                 switch (p->Kind()) {
-                case kKindFloat: {
-                    double d = 0;
-                    TextToFloat(text, d);
-                    s.WriteU64(BitsOfDouble(d));
-                    break;
-                }
-                case kKindInteger: {
-                    std::int64_t i = 0;
-                    TextToInteger(text, i);
-                    s.WriteU32(static_cast<std::uint32_t>(static_cast<std::int32_t>(i)));
-                    break;
-                }
-                case kKindText:
-                case kKindLines: s.WriteWStr(text); break;
-                default: break;
+                    case kKindFloat: {
+                        double d = 0;
+                        TextToFloat(text, d);
+                        s.WriteU64(BitsOfDouble(d));
+                        break;
+                    }
+                    case kKindInteger: {
+                        std::int64_t i = 0;
+                        TextToInteger(text, i);
+                        s.WriteU32(static_cast<std::uint32_t>(static_cast<std::int32_t>(i)));
+                        break;
+                    }
+                    case kKindText:
+                    case kKindLines:
+                        s.WriteWStr(text);
+                        break;
+                    default:
+                        break;
                 }
             }
             writeValueFields(v);

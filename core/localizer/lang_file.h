@@ -17,8 +17,8 @@ inline constexpr std::uint16_t kLangFileMagic = 0x464C;  // "LF"
 inline constexpr std::uint16_t kLangFileVersion = 5;
 
 // Options of the body merge.
-inline constexpr unsigned kMatchByNames = 1;   // bit 0: find items by names, not by ID
-inline constexpr unsigned kRenumberIds = 2;    // bit 1: structure load renumbers taken IDs
+inline constexpr unsigned kMatchByNames = 1;  // bit 0: find items by names, not by ID
+inline constexpr unsigned kRenumberIds = 2;   // bit 1: structure load renumbers taken IDs
 
 class LangFile {
 public:

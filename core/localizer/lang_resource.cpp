@@ -62,27 +62,25 @@ bool ValuesEqual(std::uint8_t kind, std::u16string_view current, std::u16string_
     if (current.empty() && candidate.empty()) return true;
     if (current.empty() || candidate.empty()) return false;
     switch (kind) {
-    case kKindFloat: {
-        double a, b;
-        return TextToFloat(current, a) && TextToFloat(candidate, b) && a == b;
-    }
-    case kKindInteger: {
-        std::int64_t a, b;
-        return TextToInteger(current, a) && TextToInteger(candidate, b) && a == b;
-    }
-    case kKindText:
-    case kKindLines:
-        return current == candidate;
-    default:
-        return false;
+        case kKindFloat: {
+            double a, b;
+            return TextToFloat(current, a) && TextToFloat(candidate, b) && a == b;
+        }
+        case kKindInteger: {
+            std::int64_t a, b;
+            return TextToInteger(current, a) && TextToInteger(candidate, b) && a == b;
+        }
+        case kKindText:
+        case kKindLines:
+            return current == candidate;
+        default:
+            return false;
     }
 }
 
 // ---- values ---------------------------------------------------------------------------
 
-LResValue::LResValue(LResValueList* owner, std::uint16_t langId) : owner_(owner), langId_(langId) {
-    UpdateSortKey();
-}
+LResValue::LResValue(LResValueList* owner, std::uint16_t langId) : owner_(owner), langId_(langId) { UpdateSortKey(); }
 
 void LResValue::UpdateSortKey() {
     const Locale& locale = owner_->GetLocale();
@@ -123,9 +121,12 @@ std::u16string LResValue::TextOf(const Variant& value) const {
     const Locale& locale = owner_->GetLocale();
     if (auto* wide = std::get_if<std::u16string>(&value)) return *wide;
     std::string narrow;
-    if (auto* i = std::get_if<std::int32_t>(&value)) narrow = std::to_string(*i);
-    else if (auto* d = std::get_if<double>(&value)) narrow = FloatToText(*d);
-    else if (auto* s = std::get_if<std::string>(&value)) narrow = *s;
+    if (auto* i = std::get_if<std::int32_t>(&value))
+        narrow = std::to_string(*i);
+    else if (auto* d = std::get_if<double>(&value))
+        narrow = FloatToText(*d);
+    else if (auto* s = std::get_if<std::string>(&value))
+        narrow = *s;
     return ToWide(locale, narrow, langId_);
 }
 
@@ -175,9 +176,7 @@ std::string LResPropertyItem::FullName(char separator) const {
 LResConstantItem::LResConstantItem(std::string name, LResUnitItem* owner)
     : LResItem(std::move(name), owner->Owner()->GetLocale(), kKindText, owner->Owner()->LangID), owner_(owner) {}
 
-std::string LResConstantItem::FullName(char separator) const {
-    return owner_->Name() + separator + Name();
-}
+std::string LResConstantItem::FullName(char separator) const { return owner_->Name() + separator + Name(); }
 
 LResPropertyItem* LResPropertyList::FindOrAdd(std::string_view name, std::uint8_t kind) {
     nextKind_ = kind;
@@ -230,8 +229,9 @@ LResPropertyItem* LResFormItem::FindProperty(std::string_view component, std::st
     return holder->Properties().Find(property);
 }
 
-LResPropertyItem* LResFormItem::FindOrAddProperty(std::uint32_t id, std::string_view component,
-                                                  std::string_view property, std::uint8_t kind) {
+LResPropertyItem* LResFormItem::FindOrAddProperty(
+    std::uint32_t id, std::string_view component, std::string_view property, std::uint8_t kind
+) {
     LResComponentItem* holder = component.empty() ? this : components_.FindOrAdd(component);
     LResPropertyItem* item = holder->Properties().FindOrAdd(property, kind);
     item->ID = id;
@@ -331,8 +331,9 @@ LResConstantItem* LangResource::ConstantById(std::uint32_t id) const {
     return nullptr;
 }
 
-LResPropertyItem* LangResource::PropertyByNames(std::string_view form, std::string_view component,
-                                                std::string_view property) const {
+LResPropertyItem* LangResource::PropertyByNames(
+    std::string_view form, std::string_view component, std::string_view property
+) const {
     for (auto* f : forms_) {
         if (!SameTextAscii(f->Name(), form)) continue;
         for (auto* p : f->Properties())

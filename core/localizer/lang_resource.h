@@ -223,8 +223,9 @@ public:
 
     // Component name empty: the form's own properties. None when absent.
     LResPropertyItem* FindProperty(std::string_view component, std::string_view property) const;
-    LResPropertyItem* FindOrAddProperty(std::uint32_t id, std::string_view component, std::string_view property,
-                                        std::uint8_t kind);
+    LResPropertyItem* FindOrAddProperty(
+        std::uint32_t id, std::string_view component, std::string_view property, std::uint8_t kind
+    );
     void MarkAll(bool used) override;
     void Purge() override;
 
@@ -288,8 +289,10 @@ public:
         std::size_t lo = 0, hi = Items.size();
         while (lo < hi) {
             std::size_t mid = lo + (hi - lo) / 2;
-            if (Items[mid]->ID < id) lo = mid + 1;
-            else hi = mid;
+            if (Items[mid]->ID < id)
+                lo = mid + 1;
+            else
+                hi = mid;
         }
         return lo < Items.size() && Items[lo]->ID == id ? Items[lo] : nullptr;
     }
@@ -318,8 +321,8 @@ public:
 
     LResPropertyItem* PropertyById(std::uint32_t id) const;
     LResConstantItem* ConstantById(std::uint32_t id) const;
-    LResPropertyItem* PropertyByNames(std::string_view form, std::string_view component,
-                                      std::string_view property) const;
+    LResPropertyItem* PropertyByNames(std::string_view form, std::string_view component, std::string_view property)
+        const;
     LResConstantItem* ConstantByNames(std::string_view unit, std::string_view constant) const;
 
     LinearPropertyList BuildPropertyList(bool sorted) const;

@@ -16,8 +16,8 @@ LangSettings NativeSettings(ResProcessor& resources, bool& libraryRecord) {
         bool library;
     };
     ResRCData* rcData = resources.RCData();
-    for (const Record& record : {Record{kLibSettingsName, kLibSettingsMagic, true},
-                                 Record{kExeSettingsName, kExeSettingsMagic, false}}) {
+    for (const Record& record :
+         {Record{kLibSettingsName, kLibSettingsMagic, true}, Record{kExeSettingsName, kExeSettingsMagic, false}}) {
         const ResRCDataItem* item = rcData ? rcData->Find(record.name) : nullptr;
         if (!item) continue;
         const auto settings = ReadLangSettings(item->data);
@@ -40,8 +40,10 @@ void TranslateStrings(ResProcessor& resources, const LangResource& dictionary, i
 
 }  // namespace
 
-void BuildLanguageModule(const LangFile& language, const std::string& moduleName, const std::string& nativeModule,
-                         LangResource& dictionary, const StampClock& clock) {
+void BuildLanguageModule(
+    const LangFile& language, const std::string& moduleName, const std::string& nativeModule, LangResource& dictionary,
+    const StampClock& clock
+) {
     ResProcessor resources(dictionary.GetLocale());
     resources.Load(nativeModule);
 
@@ -70,8 +72,10 @@ void BuildLanguageModule(const LangFile& language, const std::string& moduleName
     settings.Format = native.Format;
     settings.Reserved = native.Reserved;
     settings.LangStamp = language.LangStamp;
-    if (ResRCDataItem* record = rcData.Find(kLibSettingsName)) record->data = WriteLangSettings(settings);
-    else rcData.Add(kLibSettingsName, WriteLangSettings(settings));
+    if (ResRCDataItem* record = rcData.Find(kLibSettingsName))
+        record->data = WriteLangSettings(settings);
+    else
+        rcData.Add(kLibSettingsName, WriteLangSettings(settings));
 
     resources.Save(moduleName, clock);
 }

@@ -11,7 +11,9 @@ namespace localizer {
 // its ".ntv" copy): its string tables and form descriptions with the dictionary's values at
 // the language file's TargetIndex, and a settings record naming the language. The native
 // module is only read; the module appears whole or not at all.
-void BuildLanguageModule(const LangFile& language, const std::string& moduleName, const std::string& nativeModule,
-                         LangResource& dictionary, const StampClock& clock = LocalTimeStamp);
+void BuildLanguageModule(
+    const LangFile& language, const std::string& moduleName, const std::string& nativeModule, LangResource& dictionary,
+    const StampClock& clock = LocalTimeStamp
+);
 
 }  // namespace localizer

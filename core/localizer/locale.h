@@ -80,8 +80,9 @@ std::vector<InstalledLanguage> InstalledLanguages(const Locale& locale);
 // 0 when none.
 std::uint16_t LanguageByAbbreviation(const Locale& locale, std::string_view abbreviation);
 // Same, over a list already built.
-std::uint16_t LanguageByAbbreviation(const Locale& locale, const std::vector<InstalledLanguage>& languages,
-                                     std::string_view abbreviation);
+std::uint16_t LanguageByAbbreviation(
+    const Locale& locale, const std::vector<InstalledLanguage>& languages, std::string_view abbreviation
+);
 
 // ASCII-only case folding and comparison, as the named lists use.
 int CompareTextAscii(std::string_view a, std::string_view b);

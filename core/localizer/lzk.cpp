@@ -8,12 +8,12 @@ namespace localizer {
 
 namespace {
 
-constexpr std::size_t kWindow = 2048;     // a candidate at distance 2048 or more has left it
-constexpr std::size_t kLookAhead = 127;   // refilled from the source before every step
+constexpr std::size_t kWindow = 2048;    // a candidate at distance 2048 or more has left it
+constexpr std::size_t kLookAhead = 127;  // refilled from the source before every step
 constexpr std::size_t kMaxMatch = 18;
 constexpr std::size_t kMinMatch = 3;
-constexpr std::size_t kLongEnough = 8;    // a candidate longer than this ends the scan
-constexpr int kCandidates = 40;           // most recent positions kept per byte value
+constexpr std::size_t kLongEnough = 8;  // a candidate longer than this ends the scan
+constexpr int kCandidates = 40;         // most recent positions kept per byte value
 constexpr std::size_t kMaxRun = 127;
 
 // For each byte value, the most recent absolute positions at which it was consumed, in a
@@ -118,8 +118,9 @@ std::uint32_t LzkWord(std::span<const std::uint8_t> stream) {
            static_cast<std::uint32_t>(stream[7]) << 16 | static_cast<std::uint32_t>(stream[8]) << 24;
 }
 
-void LzkEncodeTokens(std::span<const std::uint8_t> source, std::vector<std::uint8_t>& out,
-                     const LzkProgress& progress) {
+void LzkEncodeTokens(
+    std::span<const std::uint8_t> source, std::vector<std::uint8_t>& out, const LzkProgress& progress
+) {
     const std::uint8_t* src = source.data();
     const std::size_t n = source.size();
     auto chains = std::make_unique<Candidates>();
@@ -184,8 +185,9 @@ void LzkEncodeTokens(std::span<const std::uint8_t> source, std::vector<std::uint
     FlushLiterals(src + pos - pending, pending, out);
 }
 
-std::vector<std::uint8_t> LzkCompress(std::span<const std::uint8_t> source, std::uint32_t word,
-                                      const LzkProgress& progress) {
+std::vector<std::uint8_t> LzkCompress(
+    std::span<const std::uint8_t> source, std::uint32_t word, const LzkProgress& progress
+) {
     std::vector<std::uint8_t> out(kLzkSignature, kLzkSignature + 5);
     for (int k = 0; k < 4; ++k) out.push_back(static_cast<std::uint8_t>(word >> (8 * k)));
     LzkEncodeTokens(source, out, progress);

@@ -20,11 +20,13 @@ bool HasLzkSignature(std::span<const std::uint8_t> bytes);
 
 // The token stream alone for `source` (no signature, no word), appended to `out`. The
 // encoder follows the rules step by step, so the tokens are unique for an input.
-void LzkEncodeTokens(std::span<const std::uint8_t> source, std::vector<std::uint8_t>& out,
-                     const LzkProgress& progress = {});
+void LzkEncodeTokens(
+    std::span<const std::uint8_t> source, std::vector<std::uint8_t>& out, const LzkProgress& progress = {}
+);
 // Signature, `word` and tokens.
-std::vector<std::uint8_t> LzkCompress(std::span<const std::uint8_t> source, std::uint32_t word,
-                                      const LzkProgress& progress = {});
+std::vector<std::uint8_t> LzkCompress(
+    std::span<const std::uint8_t> source, std::uint32_t word, const LzkProgress& progress = {}
+);
 // A whole compressed stream: refuses ("Wrong stream format") data that does not start with
 // "LZK00" and its word, a match that reaches before the start of the output (offset 0 or
 // beyond what has been written) and a token cut at the end of the stream.

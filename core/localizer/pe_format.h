@@ -5,9 +5,9 @@
 // writer use, as byte offsets and constants (the core has no Windows headers).
 namespace localizer::pe {
 
-inline constexpr std::uint16_t kDosSignature = 0x5A4D;      // "MZ"
+inline constexpr std::uint16_t kDosSignature = 0x5A4D;        // "MZ"
 inline constexpr std::uint32_t kNewHeaderOffsetField = 0x3C;  // u32 offset of the PE header
-inline constexpr std::uint32_t kPeSignature = 0x00004550;   // "PE\0\0"
+inline constexpr std::uint32_t kPeSignature = 0x00004550;     // "PE\0\0"
 
 // File header, right after the signature.
 inline constexpr std::uint32_t kFileHeaderSize = 20;

@@ -24,9 +24,9 @@ std::uint32_t U32At(std::span<const std::uint8_t> bytes, std::uint64_t offset) {
 }
 
 // Resource type names of the numbered top-level entries below 17; the gaps are numbers.
-const char* const kTypeNames[] = {nullptr,        "Cursor",  "Bitmap", "Icon",        "Menu",   "Dialog",
-                                  "String",       "FontDir", "Font",   "Accelerator", "RCData", "MessageTable",
-                                  "GroupCursor",  nullptr,   "GroupIcon", nullptr,    "Version"};
+const char* const kTypeNames[] = {nullptr,       "Cursor",  "Bitmap",    "Icon",        "Menu",   "Dialog",
+                                  "String",      "FontDir", "Font",      "Accelerator", "RCData", "MessageTable",
+                                  "GroupCursor", nullptr,   "GroupIcon", nullptr,       "Version"};
 
 }  // namespace
 
@@ -68,7 +68,8 @@ PEResourceList::PEResourceList(const PEReader* reader, std::uint32_t offset, int
     const std::uint32_t count = reader->SectionU16(offset + pe::kNamedCountField) +
                                 std::uint32_t(reader->SectionU16(offset + pe::kIdCountField));
     // The whole table must be there before anything is allocated for it.
-    const auto table = reader->SectionBytes(std::uint64_t(offset) + pe::kDirectorySize, std::uint64_t(count) * pe::kEntrySize);
+    const auto table =
+        reader->SectionBytes(std::uint64_t(offset) + pe::kDirectorySize, std::uint64_t(count) * pe::kEntrySize);
     items_.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i)
         items_.emplace_back(reader, level, U32At(table, i * pe::kEntrySize), U32At(table, i * pe::kEntrySize + 4));

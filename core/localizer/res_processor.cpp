@@ -37,8 +37,10 @@ std::span<const std::uint8_t> ResBlock::TakeData(const PEResourceItem& name, std
 
 std::uint32_t ResBlock::DirectorySize() const { return pe::kDirectorySize + kItemDirectorySize * EntryCount(); }
 
-void ResBlock::WriteDirectories(MemoryStream& out, std::uint32_t offset, bool named, const std::vector<Entry>& entries,
-                                std::uint32_t firstDataOffset, const StampClock& clock) const {
+void ResBlock::WriteDirectories(
+    MemoryStream& out, std::uint32_t offset, bool named, const std::vector<Entry>& entries,
+    std::uint32_t firstDataOffset, const StampClock& clock
+) const {
     const auto n = static_cast<std::uint32_t>(entries.size());
     WriteDirectoryHeader(out, clock(), named ? std::uint16_t(n) : 0, named ? 0 : std::uint16_t(n));
     const std::uint32_t languages = offset + pe::kDirectorySize + pe::kEntrySize * n;
@@ -139,7 +141,8 @@ std::u16string ResRCData::WideName(const std::string& name) const {
 std::uint32_t ResRCData::TotalSize() const {
     std::uint32_t size = DirectorySize();
     for (const ResRCDataItem& item : items_)
-        size += 2 + 2 * static_cast<std::uint32_t>(WideName(item.name).size()) + static_cast<std::uint32_t>(item.data.size());
+        size += 2 + 2 * static_cast<std::uint32_t>(WideName(item.name).size()) +
+                static_cast<std::uint32_t>(item.data.size());
     return size;
 }
 
@@ -178,12 +181,15 @@ ResRCDataItem& ResRCData::Add(std::string name, std::vector<std::uint8_t> data) 
         return wide;
     };
     const std::u16string key = upper(name);
-    auto at = std::find_if(items_.begin(), items_.end(), [&](const ResRCDataItem& item) { return key < upper(item.name); });
+    auto at =
+        std::find_if(items_.begin(), items_.end(), [&](const ResRCDataItem& item) { return key < upper(item.name); });
     return *items_.insert(at, {std::move(name), std::move(data)});
 }
 
 bool ResRCData::Remove(std::string_view name) {
-    auto it = std::find_if(items_.begin(), items_.end(), [&](const ResRCDataItem& item) { return SameTextAscii(item.name, name); });
+    auto it = std::find_if(items_.begin(), items_.end(), [&](const ResRCDataItem& item) {
+        return SameTextAscii(item.name, name);
+    });
     if (it == items_.end()) return false;
     items_.erase(it);
     return true;
@@ -202,8 +208,10 @@ void ResProcessor::Load(const PEReader& reader) {
     const PEResourceList types = reader.Resources();
     for (const PEResourceItem& type : types.Items()) {
         const std::string name = type.Name(*locale_);
-        if (name == "String") AddStrings().Load(type.List(), budget);
-        else if (name == "RCData") AddRCData().Load(type.List(), budget);
+        if (name == "String")
+            AddStrings().Load(type.List(), budget);
+        else if (name == "RCData")
+            AddRCData().Load(type.List(), budget);
     }
 }
 

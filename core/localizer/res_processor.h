@@ -49,8 +49,10 @@ protected:
         std::uint32_t dataSize;
     };
     // The directories and data entries; the caller writes names and data after them.
-    void WriteDirectories(MemoryStream& out, std::uint32_t offset, bool named, const std::vector<Entry>& entries,
-                          std::uint32_t firstDataOffset, const StampClock& clock) const;
+    void WriteDirectories(
+        MemoryStream& out, std::uint32_t offset, bool named, const std::vector<Entry>& entries,
+        std::uint32_t firstDataOffset, const StampClock& clock
+    ) const;
     const Locale& GetLocale() const { return *locale_; }
     // The data of a name's first language, charged to the budget; nothing when it has none.
     static std::span<const std::uint8_t> TakeData(const PEResourceItem& name, std::uint64_t& budget);

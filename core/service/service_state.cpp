@@ -12,7 +12,8 @@ StateAppearance AppearanceOf(int state) {
         case kIdle:
             return {true, kCanRun | kCanStop | kCanRestart | kCanStopAndExit, str::SStartService, str::SServiceIdle};
         case kRunning:
-            return {true, kCanPause | kCanStop | kCanRestart | kCanStopAndExit, str::SStopService, str::SServiceRunning};
+            return {
+                true, kCanPause | kCanStop | kCanRestart | kCanStopAndExit, str::SStopService, str::SServiceRunning};
         default:
             return {false, 0, str::SStartService, 0};
     }

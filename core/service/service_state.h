@@ -15,10 +15,10 @@ enum CommandBits : int {
 };
 
 struct StateAppearance {
-    bool known;            // false for a reply outside 0..2: only the caption changes
-    int mask;              // CommandBits
-    unsigned captionId;    // toggle button caption (string id)
-    unsigned statusTextId; // status-bar text (string id)
+    bool known;             // false for a reply outside 0..2: only the caption changes
+    int mask;               // CommandBits
+    unsigned captionId;     // toggle button caption (string id)
+    unsigned statusTextId;  // status-bar text (string id)
 };
 
 StateAppearance AppearanceOf(int state);

@@ -1,6 +1,5 @@
 #include "core/service/status_block.h"
 
-
 namespace statusblock {
 namespace {
 

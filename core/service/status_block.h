@@ -22,8 +22,8 @@ enum class History : std::uint32_t {
 };
 
 // In offset order, as the start-up check walks them.
-inline constexpr History kAllHistories[] = {History::Memory, History::Processor, History::Third,
-                                            History::MemoryReference, History::PageFile};
+inline constexpr History kAllHistories[] = {
+    History::Memory, History::Processor, History::Third, History::MemoryReference, History::PageFile};
 
 // The service's own header words; the configurator never reads them.
 inline constexpr std::size_t kHeaderOffset = 0;

@@ -4,9 +4,7 @@ namespace settings {
 namespace {
 
 // Computed in 64 bits: the range size of [INT32_MIN, INT32_MAX] does not fit in 32.
-std::int64_t RangeSize(std::int32_t min, std::int32_t max) {
-    return static_cast<std::int64_t>(max) - min + 1;
-}
+std::int64_t RangeSize(std::int32_t min, std::int32_t max) { return static_cast<std::int64_t>(max) - min + 1; }
 
 std::int32_t Wrap32(std::int64_t v) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(v)); }
 

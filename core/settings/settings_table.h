@@ -42,9 +42,7 @@ inline constexpr std::int32_t kFalse = 0;
 constexpr IntSetting Int(const char* name, std::int32_t def, std::int32_t min = 0, std::int32_t max = 0) {
     return {name, IntKind::Integer, def, min, max};
 }
-constexpr IntSetting Bool(const char* name, bool def) {
-    return {name, IntKind::Boolean, def ? kTrue : kFalse, 0, 0};
-}
+constexpr IntSetting Bool(const char* name, bool def) { return {name, IntKind::Boolean, def ? kTrue : kFalse, 0, 0}; }
 
 // Values that configure the booster service.
 inline constexpr IntSetting DefragPassesNum = Int("DefragPassesNum", 1, 1, 3);

@@ -25,7 +25,8 @@ constexpr KindNeed kNeeds[] = {
 constexpr std::int64_t kEmergencyMarginMB = 4;
 
 std::int32_t Percent(std::int64_t megabytes, std::int64_t totalMB) {
-    const double share = static_cast<double>(megabytes) * 100.0 / static_cast<double>(std::max<std::int64_t>(totalMB, 1));
+    const double share =
+        static_cast<double>(megabytes) * 100.0 / static_cast<double>(std::max<std::int64_t>(totalMB, 1));
     return static_cast<std::int32_t>(chart::Nearest(std::clamp(share, 1.0, 100.0)));
 }
 

@@ -18,8 +18,9 @@ std::int64_t PhysicalMegabytes(std::uint64_t totalBytes) {
 }
 
 std::int32_t StoredByteSize(std::int64_t megabytes) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(megabytes, 0, kMaxStoredMegabytes) *
-                                     static_cast<std::int64_t>(kMegabyte));
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(megabytes, 0, kMaxStoredMegabytes) * static_cast<std::int64_t>(kMegabyte)
+    );
 }
 
 }  // namespace wizards

@@ -19,11 +19,16 @@ bool IsFirstPage(const PageSequence& pages, int index, bool skipDisabled) {
 std::optional<int> FindMoveTarget(const PageSequence& pages, PageMove move, std::optional<int> active) {
     const int from = active.value_or(-1);
     switch (move) {
-        case PageMove::First: return FindNextPage(pages, -1, +1, true);
-        case PageMove::Last: return FindNextPage(pages, pages.count, -1, true);
-        case PageMove::Next: return FindNextPage(pages, from, +1, true);
-        case PageMove::Prior: return FindNextPage(pages, from, -1, true);
-        case PageMove::None: break;
+        case PageMove::First:
+            return FindNextPage(pages, -1, +1, true);
+        case PageMove::Last:
+            return FindNextPage(pages, pages.count, -1, true);
+        case PageMove::Next:
+            return FindNextPage(pages, from, +1, true);
+        case PageMove::Prior:
+            return FindNextPage(pages, from, -1, true);
+        case PageMove::None:
+            break;
     }
     return std::nullopt;
 }

@@ -40,7 +40,7 @@ std::optional<int> PageAfterRemoval(const PageSequence& pages, int index);
 struct ActivationRequest {
     std::optional<int> current;
     std::optional<int> target;
-    bool loading = false;             // the form is still being read
+    bool loading = false;  // the form is still being read
     bool targetInThisWizard = true;
     bool currentEnabled = true;
     bool targetEnabled = true;
@@ -54,10 +54,10 @@ struct ActivationStep {
         kExitPage,                       // page's OnExitPage, other = the page to come
         kHidePage,                       // page
         kEnterPage,                      // page's OnEnterPage, other = the page before
-        kShowPage,   // page to front, shown; focus to it if it can take it, else to the wizard
-        kSetActive,  // page (none: no active page)
-        kSetButtonBarHeight,  // barHeight; always ends with the button update
-        kAnnouncePage,  // if the form's focus is on the page: repaint, OnPage, focus its first child
+        kShowPage,                       // page to front, shown; focus to it if it can take it, else to the wizard
+        kSetActive,                      // page (none: no active page)
+        kSetButtonBarHeight,             // barHeight; always ends with the button update
+        kAnnouncePage,                   // if the form's focus is on the page: repaint, OnPage, focus its first child
     } kind;
     std::optional<int> page = std::nullopt;
     std::optional<int> other = std::nullopt;

@@ -22,10 +22,14 @@ EtchedFrame Frame3D(const Rect& r, unsigned sides) {
     const Rect light{r.left + 1, r.top + 1, r.right, r.bottom};
     auto strips = [](const Rect& o, unsigned side) -> Rect {
         switch (side) {
-            case kSideLeft: return {o.left, o.top, o.left + 1, o.bottom};
-            case kSideTop: return {o.left, o.top, o.right, o.top + 1};
-            case kSideRight: return {o.right - 1, o.top, o.right, o.bottom};
-            default: return {o.left, o.bottom - 1, o.right, o.bottom};
+            case kSideLeft:
+                return {o.left, o.top, o.left + 1, o.bottom};
+            case kSideTop:
+                return {o.left, o.top, o.right, o.top + 1};
+            case kSideRight:
+                return {o.right - 1, o.top, o.right, o.bottom};
+            default:
+                return {o.left, o.bottom - 1, o.right, o.bottom};
         }
     };
     for (unsigned side : {kSideLeft, kSideTop, kSideRight, kSideBottom}) {

@@ -18,9 +18,12 @@ bool ShellDefaultNeedsFiller(std::optional<std::string_view> current) { return !
 
 FirstWizardOutcome OutcomeOf(FirstWizardEnd end) {
     switch (end) {
-        case FirstWizardEnd::Finish: return {true, 0, true};
-        case FirstWizardEnd::CancelOnLastPage: return {true, -1, false};
-        case FirstWizardEnd::CancelEarlier: break;
+        case FirstWizardEnd::Finish:
+            return {true, 0, true};
+        case FirstWizardEnd::CancelOnLastPage:
+            return {true, -1, false};
+        case FirstWizardEnd::CancelEarlier:
+            break;
     }
     return {false, 0, false};
 }

@@ -32,9 +32,9 @@ enum class FirstWizardEnd {
 };
 
 struct FirstWizardOutcome {
-    bool marksComplete;                  // writes CFGFirstWizardComplete = -1: never shown again
-    std::int32_t configWizardDeferred;   // -1: no configuration wizard at this start
-    bool appliesShellChoice;             // the verb is written or deleted as chosen
+    bool marksComplete;                 // writes CFGFirstWizardComplete = -1: never shown again
+    std::int32_t configWizardDeferred;  // -1: no configuration wizard at this start
+    bool appliesShellChoice;            // the verb is written or deleted as chosen
 };
 
 FirstWizardOutcome OutcomeOf(FirstWizardEnd end);

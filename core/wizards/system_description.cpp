@@ -12,12 +12,8 @@ struct NamedVersion {
 };
 
 constexpr NamedVersion kNames[] = {
-    {true, 3, 51, L"Windows NT 3.51"},
-    {true, 4, 0, L"Windows NT 4.0"},
-    {true, 5, 0, L"Windows 2000"},
-    {true, 5, 1, L"Windows XP or .NET"},
-    {false, 4, 0, L"Windows 95"},
-    {false, 4, 10, L"Windows 98"},
+    {true, 3, 51, L"Windows NT 3.51"},   {true, 4, 0, L"Windows NT 4.0"}, {true, 5, 0, L"Windows 2000"},
+    {true, 5, 1, L"Windows XP or .NET"}, {false, 4, 0, L"Windows 95"},    {false, 4, 10, L"Windows 98"},
     {false, 4, 90, L"Windows Me"},
 };
 
@@ -27,8 +23,7 @@ std::wstring OsDescription(const OsVersion& version, const OsLabels& labels) {
     std::wstring name = labels.undetected;
     for (const NamedVersion& named : kNames) {
         const bool nt = version.platform == static_cast<std::uint32_t>(OsPlatform::NT);
-        if (named.nt == nt && named.major == version.major &&
-            named.minor == version.minor) {
+        if (named.nt == nt && named.major == version.major && named.minor == version.minor) {
             name = named.name;
         }
     }

@@ -64,7 +64,8 @@ ButtonUpdate UpdateButtons(std::optional<ActivePageButtons> activePage) {
 
 std::array<std::optional<ButtonBounds>, kButtonKindCount> PlaceButtons(
     const Rect& wizardClient, int buttonBarHeight, TKWizardButtonSet shown,
-    const std::array<int, kButtonKindCount>& widths) {
+    const std::array<int, kButtonKindCount>& widths
+) {
     std::array<std::optional<ButtonBounds>, kButtonKindCount> bounds;
     if (buttonBarHeight <= kButtonHeight) {
         for (int kind = 0; kind < kButtonKindCount; ++kind) bounds[kind] = ButtonBounds{0, 0, widths[kind], 0};

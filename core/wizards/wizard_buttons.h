@@ -104,6 +104,7 @@ struct ButtonBounds {
 // the top-left corner.
 std::array<std::optional<ButtonBounds>, kButtonKindCount> PlaceButtons(
     const Rect& wizardClient, int buttonBarHeight, TKWizardButtonSet shown,
-    const std::array<int, kButtonKindCount>& widths);
+    const std::array<int, kButtonKindCount>& widths
+);
 
 }  // namespace wizards

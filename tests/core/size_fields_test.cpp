@@ -14,7 +14,7 @@ TEST(SizeFields, PhysicalMemoryCountsIn64BitsAndFieldsStopAt2047MB) {
     EXPECT_EQ(PhysicalMegabytes(96 * kMB), 96);
     EXPECT_EQ(PhysicalMegabytes(96 * kMB - 500000), 96);  // the +500000 rounds a short figure up
     EXPECT_EQ(PhysicalMegabytes(96 * kMB - 500001), 95);
-    EXPECT_EQ(PhysicalMegabytes(4096 * kMB), 4096);          // past 32 bits
+    EXPECT_EQ(PhysicalMegabytes(4096 * kMB), 4096);  // past 32 bits
     EXPECT_EQ(PhysicalMegabytes(64 * 1024 * kMB), 65536);
     EXPECT_EQ(SizeFieldMaximum(96 * kMB), 96);
     EXPECT_EQ(SizeFieldMaximum(2047 * kMB), 2047);

@@ -15,9 +15,9 @@ TEST(ViewState, TheDefaultShowsBarsTwoSecondsAndVerticalTiles) {
 
 TEST(ViewState, SeveralChecksAreKeptAndTheLastOneDecides) {
     ViewState v = ViewState::FromBits(256 + 1024 + 4 + 32);
-    EXPECT_EQ(v.Layout(), 5);       // only the page-file chart shows
+    EXPECT_EQ(v.Layout(), 5);  // only the page-file chart shows
     EXPECT_EQ(v.IntervalMs(), 10000);
-    EXPECT_TRUE(v.charts[2]);       // "Memory" stays checked
+    EXPECT_TRUE(v.charts[2]);  // "Memory" stays checked
     EXPECT_EQ(v.ToBits(), 256 + 1024 + 4 + 32);
 }
 

@@ -23,11 +23,13 @@ using namespace localizer;
 namespace {
 
 int Usage() {
-    std::fputs("usage: lngtool compress IN OUT\n"
-               "       lngtool decompress IN OUT\n"
-               "       lngtool dump FILE\n"
-               "       lngtool build OUT [-c] STRINGS.DEF [FORM...]\n",
-               stderr);
+    std::fputs(
+        "usage: lngtool compress IN OUT\n"
+        "       lngtool decompress IN OUT\n"
+        "       lngtool dump FILE\n"
+        "       lngtool build OUT [-c] STRINGS.DEF [FORM...]\n",
+        stderr
+    );
     return 2;
 }
 
@@ -36,19 +38,29 @@ std::string Quoted(std::u16string_view text) {
     for (char ch : utf8) {
         unsigned char c = static_cast<unsigned char>(ch);
         switch (c) {
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        default:
-            if (c < 0x20 || c == 0x7F) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\x%02X", c);
-                out += buf;
-            } else {
-                out += ch;
-            }
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            default:
+                if (c < 0x20 || c == 0x7F) {
+                    char buf[8];
+                    std::snprintf(buf, sizeof buf, "\\x%02X", c);
+                    out += buf;
+                } else {
+                    out += ch;
+                }
         }
     }
     return out + "\"";
@@ -56,9 +68,11 @@ std::string Quoted(std::u16string_view text) {
 
 void PrintItem(const char* what, const LResItem& item, const std::string& extra) {
     const LResValue* v = item.Value(0);
-    std::printf("  %s %s id=%u%s kind=%u flags=0x%04X revision=%u extra=%08X:%08X value=%s\n", what,
-                item.Name().c_str(), item.ID, extra.c_str(), item.Kind(), v ? v->Flags : 0, v ? v->Revision : 0,
-                v ? v->Extra[0] : 0, v ? v->Extra[1] : 0, v ? Quoted(v->Text()).c_str() : "\"\"");
+    std::printf(
+        "  %s %s id=%u%s kind=%u flags=0x%04X revision=%u extra=%08X:%08X value=%s\n", what, item.Name().c_str(),
+        item.ID, extra.c_str(), item.Kind(), v ? v->Flags : 0, v ? v->Revision : 0, v ? v->Extra[0] : 0,
+        v ? v->Extra[1] : 0, v ? Quoted(v->Text()).c_str() : "\"\""
+    );
 }
 
 int Dump(const std::string& name) {
@@ -68,26 +82,32 @@ int Dump(const std::string& name) {
     MemoryStream stream(ReadWholeFile(name));
     file.LoadInto(stream, &dict, 0, -1);
     std::printf("File: %s\nStorage: %s\n", name.c_str(), file.Compressed ? "LZK00" : "plain");
-    std::printf("Version: %u\nBuildStamp: %u\nLangStamp: %u\nLangID: 0x%04X\nHeaderWord50: %u\n", file.Version,
-                file.BuildStamp, file.LangStamp, file.LangID, file.HeaderWord50);
-    std::printf("Name: %s\nNativeName: %s\nHeaderFlag: %s\nHeaderWord48: %u\n",
-                Quoted(forms::Windows1252().ToWide(file.Name)).c_str(), Quoted(file.NativeName).c_str(),
-                file.HeaderFlag ? "true" : "false", file.HeaderWord48);
+    std::printf(
+        "Version: %u\nBuildStamp: %u\nLangStamp: %u\nLangID: 0x%04X\nHeaderWord50: %u\n", file.Version, file.BuildStamp,
+        file.LangStamp, file.LangID, file.HeaderWord50
+    );
+    std::printf(
+        "Name: %s\nNativeName: %s\nHeaderFlag: %s\nHeaderWord48: %u\n",
+        Quoted(forms::Windows1252().ToWide(file.Name)).c_str(), Quoted(file.NativeName).c_str(),
+        file.HeaderFlag ? "true" : "false", file.HeaderWord48
+    );
     std::printf("LastConstID: %u\nLastPropID: %u\n", file.LastConstID, file.LastPropID);
     std::printf("Units: %d\n", dict.Units().Count());
     for (auto* unit : dict.Units()) {
-        std::printf("unit %s flags=0x%04X constants=%d\n", unit->Name().c_str(), unit->Flags,
-                    unit->Constants().Count());
+        std::printf(
+            "unit %s flags=0x%04X constants=%d\n", unit->Name().c_str(), unit->Flags, unit->Constants().Count()
+        );
         for (auto* c : unit->Constants()) PrintItem("constant", *c, " resid=" + std::to_string(c->ResID));
     }
     std::printf("Forms: %d\n", dict.Forms().Count());
     for (auto* form : dict.Forms()) {
-        std::printf("form %s flags=0x%04X properties=%d components=%d\n", form->Name().c_str(), form->Flags,
-                    form->Properties().Count(), form->Components().Count());
+        std::printf(
+            "form %s flags=0x%04X properties=%d components=%d\n", form->Name().c_str(), form->Flags,
+            form->Properties().Count(), form->Components().Count()
+        );
         for (auto* p : form->Properties()) PrintItem("property", *p, "");
         for (auto* component : form->Components()) {
-            std::printf(" component %s properties=%d\n", component->Name().c_str(),
-                        component->Properties().Count());
+            std::printf(" component %s properties=%d\n", component->Name().c_str(), component->Properties().Count());
             for (auto* p : component->Properties()) PrintItem(" property", *p, "");
         }
     }

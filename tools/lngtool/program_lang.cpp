@@ -25,16 +25,30 @@ std::string ReadLiteral(const std::string& s, std::size_t& i) {
         }
         char e = s[i++];
         switch (e) {
-        case 'r': out += '\r'; break;
-        case 'n': out += '\n'; break;
-        case 't': out += '\t'; break;
-        case '0': case '1': case '2': case '3': case '4': case '5': case '6': case '7': {
-            int v = e - '0';
-            for (int k = 0; k < 2 && i < s.size() && s[i] >= '0' && s[i] <= '7'; ++k) v = v * 8 + (s[i++] - '0');
-            out += static_cast<char>(v);
-            break;
-        }
-        default: out += e;
+            case 'r':
+                out += '\r';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            case '0':
+            case '1':
+            case '2':
+            case '3':
+            case '4':
+            case '5':
+            case '6':
+            case '7': {
+                int v = e - '0';
+                for (int k = 0; k < 2 && i < s.size() && s[i] >= '0' && s[i] <= '7'; ++k) v = v * 8 + (s[i++] - '0');
+                out += static_cast<char>(v);
+                break;
+            }
+            default:
+                out += e;
         }
     }
     ++i;
@@ -56,37 +70,39 @@ void AddProperties(LResFormItem* form, const std::string& component, const std::
     for (const auto& p : props) {
         const auto& v = p.value;
         switch (v.type) {
-        case forms::ValueType::String:
-        case forms::ValueType::Utf8String:
-        case forms::ValueType::WideString: {
-            std::u16string text = v.type == forms::ValueType::WideString ? v.wide
-                                  : v.type == forms::ValueType::String ? Wide(v.text)
-                                                                       : forms::Utf8ToUtf16(v.text);
-            form->FindOrAddProperty(0, component, p.name, kKindText)->Value(0)->SetText(text);
-            break;
-        }
-        case forms::ValueType::List: {
-            std::u16string lines;
-            bool strings = !v.list.empty();
-            for (const auto& item : v.list) {
-                if (item.type != forms::ValueType::String && item.type != forms::ValueType::WideString) strings = false;
-                if (!lines.empty()) lines += u"\r\n";
-                lines += item.type == forms::ValueType::WideString ? item.wide : Wide(item.text);
+            case forms::ValueType::String:
+            case forms::ValueType::Utf8String:
+            case forms::ValueType::WideString: {
+                std::u16string text = v.type == forms::ValueType::WideString ? v.wide
+                                      : v.type == forms::ValueType::String   ? Wide(v.text)
+                                                                             : forms::Utf8ToUtf16(v.text);
+                form->FindOrAddProperty(0, component, p.name, kKindText)->Value(0)->SetText(text);
+                break;
             }
-            if (strings) form->FindOrAddProperty(0, component, p.name, kKindLines)->Value(0)->SetText(lines);
-            break;
-        }
-        case forms::ValueType::Integer:
-            if (IsSizeProperty(p.name))
-                form->FindOrAddProperty(0, component, p.name, kKindInteger)
-                    ->Value(0)
-                    ->SetText(Wide(std::to_string(v.integer)));
-            break;
-        case forms::ValueType::Ident:
-            if (p.name == "Font.Charset")
-                form->FindOrAddProperty(0, component, p.name, kKindIdent)->Value(0)->SetText(Wide(v.text));
-            break;
-        default: break;
+            case forms::ValueType::List: {
+                std::u16string lines;
+                bool strings = !v.list.empty();
+                for (const auto& item : v.list) {
+                    if (item.type != forms::ValueType::String && item.type != forms::ValueType::WideString)
+                        strings = false;
+                    if (!lines.empty()) lines += u"\r\n";
+                    lines += item.type == forms::ValueType::WideString ? item.wide : Wide(item.text);
+                }
+                if (strings) form->FindOrAddProperty(0, component, p.name, kKindLines)->Value(0)->SetText(lines);
+                break;
+            }
+            case forms::ValueType::Integer:
+                if (IsSizeProperty(p.name))
+                    form->FindOrAddProperty(0, component, p.name, kKindInteger)
+                        ->Value(0)
+                        ->SetText(Wide(std::to_string(v.integer)));
+                break;
+            case forms::ValueType::Ident:
+                if (p.name == "Font.Charset")
+                    form->FindOrAddProperty(0, component, p.name, kKindIdent)->Value(0)->SetText(Wide(v.text));
+                break;
+            default:
+                break;
         }
     }
 }
@@ -120,7 +136,8 @@ void AddStringTable(LangResource& dict, const std::string& text) {
         if (i >= text.size() || text[i] != '"') throw std::runtime_error("strings.def: malformed entry");
         std::string value = ReadLiteral(text, i);
         auto* c = dict.Units().FindOrAdd(fields[0])->FindOrAddConstant(
-            fields[1], 0, static_cast<std::uint16_t>(std::stoul(fields[2])));
+            fields[1], 0, static_cast<std::uint16_t>(std::stoul(fields[2]))
+        );
         c->Value(0)->SetText(Wide(value));
         at = i;
     }

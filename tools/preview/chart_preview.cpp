@@ -79,8 +79,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     wc.lpszClassName = L"ChartPreview";
     RegisterClassW(&wc);
     AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
-    HWND window = CreateWindowW(L"ChartPreview", L"Charts", WS_OVERLAPPEDWINDOW, 10, 10, frame.right - frame.left,
-                                frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowW(
+        L"ChartPreview", L"Charts", WS_OVERLAPPEDWINDOW, 10, 10, frame.right - frame.left, frame.bottom - frame.top,
+        nullptr, nullptr, instance, nullptr
+    );
     if (!window) return 1;
     rig = std::make_unique<ChartRig>(window);
     Relayout(window, chosen);

@@ -21,8 +21,9 @@ HIMAGELIST ListOf(const image_tests::StripLayout& layout) {
 }
 
 // The strip drawn through its image list on one ground, copied to the window at a scale.
-void DrawStrip(HDC target, HIMAGELIST list, const image_tests::StripLayout& layout, int x, int y,
-               COLORREF ground, int scale) {
+void DrawStrip(
+    HDC target, HIMAGELIST list, const image_tests::StripLayout& layout, int x, int y, COLORREF ground, int scale
+) {
     const int width = layout.size * layout.count;
     HDC dc = CreateCompatibleDC(target);
     HBITMAP canvas = CreateCompatibleBitmap(target, width, layout.size);
@@ -44,9 +45,11 @@ void DrawIcons(HDC dc, int x, int y) {
     for (bool service : {false, true}) {
         for (int size : {16, 24, 32, 48, 128}) {
             auto icon = static_cast<HICON>(
-                service ? LoadImageW(nullptr, image_tests::ServiceIconFile().c_str(), IMAGE_ICON, size, size,
-                                     LR_LOADFROMFILE)
-                        : LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, size, size, 0));
+                service ? LoadImageW(
+                              nullptr, image_tests::ServiceIconFile().c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE
+                          )
+                        : LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, size, size, 0)
+            );
             DrawIconEx(dc, x, y, icon, size, size, 0, nullptr, DI_NORMAL);
             DestroyIcon(icon);
             x += size + kGap;
@@ -81,14 +84,14 @@ void Paint(HWND window) {
 LRESULT CALLBACK SheetProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     try {
         switch (message) {
-        case WM_PAINT:
-            Paint(window);
-            return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            return DefWindowProcW(window, message, wparam, lparam);
+            case WM_PAINT:
+                Paint(window);
+                return 0;
+            case WM_DESTROY:
+                PostQuitMessage(0);
+                return 0;
+            default:
+                return DefWindowProcW(window, message, wparam, lparam);
         }
     } catch (...) {
         return 0;
@@ -106,8 +109,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     cls.lpszClassName = L"ImageContactSheet";
     RegisterClassW(&cls);
-    CreateWindowW(cls.lpszClassName, L"Images", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1580, 1040, nullptr,
-                  nullptr, instance, nullptr);
+    CreateWindowW(
+        cls.lpszClassName, L"Images", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1580, 1040, nullptr, nullptr, instance,
+        nullptr
+    );
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
     return 0;

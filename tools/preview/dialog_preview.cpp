@@ -15,13 +15,17 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     testing_support::InitializeKit();
-    if (lstrcmpiW(commandLine, L"qboost") == 0) ui::CreateForm<TAskForQBoost>()->ShowModal();
+    if (lstrcmpiW(commandLine, L"qboost") == 0)
+        ui::CreateForm<TAskForQBoost>()->ShowModal();
     else if (_wcsnicmp(commandLine, L"options", 7) == 0) {
         auto window = ui::CreateForm<TOptWnd>();
         window->PageControl1->SetActivePageIndex(_wtoi(commandLine + 7));
         window->ShowModal();
-    } else if (lstrcmpiW(commandLine, L"preventive") == 0) ui::CreateForm<TForm9>()->ShowModal();
-    else if (lstrcmpiW(commandLine, L"emergency") == 0) ui::CreateForm<TForm10>()->ShowModal();
-    else ui::CreateForm<TAskForClose>()->ShowModal();
+    } else if (lstrcmpiW(commandLine, L"preventive") == 0)
+        ui::CreateForm<TForm9>()->ShowModal();
+    else if (lstrcmpiW(commandLine, L"emergency") == 0)
+        ui::CreateForm<TForm10>()->ShowModal();
+    else
+        ui::CreateForm<TAskForClose>()->ShowModal();
     return 0;
 }

@@ -56,7 +56,8 @@ TEST(ServiceArguments, AnythingMalformedIsRejected) {
     for (const auto& args : bad) {
         std::wstring shown;
         for (const auto& a : args) shown += L"[" + a + L"]";
-        EXPECT_EQ(ParseServiceArguments(args).kind, ServiceArguments::kInvalid) << std::string(shown.begin(), shown.end());
+        EXPECT_EQ(ParseServiceArguments(args).kind, ServiceArguments::kInvalid)
+            << std::string(shown.begin(), shown.end());
     }
 }
 

@@ -79,7 +79,9 @@ TEST(OptimizationSchedule, EmergencyStartsBelowItsLevelTakesPrecedenceAndPauses)
     EXPECT_EQ(schedule.Tick(6, 9, idle, false, preventive, emergency), PassKind::Emergency);
     // Still short of memory: no second emergency pass right away, but the timer runs on.
     EXPECT_EQ(schedule.Tick(30, 9, idle, false, preventive, emergency), PassKind::Preventive);
-    EXPECT_NE(schedule.Tick(6 + kEmergencyPauseSeconds - 1, 9, idle, false, preventive, emergency), PassKind::Emergency);
+    EXPECT_NE(
+        schedule.Tick(6 + kEmergencyPauseSeconds - 1, 9, idle, false, preventive, emergency), PassKind::Emergency
+    );
     EXPECT_EQ(schedule.Tick(6 + kEmergencyPauseSeconds, 9, idle, false, preventive, emergency), PassKind::Emergency);
 }
 

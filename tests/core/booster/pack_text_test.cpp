@@ -19,8 +19,10 @@ TEST(PackText, MissingOrEmptyCaptionsFallBack) {
 }
 
 TEST(TrayTip, FillsMemoryThenProcessor) {
-    EXPECT_EQ(FormatTrayTip(L"[Tessly Dozidi Davazez]   Memory : %d %%,  Processor : %d %%", 42, 7, 127),
-              L"[Tessly Dozidi Davazez]   Memory : 42 %,  Processor : 7 %");
+    EXPECT_EQ(
+        FormatTrayTip(L"[Tessly Dozidi Davazez]   Memory : %d %%,  Processor : %d %%", 42, 7, 127),
+        L"[Tessly Dozidi Davazez]   Memory : 42 %,  Processor : 7 %"
+    );
     EXPECT_EQ(FormatTrayTip(L"CPU %d%%", 5, 6, 127), L"CPU 5%");
 }
 

@@ -30,8 +30,8 @@ TEST(TrayIconImage, ChartDrawsTheNewestSampleAtTheRightEdge) {
     std::vector<std::int32_t> history(16, 0);
     history[0] = 100;
     IconPixels p = RenderTrayIcon(IconStyle::Chart, history, kColors, -1);
-    EXPECT_EQ(At(p, 15, 0), kColors.fore);   // 100 % on the top row
-    EXPECT_EQ(At(p, 0, 15), kColors.fore);   // oldest 0 % on the bottom row
+    EXPECT_EQ(At(p, 15, 0), kColors.fore);  // 100 % on the top row
+    EXPECT_EQ(At(p, 0, 15), kColors.fore);  // oldest 0 % on the bottom row
     EXPECT_EQ(At(p, 0, 0), kColors.back);
     EXPECT_EQ(CountColumn(p, 15, kColors.fore), 16);  // the rise is joined, not a lone dot
     EXPECT_EQ(CountColumn(p, 7, kColors.fore), 1);

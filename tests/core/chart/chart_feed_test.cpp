@@ -38,7 +38,7 @@ TEST(ChartFeed, NewestSampleBecomesTheLastPointInverted) {
     b.Set(History::Memory, 49, 40);
     b.Set(History::MemoryReference, 49, 45);
     b.Set(History::Processor, 49, 100);
-    b.Set(History::Third, 0, 99);  // not charted
+    b.Set(History::Third, 0, 99);    // not charted
     b.Set(History::Memory, 50, 77);  // older than the charts show
     ChartSeriesStorage s;
     s.memory[0].values[50] = -1;

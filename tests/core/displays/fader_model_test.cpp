@@ -204,8 +204,7 @@ TEST(FaderModel, TextIsCentredAndPicturesTileFromTheCorner) {
     EXPECT_EQ(CentredTextTop(42, 32), 5);
     EXPECT_EQ(CentredTextTop(16, 32), -8);
 
-    EXPECT_EQ(TilePlaces(100, 40, 64, 32),
-              (std::vector<TilePlace>{{0, 0}, {64, 0}, {0, 32}, {64, 32}}));
+    EXPECT_EQ(TilePlaces(100, 40, 64, 32), (std::vector<TilePlace>{{0, 0}, {64, 0}, {0, 32}, {64, 32}}));
     EXPECT_EQ(TilePlaces(128, 10, 64, 32).size(), 3u);
     EXPECT_TRUE(TilePlaces(100, 40, 0, 32).empty());
 }

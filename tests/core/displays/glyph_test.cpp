@@ -11,8 +11,8 @@ using namespace displays;
 
 namespace {
 
-constexpr TDotMatrix kAllMatrices[] = {TDotMatrix::mat5x7,  TDotMatrix::mat5x8,   TDotMatrix::mat7x9,
-                                       TDotMatrix::mat9x12, TDotMatrix::Hitachi,  TDotMatrix::Hitachi2,
+constexpr TDotMatrix kAllMatrices[] = {TDotMatrix::mat5x7,  TDotMatrix::mat5x8,  TDotMatrix::mat7x9,
+                                       TDotMatrix::mat9x12, TDotMatrix::Hitachi, TDotMatrix::Hitachi2,
                                        TDotMatrix::dos5x7,  TDotMatrix::Rus5x7};
 
 // The glyph as rows of '#' (on) and '.' (off).
@@ -21,7 +21,8 @@ std::vector<std::string> Picture(TDotMatrix matrix, int code) {
     std::vector<std::string> rows;
     for (int r = 0; r < size.rows; ++r) {
         std::string row;
-        for (int c = 0; c < size.columns; ++c) row += GlyphDot(matrix, static_cast<std::uint8_t>(code), r, c) ? '#' : '.';
+        for (int c = 0; c < size.columns; ++c)
+            row += GlyphDot(matrix, static_cast<std::uint8_t>(code), r, c) ? '#' : '.';
         rows.push_back(row);
     }
     return rows;
@@ -52,10 +53,10 @@ bool FitsColumns(const Row (&table)[Count][Rows], int columns) {
 }  // namespace
 
 TEST(Glyphs, MatrixSizesAndCodeRanges) {
-    const std::pair<TDotMatrix, MatrixSize> sizes[] = {
-        {TDotMatrix::mat5x7, {5, 7}},  {TDotMatrix::mat5x8, {5, 8}},   {TDotMatrix::mat7x9, {7, 9}},
-        {TDotMatrix::mat9x12, {9, 12}}, {TDotMatrix::Hitachi, {5, 7}}, {TDotMatrix::Hitachi2, {5, 10}},
-        {TDotMatrix::dos5x7, {5, 7}},  {TDotMatrix::Rus5x7, {5, 7}}};
+    const std::pair<TDotMatrix, MatrixSize> sizes[] = {{TDotMatrix::mat5x7, {5, 7}},  {TDotMatrix::mat5x8, {5, 8}},
+                                                       {TDotMatrix::mat7x9, {7, 9}},  {TDotMatrix::mat9x12, {9, 12}},
+                                                       {TDotMatrix::Hitachi, {5, 7}}, {TDotMatrix::Hitachi2, {5, 10}},
+                                                       {TDotMatrix::dos5x7, {5, 7}},  {TDotMatrix::Rus5x7, {5, 7}}};
     for (const auto& [matrix, size] : sizes) {
         EXPECT_EQ(SizeOf(matrix).columns, size.columns);
         EXPECT_EQ(SizeOf(matrix).rows, size.rows);

@@ -16,7 +16,11 @@ TEST(CodePage, Windows1252MapsEveryByteAndBack) {
     EXPECT_EQ(wide[0xE9], u'\u00E9');
     EXPECT_EQ(Windows1252().ToNarrow(wide), all);
 
-    EXPECT_EQ(Windows1252().ToNarrow(u"\u20AC5"), "\x80" "5");
+    EXPECT_EQ(
+        Windows1252().ToNarrow(u"\u20AC5"),
+        "\x80"
+        "5"
+    );
     EXPECT_EQ(Windows1252().ToNarrow(u"\u041F"), std::nullopt);
     EXPECT_EQ(Windows1252().ToNarrow(u"\u0080"), std::nullopt);  // its byte is the euro sign
 }
@@ -27,7 +31,12 @@ TEST(CodePage, Utf8ConversionsHandleSurrogatesAndMalformedInput) {
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, u'\xD800')), "\xEF\xBF\xBD");  // lone surrogate
     EXPECT_EQ(Utf8ToUtf16("\xC3"), u"\uFFFD");                             // cut sequence
     EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");                   // overlong
-    EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80" "a"), u"\uFFFD" "a");             // encoded surrogate
+    EXPECT_EQ(
+        Utf8ToUtf16("\xED\xA0\x80"
+                    "a"),
+        u"\uFFFD"
+        "a"
+    );  // encoded surrogate
     EXPECT_EQ(Utf8ToUtf16("\xF5\x80\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD");
 }
 

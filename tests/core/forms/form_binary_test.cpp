@@ -32,15 +32,20 @@ std::vector<std::uint8_t> ReadHexFile(const std::string& path) {
 
 // "TPF0", an object "TF" named "F" with one property "V" holding the tagged value, the ends.
 std::vector<std::uint8_t> FormHolding(std::initializer_list<std::uint8_t> taggedValue) {
-    std::vector<std::uint8_t> bytes = Bytes(std::string_view("TPF0\x02TF\x01" "F\x01V", 11));
+    std::vector<std::uint8_t> bytes = Bytes(std::string_view(
+        "TPF0\x02TF\x01"
+        "F\x01V",
+        11
+    ));
     bytes.insert(bytes.end(), taggedValue);
     bytes.insert(bytes.end(), {0, 0});
     return bytes;
 }
 
 // The tagged value bytes of a one-property form written in binary.
-std::vector<std::uint8_t> TaggedBytes(const Value& value, int writerFormat = 6,
-                                      const CodePage& codePage = Windows1252()) {
+std::vector<std::uint8_t> TaggedBytes(
+    const Value& value, int writerFormat = 6, const CodePage& codePage = Windows1252()
+) {
     const std::vector<std::uint8_t> bytes = WriteFormBinary(FormWith(value), writerFormat, codePage);
     const size_t start = 4 + 7 + 6 + 6;  // signature, "TForm1", "Form1", "Value"
     return {bytes.begin() + start, bytes.end() - 2};
@@ -105,23 +110,33 @@ TEST(FormBinary, StringTagsFollowLengthAndWriterFormat) {
     EXPECT_EQ(TaggedBytes(Text(ValueType::String, "ab")), (std::vector<std::uint8_t>{6, 2, 'a', 'b'}));
     EXPECT_EQ(TaggedBytes(Text(ValueType::String, std::string(255, 'x'))).at(0), 6);
     const std::vector<std::uint8_t> longString = TaggedBytes(Text(ValueType::String, std::string(256, 'x')));
-    EXPECT_EQ(std::vector<std::uint8_t>(longString.begin(), longString.begin() + 5),
-              (std::vector<std::uint8_t>{12, 0, 1, 0, 0}));
+    EXPECT_EQ(
+        std::vector<std::uint8_t>(longString.begin(), longString.begin() + 5),
+        (std::vector<std::uint8_t>{12, 0, 1, 0, 0})
+    );
 
     // A non-ASCII 8-bit caption: UTF-8 from format 6 on, the bytes themselves before.
     const Value caption = Text(ValueType::String, "\xE9");
     EXPECT_EQ(TaggedBytes(caption, 6), (std::vector<std::uint8_t>{20, 2, 0, 0, 0, 0xC3, 0xA9}));
     EXPECT_EQ(TaggedBytes(caption, 5), (std::vector<std::uint8_t>{6, 1, 0xE9}));
-    EXPECT_EQ(TaggedBytes(Text(ValueType::String, "\xC0"), 6, formtest::Cyrillic()),
-              (std::vector<std::uint8_t>{20, 2, 0, 0, 0, 0xD0, 0x90}));
+    EXPECT_EQ(
+        TaggedBytes(Text(ValueType::String, "\xC0"), 6, formtest::Cyrillic()),
+        (std::vector<std::uint8_t>{20, 2, 0, 0, 0, 0xD0, 0x90})
+    );
 
     // UTF-8 values for older formats: 8-bit when the code page holds them, else wide.
     EXPECT_EQ(TaggedBytes(Text(ValueType::Utf8String, "\xC3\xA9"), 5), (std::vector<std::uint8_t>{6, 1, 0xE9}));
-    EXPECT_EQ(TaggedBytes(Text(ValueType::Utf8String, "\xD0\x90"), 5), (std::vector<std::uint8_t>{18, 1, 0, 0, 0, 0x10, 0x04}));
-    EXPECT_EQ(TaggedBytes(Text(ValueType::Utf8String, "\xD0\x90"), 6), (std::vector<std::uint8_t>{20, 2, 0, 0, 0, 0xD0, 0x90}));
+    EXPECT_EQ(
+        TaggedBytes(Text(ValueType::Utf8String, "\xD0\x90"), 5), (std::vector<std::uint8_t>{18, 1, 0, 0, 0, 0x10, 0x04})
+    );
+    EXPECT_EQ(
+        TaggedBytes(Text(ValueType::Utf8String, "\xD0\x90"), 6), (std::vector<std::uint8_t>{20, 2, 0, 0, 0, 0xD0, 0x90})
+    );
     // A look-alike conversion ("e" for "\u00E9") is no 8-bit form: the string stays wide.
-    EXPECT_EQ(TaggedBytes(Text(ValueType::Utf8String, "\xC3\xA9"), 5, formtest::BestFit()),
-              (std::vector<std::uint8_t>{18, 1, 0, 0, 0, 0xE9, 0}));
+    EXPECT_EQ(
+        TaggedBytes(Text(ValueType::Utf8String, "\xC3\xA9"), 5, formtest::BestFit()),
+        (std::vector<std::uint8_t>{18, 1, 0, 0, 0, 0xE9, 0})
+    );
 }
 
 TEST(FormBinary, EveryValueTagReadsAndWritesBack) {
@@ -143,9 +158,9 @@ TEST(FormBinary, EveryValueTagReadsAndWritesBack) {
         {{11, 2, 'a', 'k', 2, 'b', 'k', 0}, ValueType::Set},
         {{13}, ValueType::Nil},
         {{14, 1, 1, 'W', 2, 50, 0, 2, 3, 1, 0, 0}, ValueType::Collection},
-        {{15, 0, 0, 0xC0, 0x3F}, ValueType::Single},                       // 1.5
-        {{16, 0x10, 0x27, 0, 0, 0, 0, 0, 0}, ValueType::Currency},         // 1
-        {{17, 0, 0, 0, 0, 0, 0, 0xF8, 0x3F}, ValueType::Date},             // 1.5
+        {{15, 0, 0, 0xC0, 0x3F}, ValueType::Single},                // 1.5
+        {{16, 0x10, 0x27, 0, 0, 0, 0, 0, 0}, ValueType::Currency},  // 1
+        {{17, 0, 0, 0, 0, 0, 0, 0xF8, 0x3F}, ValueType::Date},      // 1.5
         {{18, 2, 0, 0, 0, 0x1F, 0x04, 'a', 0}, ValueType::WideString},
         {{20, 2, 0, 0, 0, 0xC3, 0xA9}, ValueType::Utf8String},
     };
@@ -193,9 +208,9 @@ TEST(FormBinary, ObjectPrefixCarriesFlagsAndPosition) {
     form.children.push_back(Object{kInline, 0, "", "TI", {}, {}});
     const std::vector<std::uint8_t> bytes = WriteFormBinary(form);
     const std::vector<std::uint8_t> expected = {
-        'T', 'P', 'F', '0', 2, 'T', 'F', 1, 'F', 0,   // the form, no prefix
-        0xF3, 3, 0x2C, 0x01, 2, 'T', 'C', 0, 0, 0,    // inherited, position 300
-        0xF4, 2, 'T', 'I', 0, 0, 0,                   // inline, no name
+        'T',  'P', 'F',  '0',  2, 'T', 'F', 1, 'F', 0,  // the form, no prefix
+        0xF3, 3,   0x2C, 0x01, 2, 'T', 'C', 0, 0,   0,  // inherited, position 300
+        0xF4, 2,   'T',  'I',  0, 0,   0,               // inline, no name
         0};
     EXPECT_EQ(bytes, expected);
     const Object read = ReadFormBinary(bytes);
@@ -236,7 +251,8 @@ TEST(FormBinary, ResourceRecordWrapsTheBinaryForm) {
 TEST(FormBinary, CorruptDataRaisesFormError) {
     const std::vector<std::uint8_t> valid = WriteFormBinary(ParseFormText(
         "object F: TF\r\n  A = (\r\n    'x'\r\n    <\r\n      item [1]\r\n        B = {0102}\r\n      end>)\r\n"
-        "  W = #1055\r\n  object C: TC [2]\r\n    S = [a]\r\n  end\r\nend\r\n"));
+        "  W = #1055\r\n  object C: TC [2]\r\n    S = [a]\r\n  end\r\nend\r\n"
+    ));
     ASSERT_NO_THROW(ReadFormBinary(valid));
     for (size_t length = 0; length < valid.size(); ++length) {
         const std::vector<std::uint8_t> truncated(valid.begin(), valid.begin() + length);
@@ -247,14 +263,23 @@ TEST(FormBinary, CorruptDataRaisesFormError) {
         EXPECT_THROW(ReadFormBinary(std::vector<std::uint8_t>(record.begin(), record.begin() + length)), FormError);
 
     EXPECT_EQ(ErrorOf(Bytes("TPF1")), "Corrupt form description: the signature \"TPF0\" is missing (byte 4)");
-    EXPECT_EQ(ErrorOf(FormHolding({19, 0, 0, 0, 0, 0, 0, 0, 0})), "Corrupt form description: unknown value type 19 (byte 11)");
-    EXPECT_EQ(ErrorOf(FormHolding({10, 0xFF, 0xFF, 0xFF, 0xFF, 1})), "Corrupt form description: the data ends too early (byte 16)");
+    EXPECT_EQ(
+        ErrorOf(FormHolding({19, 0, 0, 0, 0, 0, 0, 0, 0})), "Corrupt form description: unknown value type 19 (byte 11)"
+    );
+    EXPECT_EQ(
+        ErrorOf(FormHolding({10, 0xFF, 0xFF, 0xFF, 0xFF, 1})),
+        "Corrupt form description: the data ends too early (byte 16)"
+    );
     EXPECT_THROW(ReadFormBinary(FormHolding({18, 0xFF, 0xFF, 0xFF, 0x7F, 1, 0})), FormError);
     EXPECT_THROW(ReadFormBinary(FormHolding({12, 0xFF, 0xFF, 0xFF, 0xFF})), FormError);
     EXPECT_THROW(ReadFormBinary(FormHolding({14, 2, 1, 6, 0, 0})), FormError);  // item without its list mark
     EXPECT_THROW(ReadFormBinary(Bytes(std::string_view("TPF0\xF8\x02TF\x00\x00\x00", 11))), FormError);  // unknown flag
 
-    std::vector<std::uint8_t> deep = Bytes(std::string_view("TPF0\x02TF\x01" "F\x01V", 11));
+    std::vector<std::uint8_t> deep = Bytes(std::string_view(
+        "TPF0\x02TF\x01"
+        "F\x01V",
+        11
+    ));
     deep.insert(deep.end(), 100000, 1);
     EXPECT_THROW(ReadFormBinary(deep), FormError);
     std::vector<std::uint8_t> deepObjects = Bytes("TPF0");

@@ -63,7 +63,11 @@ namespace {
 // "TPF0", an object with one property "V" holding a list of `count` nils; nothing closes
 // the list, as in a hostile input that only has to be read far enough.
 std::vector<std::uint8_t> NilList(std::size_t count) {
-    std::vector<std::uint8_t> bytes = formtest::Bytes(std::string_view("TPF0\x02TF\x01" "F\x01V\x01", 12));
+    std::vector<std::uint8_t> bytes = formtest::Bytes(std::string_view(
+        "TPF0\x02TF\x01"
+        "F\x01V\x01",
+        12
+    ));
     bytes.resize(bytes.size() + count, 13);
     return bytes;
 }
@@ -84,7 +88,10 @@ std::size_t SmallestBudget(const std::function<bool(std::size_t)>& reads) {
     std::size_t low = 0, high = std::size_t(1) << 20;
     while (low < high) {
         const std::size_t middle = low + (high - low) / 2;
-        if (reads(middle)) high = middle; else low = middle + 1;
+        if (reads(middle))
+            high = middle;
+        else
+            low = middle + 1;
     }
     return low;
 }
@@ -144,10 +151,16 @@ TEST(FormBudget, TheBudgetDecides) {
 
     // The same tree from its text form.
     const std::string text = WriteFormText(ReadFormBinary(form));
-    auto parses = [&](std::size_t budget) { return ErrorOf([&] { ParseFormText(text, Windows1252(), {budget, 0}); }) == "(read)"; };
+    auto parses = [&](std::size_t budget) {
+        return ErrorOf([&] { ParseFormText(text, Windows1252(), {budget, 0}); }) == "(read)";
+    };
     const std::size_t neededForText = SmallestBudget(parses);
-    EXPECT_NE(ErrorOf([&] { ParseFormText(text, Windows1252(), {neededForText - 1, 0}); }).find("too large"),
-              std::string::npos);
+    EXPECT_NE(
+        ErrorOf([&] {
+            ParseFormText(text, Windows1252(), {neededForText - 1, 0});
+        }).find("too large"),
+        std::string::npos
+    );
 }
 
 // Every window of the program reads in a fraction of its default budget.

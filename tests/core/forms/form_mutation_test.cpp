@@ -11,7 +11,8 @@ namespace {
 
 const std::string kSeedText = formtest::Crlf({
     "object F: TF [1]",
-    "  S = 'It'#39's'#13#10 + 'Gr\xF6\xDF" "e'",
+    "  S = 'It'#39's'#13#10 + 'Gr\xF6\xDF"
+    "e'",
     "  W = 'x'#1055",
     "  N = -70000",
     "  E = 1.5E300",
@@ -39,10 +40,18 @@ std::string Mutate(std::string input, std::mt19937& random) {
     for (int i = 0; i < edits && !input.empty(); ++i) {
         const size_t at = random() % input.size();
         switch (random() % 4) {
-        case 0: input[at] = char(random()); break;
-        case 1: input.insert(input.begin() + std::ptrdiff_t(at), char(random())); break;
-        case 2: input.erase(at, 1 + random() % 8); break;
-        default: input.resize(at); break;
+            case 0:
+                input[at] = char(random());
+                break;
+            case 1:
+                input.insert(input.begin() + std::ptrdiff_t(at), char(random()));
+                break;
+            case 2:
+                input.erase(at, 1 + random() % 8);
+                break;
+            default:
+                input.resize(at);
+                break;
         }
     }
     return input;
@@ -55,7 +64,8 @@ TEST(FormMutation, DamagedInputIsRefusedOrConvertsConsistently) {
     const std::vector<std::uint8_t> record = WriteFormResourceRecord(ParseFormText(kSeedText));
     ASSERT_EQ(formtest::CheckFormInput(binary), std::nullopt);
     std::mt19937 random(20240601);
-    for (const std::string& seed : {kSeedText, std::string(binary.begin(), binary.end()), std::string(record.begin(), record.end())}) {
+    for (const std::string& seed :
+         {kSeedText, std::string(binary.begin(), binary.end()), std::string(record.begin(), record.end())}) {
         for (int round = 0; round < 3000; ++round) {
             const std::string input = Mutate(seed, random);
             const auto problem = formtest::CheckFormInput(formtest::Bytes(input));

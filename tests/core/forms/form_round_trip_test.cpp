@@ -28,7 +28,8 @@ const std::string kEveryKind = Crlf({
     "    '" + std::string(64, 'L') + "' +",
     "    '" + std::string(64, 'L') + "' +",
     "    'L'",
-    "  Title = 'Gr\xF6\xDF" "e \x80'",
+    "  Title = 'Gr\xF6\xDF"
+    "e \x80'",
     "  Wide = 'Wide '#1055#1088#1080' \xE9'",
     "  Ratio = 1.5",
     "  Big = 1.2345678901234567891E4000",

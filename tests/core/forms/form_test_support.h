@@ -21,7 +21,8 @@ inline std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.beg
 
 // Text form -> binary -> text form.
 inline std::string ThroughBinary(const std::string& text, int writerFormat = 6) {
-    return forms::WriteFormText(forms::ReadFormBinary(forms::WriteFormBinary(forms::ParseFormText(text), writerFormat)));
+    return forms::WriteFormText(forms::ReadFormBinary(forms::WriteFormBinary(forms::ParseFormText(text), writerFormat))
+    );
 }
 
 // A form with a single property holding `value`.

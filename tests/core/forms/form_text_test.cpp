@@ -67,7 +67,12 @@ TEST(FormText, StringsUseCodesForControlCharactersAndApostrophes) {
     EXPECT_EQ(WrittenValue(StringValue("")), "  Value = ''");
     EXPECT_EQ(WrittenValue(StringValue("It's\r\nok")), "  Value = 'It'#39's'#13#10'ok'");
     EXPECT_EQ(WrittenValue(StringValue("\t")), "  Value = #9");
-    EXPECT_EQ(WrittenValue(StringValue("Gr\xF6\xDF" "e")), "  Value = 'Gr\xF6\xDF" "e'");
+    EXPECT_EQ(
+        WrittenValue(StringValue("Gr\xF6\xDF"
+                                 "e")),
+        "  Value = 'Gr\xF6\xDF"
+        "e'"
+    );
 
     // Doubled apostrophes, hexadecimal codes and "+" joins are read as well.
     EXPECT_EQ(ParsedValue(ParseValueText("'It''s' + #$41#66")).text, "It'sAB");
@@ -104,8 +109,14 @@ TEST(FormText, WideStringsWriteCodesAbove255) {
     // UTF-8 values read back as the 8-bit strings they came from when the code page holds them.
     Value utf8;
     utf8.type = ValueType::Utf8String;
-    utf8.text = "Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC";
-    EXPECT_EQ(WrittenValue(utf8), "  Value = 'Gr\xF6\xDF" "e \x80'");
+    utf8.text =
+        "Gr\xC3\xB6\xC3\x9F"
+        "e \xE2\x82\xAC";
+    EXPECT_EQ(
+        WrittenValue(utf8),
+        "  Value = 'Gr\xF6\xDF"
+        "e \x80'"
+    );
     utf8.text = "\xD0\x9F \xE2\x82\xAC";
     EXPECT_EQ(WrittenValue(utf8), "  Value = #1055' '#8364");
 }
@@ -115,13 +126,12 @@ TEST(FormText, NumbersKeepTheirKind) {
         std::string text;
         ValueType type;
     };
-    for (const Case& c : {Case{"0", ValueType::Integer}, Case{"-2147483648", ValueType::Integer},
-                          Case{"2147483647", ValueType::Integer}, Case{"0.1", ValueType::Extended},
-                          Case{"2.0", ValueType::Extended}, Case{"-1.5E-7", ValueType::Extended},
-                          Case{"1E4000", ValueType::Extended}, Case{"1.5s", ValueType::Single},
-                          Case{"3s", ValueType::Single}, Case{"12c", ValueType::Currency},
-                          Case{"-0.0001c", ValueType::Currency}, Case{"922337203685477.5807c", ValueType::Currency},
-                          Case{"45000.25d", ValueType::Date}}) {
+    for (const Case& c :
+         {Case{"0", ValueType::Integer}, Case{"-2147483648", ValueType::Integer},
+          Case{"2147483647", ValueType::Integer}, Case{"0.1", ValueType::Extended}, Case{"2.0", ValueType::Extended},
+          Case{"-1.5E-7", ValueType::Extended}, Case{"1E4000", ValueType::Extended}, Case{"1.5s", ValueType::Single},
+          Case{"3s", ValueType::Single}, Case{"12c", ValueType::Currency}, Case{"-0.0001c", ValueType::Currency},
+          Case{"922337203685477.5807c", ValueType::Currency}, Case{"45000.25d", ValueType::Date}}) {
         const Object form = ParseValueText(c.text);
         EXPECT_EQ(ParsedValue(form).type, c.type) << c.text;
         EXPECT_EQ(ValueLine(WriteFormText(form)), "  Value = " + c.text) << c.text;
@@ -207,16 +217,21 @@ TEST(FormText, BinaryDataBreaksIntoLinesOf32Bytes) {
     for (int i = 0; i < 31; ++i) data.binary.push_back(std::uint8_t(i * 8));
     EXPECT_EQ(WrittenValue(data), "  Value = {0008101820283038404850586068707880889098A0A8B0B8C0C8D0D8E0E8F0}");
     data.binary.push_back(0xFF);
-    EXPECT_EQ(WrittenValue(data), "  Value = {\r\n    0008101820283038404850586068707880889098A0A8B0B8C0C8D0D8E0E8F0FF}");
+    EXPECT_EQ(
+        WrittenValue(data), "  Value = {\r\n    0008101820283038404850586068707880889098A0A8B0B8C0C8D0D8E0E8F0FF}"
+    );
     data.binary.push_back(0x01);
-    EXPECT_EQ(WrittenValue(data),
-              "  Value = {\r\n    0008101820283038404850586068707880889098A0A8B0B8C0C8D0D8E0E8F0FF\r\n    01}");
+    EXPECT_EQ(
+        WrittenValue(data),
+        "  Value = {\r\n    0008101820283038404850586068707880889098A0A8B0B8C0C8D0D8E0E8F0FF\r\n    01}"
+    );
     EXPECT_EQ(ParsedValue(ParseValueText("{0a 0B\r\n ff}")).binary, (std::vector<std::uint8_t>{0x0A, 0x0B, 0xFF}));
     EXPECT_EQ(WrittenValue(ParsedValue(ParseValueText("{}"))), "  Value = {}");
 }
 
 TEST(FormText, ReadsLooseButValidText) {
-    const Object form = ParseFormText("OBJECT Form1 : TForm1\n\tLeft=1\n  Caption='a'+\n'b'\n  OBJECT TButton End\nEND");
+    const Object form =
+        ParseFormText("OBJECT Form1 : TForm1\n\tLeft=1\n  Caption='a'+\n'b'\n  OBJECT TButton End\nEND");
     EXPECT_EQ(form.name, "Form1");
     EXPECT_EQ(form.Find("Left")->value.integer, 1);
     EXPECT_EQ(form.Find("Caption")->value.text, "ab");
@@ -235,21 +250,22 @@ TEST(FormText, MalformedTextReportsLineAndForm) {
     const std::string head = "object Form1: TForm1\r\n";
     for (const Case& c : {
              Case{head + "  Caption = 'open\r\nend\r\n", 2},                      // unterminated string
-             Case{head + "  Left = 2147483648\r\nend\r\n", 2},                   // beyond 32 bits
-             Case{head + "  Data = {ABC}\r\nend\r\n", 2},                        // odd number of digits
-             Case{head + "  Data = {AG}\r\nend\r\n", 2},                         // not hexadecimal
-             Case{head + "  Set = [a b]\r\nend\r\n", 2},                         // missing comma
-             Case{head + "  Caption = 'a' +\r\nend\r\n", 3},                     // "+" without a string
-             Case{head + "  Code = #70000\r\nend\r\n", 2},                       // beyond 16 bits
-             Case{head + "  Left = 12px\r\nend\r\n", 2},                         // junk after a number
+             Case{head + "  Left = 2147483648\r\nend\r\n", 2},                    // beyond 32 bits
+             Case{head + "  Data = {ABC}\r\nend\r\n", 2},                         // odd number of digits
+             Case{head + "  Data = {AG}\r\nend\r\n", 2},                          // not hexadecimal
+             Case{head + "  Set = [a b]\r\nend\r\n", 2},                          // missing comma
+             Case{head + "  Caption = 'a' +\r\nend\r\n", 3},                      // "+" without a string
+             Case{head + "  Code = #70000\r\nend\r\n", 2},                        // beyond 16 bits
+             Case{head + "  Left = 12px\r\nend\r\n", 2},                          // junk after a number
              Case{head + "  object B: TB\r\n  end\r\n  Left = 1\r\nend\r\n", 4},  // property after a child
-             Case{head + "  Items = <\r\n    Width = 1\r\n  >\r\nend\r\n", 3},  // collection without "item"
-             Case{head + "  Caption = \xE9\r\nend\r\n", 2},                      // stray character
-             Case{head + "  Left = 1\r\n", 3},                                   // missing "end"
-             Case{head + "end\r\nend\r\n", 3},                                   // text after the form
+             Case{head + "  Items = <\r\n    Width = 1\r\n  >\r\nend\r\n", 3},    // collection without "item"
+             Case{head + "  Caption = \xE9\r\nend\r\n", 2},                       // stray character
+             Case{head + "  Left = 1\r\n", 3},                                    // missing "end"
+             Case{head + "end\r\nend\r\n", 3},                                    // text after the form
              Case{head + "  Left = 1.5x\r\nend\r\n", 2},
          }) {
-        EXPECT_EQ(ErrorOf(c.text), "Wrong FRD Format\r\nLine#: " + std::to_string(c.line) + "\r\nForm: Form1") << c.text;
+        EXPECT_EQ(ErrorOf(c.text), "Wrong FRD Format\r\nLine#: " + std::to_string(c.line) + "\r\nForm: Form1")
+            << c.text;
     }
 }
 
@@ -355,8 +371,9 @@ TEST(FormText, InheritedInlineObjectsAreRefused) {
     }
     EXPECT_EQ(ReadFormBinary(WriteFormBinary(form)).children.at(0).flags, kInherited | kInline);
     // The text form cannot say it either.
-    EXPECT_THROW(ParseFormText(Crlf({"object Form1: TForm1", "  inherited inline Frame1: TFrame1", "  end", "end"})),
-                 FormError);
+    EXPECT_THROW(
+        ParseFormText(Crlf({"object Form1: TForm1", "  inherited inline Frame1: TFrame1", "  end", "end"})), FormError
+    );
 }
 
 // Names that the parser would take for keywords, and identifiers it would take for other

@@ -64,8 +64,9 @@ struct Translation : ::testing::Test {
         processor.LangID = 0x0407;
     }
 
-    LResPropertyItem* Add(const std::string& component, const std::string& property, std::uint8_t kind,
-                          std::u16string german) {
+    LResPropertyItem* Add(
+        const std::string& component, const std::string& property, std::uint8_t kind, std::u16string german
+    ) {
         LResPropertyItem* item = form->FindOrAddProperty(nextId++, component, property, kind);
         while (item->Values().Count() < dict.LanguageCount()) item->Values().AddValue(0x0407);
         item->Value(item->Values().Count() - 1)->SetText(std::move(german));
@@ -160,7 +161,9 @@ TEST_F(Translation, WriterFormatChoosesTheStringTag) {
     auto captionTag = [&](int format) {
         processor.WriterFormat = static_cast<std::uint16_t>(format);
         const Bytes binary = processor.TranslateForm(forms::WriteFormBinary(forms::ParseFormText(kForm)));
-        const std::string key = "\x07" "Caption";
+        const std::string key =
+            "\x07"
+            "Caption";
         const auto at = std::search(binary.begin(), binary.end(), key.begin(), key.end());
         return std::vector<std::uint8_t>(at + 8, at + 8 + 7);
     };
@@ -226,11 +229,13 @@ TEST_F(Translation, ProcessFormsNeedsTheRcDataGroup) {
     processor.OnAfterForm = [&](FormProcessor&, const std::string& name) { seen.push_back(name); };
     processor.ProcessForms(resources);  // the missing "TABOUTWND" is skipped
     EXPECT_EQ(seen, std::vector<std::string>{"OptWnd"});
-    EXPECT_EQ(forms::ReadFormBinary(resources.RCData()->Find("TOPTWND")->data).Find("Caption")->value.text,
-              "Einstellungen");
+    EXPECT_EQ(
+        forms::ReadFormBinary(resources.RCData()->Find("TOPTWND")->data).Find("Caption")->value.text, "Einstellungen"
+    );
     processor.OnBeforeForm = [](FormProcessor&, const std::string&, bool& process) { process = false; };
     form->Properties().Find("Caption")->Value(1)->SetText(u"Optionen");
     processor.ProcessForms(resources);
-    EXPECT_EQ(forms::ReadFormBinary(resources.RCData()->Find("TOPTWND")->data).Find("Caption")->value.text,
-              "Einstellungen");
+    EXPECT_EQ(
+        forms::ReadFormBinary(resources.RCData()->Find("TOPTWND")->data).Find("Caption")->value.text, "Einstellungen"
+    );
 }

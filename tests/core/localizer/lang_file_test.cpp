@@ -19,12 +19,32 @@ struct Raw {
     MemoryStream s;
     std::uint16_t version;
     explicit Raw(std::uint16_t v) : version(v) {}
-    Raw& u16(std::uint16_t x) { s.WriteU16(x); return *this; }
-    Raw& u32(std::uint32_t x) { s.WriteU32(x); return *this; }
-    Raw& f64(double d) { std::uint64_t b; std::memcpy(&b, &d, 8); s.WriteU64(b); return *this; }
-    Raw& str8(std::string_view x) { s.WriteStr8(x); return *this; }
-    Raw& wstr(std::u16string_view x) { s.WriteWStr(x); return *this; }
-    Raw& flags(std::uint16_t x) { if (version > 1) u16(x); return *this; }
+    Raw& u16(std::uint16_t x) {
+        s.WriteU16(x);
+        return *this;
+    }
+    Raw& u32(std::uint32_t x) {
+        s.WriteU32(x);
+        return *this;
+    }
+    Raw& f64(double d) {
+        std::uint64_t b;
+        std::memcpy(&b, &d, 8);
+        s.WriteU64(b);
+        return *this;
+    }
+    Raw& str8(std::string_view x) {
+        s.WriteStr8(x);
+        return *this;
+    }
+    Raw& wstr(std::u16string_view x) {
+        s.WriteWStr(x);
+        return *this;
+    }
+    Raw& flags(std::uint16_t x) {
+        if (version > 1) u16(x);
+        return *this;
+    }
     // Header: LangID 0x0407, BuildStamp 174, LangStamp 77, name "Deutsch".
     Raw& header(std::uint32_t lastConst = 10, std::uint32_t lastProp = 200) {
         u16(0x464C).u16(version).u32(174);
@@ -35,8 +55,10 @@ struct Raw {
         if (version > 1) u16(48);
         return u32(lastConst).u32(lastProp);
     }
-    Raw& constant(std::string_view name, std::uint32_t id, std::u16string_view text, std::uint16_t fl = 0,
-                  std::uint16_t resId = 65000, std::uint32_t revision = 3) {
+    Raw& constant(
+        std::string_view name, std::uint32_t id, std::u16string_view text, std::uint16_t fl = 0,
+        std::uint16_t resId = 65000, std::uint32_t revision = 3
+    ) {
         str8(name).flags(fl).u16(resId).u32(id).wstr(text).u32(revision).u32(0xAAAA).u32(0xBBBB);
         return *this;
     }
@@ -127,8 +149,8 @@ TEST(LangFileHeader, DiscardReadsWithoutStoring) {
 }
 
 TEST(LangFileHeader, WrongMagicOrVersionIsInvalidFormat) {
-    for (auto bytes : {Raw(5).u16(0x464D).u16(5).bytes(), Raw(5).u16(0x464C).u16(0).bytes(),
-                       Raw(5).u16(0x464C).u16(6).bytes()}) {
+    for (auto bytes :
+         {Raw(5).u16(0x464D).u16(5).bytes(), Raw(5).u16(0x464C).u16(0).bytes(), Raw(5).u16(0x464C).u16(6).bytes()}) {
         MemoryStream s(bytes);
         EXPECT_EQ(ErrorOf([&] { LangFile().ReadHeader(s, false); }), "Invalid file format");
     }
@@ -192,7 +214,7 @@ TEST(LangFileLoad, RenumberingGivesTakenIdsTheNextFreeNumbers) {
     r.header(10, 20);
     r.u16(2);
     r.str8("A").flags(0).u16(2).constant("S1", 4, u"x").constant("S2", 4, u"y");  // S2 repeats ID 4
-    r.str8("B").flags(0).u16(1).constant("S3", 0, u"z");                           // ID 0: numbered
+    r.str8("B").flags(0).u16(1).constant("S3", 0, u"z");                          // ID 0: numbered
     r.u16(1).str8("F").flags(0).u16(2).textProperty("P1", 30, u"p").textProperty("P2", 30, u"q").u16(0);
     BasicLocale locale;
     {

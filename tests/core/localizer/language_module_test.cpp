@@ -31,12 +31,23 @@ LangSettings ProgramSettings() {
 // form, its own settings record and the embedded languages list.
 Bytes NativeProgram(const Bytes& settings) {
     const Bytes form = forms::WriteFormBinary(
-        forms::ParseFormText("object OptWnd: TOptWnd\r\n  Caption = 'Options'\r\n  Font.Charset = DEFAULT_CHARSET\r\nend\r\n"), 5);
-    return Image(Node::Dir(0, {
-        Node::Dir(6, {Node::Leaf(65204 / 16 + 1, StringBlock({{65204 % 16, u"Stopped"}, {65205 % 16, u"Running"}}))}),
-        Node::Dir(10, {Node::NamedLeaf(u"QVT_EXESETTINGS_", settings), Node::NamedLeaf(u"QVT_LOC_LANGS_", Ascii("x")),
-                       Node::NamedLeaf(u"TOPTWND", form)}),
-    }));
+        forms::ParseFormText(
+            "object OptWnd: TOptWnd\r\n  Caption = 'Options'\r\n  Font.Charset = DEFAULT_CHARSET\r\nend\r\n"
+        ),
+        5
+    );
+    return Image(Node::Dir(
+        0,
+        {
+            Node::Dir(
+                6, {Node::Leaf(65204 / 16 + 1, StringBlock({{65204 % 16, u"Stopped"}, {65205 % 16, u"Running"}}))}
+            ),
+            Node::Dir(
+                10, {Node::NamedLeaf(u"QVT_EXESETTINGS_", settings), Node::NamedLeaf(u"QVT_LOC_LANGS_", Ascii("x")),
+                     Node::NamedLeaf(u"TOPTWND", form)}
+            ),
+        }
+    ));
 }
 
 struct Build : ::testing::Test {

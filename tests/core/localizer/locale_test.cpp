@@ -87,27 +87,28 @@ TEST(Locale, InstalledLanguagesInsertPrimaryEntries) {
     for (auto& e : list) got.emplace_back(e.langId, e.name);
     // German has two locales and no primary entry: "Deutsch" is inserted before the first.
     // English, Russian and French have one listed locale each; Dutch has its primary.
-    EXPECT_EQ(got, (std::vector<std::pair<std::uint16_t, std::string>>{
-                       {0x0007, "Deutsch"},
-                       {0x0407, "Deutsch (Deutschland)"},
-                       {0x0807, "Deutsch (Schweiz)"},
-                       {0x0409, "English (United States)"},
-                       {0x0419, "Russian"},
-                       {0x040C, "French (France)"},
-                       {0x0013, "Nederlands"},
-                       {0x0413, "Nederlands (Nederland)"},
-                       {0x0813, "Nederlands (Belgie)"},
-                   }));
+    EXPECT_EQ(
+        got, (std::vector<std::pair<std::uint16_t, std::string>>{
+                 {0x0007, "Deutsch"},
+                 {0x0407, "Deutsch (Deutschland)"},
+                 {0x0807, "Deutsch (Schweiz)"},
+                 {0x0409, "English (United States)"},
+                 {0x0419, "Russian"},
+                 {0x040C, "French (France)"},
+                 {0x0013, "Nederlands"},
+                 {0x0413, "Nederlands (Nederland)"},
+                 {0x0813, "Nederlands (Belgie)"},
+             })
+    );
 }
 
 TEST(Locale, LanguageByAbbreviation) {
-    BasicLocale l(
-        {
-            {0x0407, "DEU", "German", "Deutsch (Deutschland)", 1252},
-            {0x0807, "DES", "German", "Deutsch (Schweiz)", 1252},
-            {0x0409, "ENU", "English", "English (United States)", 1252},
-            {0x0007, "DEU", "German", "Deutsch", 1252},
-        });
+    BasicLocale l({
+        {0x0407, "DEU", "German", "Deutsch (Deutschland)", 1252},
+        {0x0807, "DES", "German", "Deutsch (Schweiz)", 1252},
+        {0x0409, "ENU", "English", "English (United States)", 1252},
+        {0x0007, "DEU", "German", "Deutsch", 1252},
+    });
     // Two-letter text: only a primary language, which exists when there are two locales.
     EXPECT_EQ(LanguageByAbbreviation(l, "de"), 0x0007);
     EXPECT_EQ(LanguageByAbbreviation(l, "des"), 0x0807);

@@ -77,8 +77,7 @@ TEST(LzkGolden, OlderLongerCandidateWinsOverNewerShorterOne) {
     // pos 8 'Y' literal. pos 9: look-ahead 4; candidates newest first: a5 ("abcY" vs
     // "abcd") length 3, then a0 ("abcd") length 4 > 3 -> wins: offset 9, length 4:
     // 02 'Y', token 19 + (1 << 12) = 0x1013 -> 13 10.
-    EXPECT_EQ(Tokens("abcdXabcYabcd"),
-              (Bytes{0x0A, 'a', 'b', 'c', 'd', 'X', 0x0B, 0x00, 0x02, 'Y', 0x13, 0x10}));
+    EXPECT_EQ(Tokens("abcdXabcYabcd"), (Bytes{0x0A, 'a', 'b', 'c', 'd', 'X', 0x0B, 0x00, 0x02, 'Y', 0x13, 0x10}));
 }
 
 TEST(LzkGolden, EqualLengthsKeepTheNewestCandidate) {
@@ -159,15 +158,15 @@ TEST(LzkDecoder, RefusesDataWithoutSignature) {
 }
 
 TEST(LzkDecoder, RefusesMatchesReachingBeforeTheOutput) {
-    EXPECT_EQ(ErrorOf(Stream({0x01, 0x00})), "Wrong stream format");              // offset 0, nothing written
-    EXPECT_EQ(ErrorOf(Stream({0x02, 'a', 0x01, 0x00})), "Wrong stream format");   // offset 0
-    EXPECT_EQ(ErrorOf(Stream({0x02, 'a', 0x05, 0x00})), "Wrong stream format");   // offset 2 > 1 written
-    EXPECT_EQ(ErrorOf(Stream({0x04, 'a', 'b', 0x05, 0x00})), "(no error)");       // offset 2 = 2 written
+    EXPECT_EQ(ErrorOf(Stream({0x01, 0x00})), "Wrong stream format");             // offset 0, nothing written
+    EXPECT_EQ(ErrorOf(Stream({0x02, 'a', 0x01, 0x00})), "Wrong stream format");  // offset 0
+    EXPECT_EQ(ErrorOf(Stream({0x02, 'a', 0x05, 0x00})), "Wrong stream format");  // offset 2 > 1 written
+    EXPECT_EQ(ErrorOf(Stream({0x04, 'a', 'b', 0x05, 0x00})), "(no error)");      // offset 2 = 2 written
 }
 
 TEST(LzkDecoder, RefusesTokensCutAtTheEnd) {
-    EXPECT_EQ(ErrorOf(Stream({0x02, 'a', 0x03})), "Wrong stream format");   // match without its second byte
-    EXPECT_EQ(ErrorOf(Stream({0x06, 'a', 'b'})), "Wrong stream format");    // literal run short of bytes
+    EXPECT_EQ(ErrorOf(Stream({0x02, 'a', 0x03})), "Wrong stream format");  // match without its second byte
+    EXPECT_EQ(ErrorOf(Stream({0x06, 'a', 'b'})), "Wrong stream format");   // literal run short of bytes
 }
 
 TEST(LzkDecoder, PrefixDecoderStopsQuietlyWhereTheStreamWasCut) {

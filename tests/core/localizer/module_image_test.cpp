@@ -202,8 +202,10 @@ TEST(ModuleImage, TimeStampCountsLocalTimeFromEightHoursBefore1970) {
     const auto before = static_cast<std::int64_t>(std::time(nullptr));
     const auto stamp = static_cast<std::int64_t>(LocalTimeStamp());
     const auto after = static_cast<std::int64_t>(std::time(nullptr));
-    if (hadZone) setenv("TZ", saved.c_str(), 1);
-    else unsetenv("TZ");
+    if (hadZone)
+        setenv("TZ", saved.c_str(), 1);
+    else
+        unsetenv("TZ");
     tzset();
     EXPECT_GE(stamp, (before + 8 * 3600) & 0xFFFFFFFF);
     EXPECT_LE(stamp, (after + 8 * 3600) & 0xFFFFFFFF);

@@ -21,7 +21,9 @@ inline void Put32(Bytes& b, std::size_t at, std::uint32_t v) {
     Put16(b, at + 2, std::uint16_t(v >> 16));
 }
 inline std::uint16_t Get16(const Bytes& b, std::size_t at) { return std::uint16_t(b.at(at) | b.at(at + 1) << 8); }
-inline std::uint32_t Get32(const Bytes& b, std::size_t at) { return Get16(b, at) | std::uint32_t(Get16(b, at + 2)) << 16; }
+inline std::uint32_t Get32(const Bytes& b, std::size_t at) {
+    return Get16(b, at) | std::uint32_t(Get16(b, at + 2)) << 16;
+}
 
 // A directory entry: named or numbered; a directory below it, or data.
 struct Node {
@@ -38,7 +40,9 @@ struct Node {
     static Node Data(Bytes data) { return {u"", 0, {}, std::move(data), true}; }
     // A type, a name and a language-neutral data entry.
     static Node Leaf(std::uint16_t id, Bytes data) { return Dir(id, {Dir(0, {Data(std::move(data))})}); }
-    static Node NamedLeaf(std::u16string name, Bytes data) { return Named(std::move(name), {Dir(0, {Data(std::move(data))})}); }
+    static Node NamedLeaf(std::u16string name, Bytes data) {
+        return Named(std::move(name), {Dir(0, {Data(std::move(data))})});
+    }
 };
 
 // The tree laid out depth first: each directory, then for each child its name, then its

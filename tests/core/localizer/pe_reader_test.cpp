@@ -37,12 +37,17 @@ void WalkAll(const PEReader& reader, const Locale& locale) {
 }
 
 Node SampleTree() {
-    return Node::Dir(0, {
-        Node::Dir(6, {Node::Dir(1, {Node::Dir(0, {Node::Data(StringBlock({{0, u"Zero"}, {3, u"Three"}}))})})}),
-        Node::Dir(10, {Node::NamedLeaf(u"TMAINWND", Ascii("TPF0 main")),
-                       Node::NamedLeaf(u"QVT_EXESETTINGS_", Ascii("KEXE"))}),
-        Node::Dir(24, {Node::Leaf(1, Ascii("<manifest/>"))}),
-    });
+    return Node::Dir(
+        0,
+        {
+            Node::Dir(6, {Node::Dir(1, {Node::Dir(0, {Node::Data(StringBlock({{0, u"Zero"}, {3, u"Three"}}))})})}),
+            Node::Dir(
+                10,
+                {Node::NamedLeaf(u"TMAINWND", Ascii("TPF0 main")), Node::NamedLeaf(u"QVT_EXESETTINGS_", Ascii("KEXE"))}
+            ),
+            Node::Dir(24, {Node::Leaf(1, Ascii("<manifest/>"))}),
+        }
+    );
 }
 
 }  // namespace
@@ -90,8 +95,12 @@ TEST(PEReader, ProcessorKeepsStringTablesAndRcDataOnly) {
 
 TEST(PEReader, StringBlockNumberGivesTheIds) {
     BasicLocale locale;
-    const Node tree = Node::Dir(0, {Node::Dir(6, {Node::Leaf(4081, StringBlock({{15, u"Last of 65295"}})),
-                                                  Node::Leaf(4096, StringBlock({{15, u"65535"}}))})});
+    const Node tree = Node::Dir(
+        0, {Node::Dir(
+               6, {Node::Leaf(4081, StringBlock({{15, u"Last of 65295"}})),
+                   Node::Leaf(4096, StringBlock({{15, u"65535"}}))}
+           )}
+    );
     ResProcessor resources(locale);
     resources.Load(PEReader(Image(tree)));
     ASSERT_NE(resources.Strings()->Find(65295), nullptr);
@@ -111,8 +120,10 @@ TEST(PEReader, RefusesWhatIsNotAnExecutable) {
     for (std::size_t i = 0; i + 5 <= noRsrc.size(); ++i)
         if (std::memcmp(&noRsrc[i], ".rsrc", 5) == 0) noRsrc[i + 1] = 'x';
     EXPECT_EQ(ErrorOf([&] { PEReader{noRsrc}; }), "No resources in this file.");
-    EXPECT_EQ(ErrorOf([] { PEReader::FromFile("/nonexistent/TesslyMBCfg.ntv"); }),
-              "Couldn't open: /nonexistent/TesslyMBCfg.ntv");
+    EXPECT_EQ(
+        ErrorOf([] { PEReader::FromFile("/nonexistent/TesslyMBCfg.ntv"); }),
+        "Couldn't open: /nonexistent/TesslyMBCfg.ntv"
+    );
 }
 
 // Every offset, size and RVA taken from the file is checked; damage gives the reader's
@@ -135,15 +146,20 @@ TEST(PEReader, DamagedHeadersAndTreesRaiseExeError) {
         {"cut inside the tree", [](Bytes& b) { b.resize(0x400 + 40); }},
         {"entry count beyond the section", [](Bytes& b) { Put16(b, 0x400 + 14, 0xFFFF); }},
         {"subdirectory beyond the section", [](Bytes& b) { Put32(b, 0x400 + 20, 0x8FFFFFF0u); }},
-        {"data RVA below the section", [](Bytes& b) {
+        {"data RVA below the section",
+         [](Bytes& b) {
              for (std::size_t at = 0x400; at + 8 <= b.size(); at += 4)
-                 if (Get32(b, at) >= 0x3000 && Get32(b, at) < 0x3000 + 0x400 && Get32(b, at + 4) == 9) Put32(b, at, 0x10);
+                 if (Get32(b, at) >= 0x3000 && Get32(b, at) < 0x3000 + 0x400 && Get32(b, at + 4) == 9)
+                     Put32(b, at, 0x10);
          }},
-        {"data size beyond the section", [](Bytes& b) {
+        {"data size beyond the section",
+         [](Bytes& b) {
              for (std::size_t at = 0x400; at + 8 <= b.size(); at += 4)
-                 if (Get32(b, at) >= 0x3000 && Get32(b, at) < 0x3000 + 0x400 && Get32(b, at + 4) == 9) Put32(b, at + 4, 0x7FFFFFFF);
+                 if (Get32(b, at) >= 0x3000 && Get32(b, at) < 0x3000 + 0x400 && Get32(b, at + 4) == 9)
+                     Put32(b, at + 4, 0x7FFFFFFF);
          }},
-        {"name length beyond the section", [](Bytes& b) {
+        {"name length beyond the section",
+         [](Bytes& b) {
              for (std::size_t at = 0x400; at + 18 <= b.size(); at += 2)
                  if (std::memcmp(&b[at + 2], "T\0M\0A\0I\0N\0", 10) == 0) Put16(b, at, 0xFFFF);
          }},

@@ -51,25 +51,30 @@ TEST(ConfigurationPlan, TargetsTakeTheLargestNeedOfTheCheckedKinds) {
 }
 
 TEST(ConfigurationPlan, StoredValuesOnA256MegabyteMachine) {
-    EXPECT_EQ(Written(Experience::SlowToStartAndRun, k3DPrograms, 256 * MB), (std::vector<Stored>{
-                  {"DefragPassesNum", 0, -1},
-                  {"UntouchableCacheSize", 33554432, 33554432},
-                  {"OnTimeFree", 0, 0},
-                  {"MemMinFree", -1, -1},
-                  {"MemMinFreeSize", 23, 22},      // Round(23.4375)
-                  {"MemMinFreeSizeNeed", 27, 26},  // Round(26.5625)
-              }));
+    EXPECT_EQ(
+        Written(Experience::SlowToStartAndRun, k3DPrograms, 256 * MB),
+        (std::vector<Stored>{
+            {"DefragPassesNum", 0, -1},
+            {"UntouchableCacheSize", 33554432, 33554432},
+            {"OnTimeFree", 0, 0},
+            {"MemMinFree", -1, -1},
+            {"MemMinFreeSize", 23, 22},      // Round(23.4375)
+            {"MemMinFreeSizeNeed", 27, 26},  // Round(26.5625)
+        })
+    );
 }
 
 TEST(ConfigurationPlan, StoredValuesOnA64MegabyteMachine) {
-    EXPECT_EQ(Written(Experience::SlowWhileRunning, 0, 64 * MB), (std::vector<Stored>{
-                  {"DefragPassesNum", 0, -1},
-                  {"UntouchableCacheSize", 16777216, 16777216},
-                  {"OnTimeFree", -1, -1},
-                  {"MemMinFree", -1, -1},
-                  {"MemMinFreeSize", 19, 18},      // Round(18.75)
-                  {"MemMinFreeSizeNeed", 31, 30},  // Round(31.25)
-              }));
+    EXPECT_EQ(
+        Written(Experience::SlowWhileRunning, 0, 64 * MB), (std::vector<Stored>{
+                                                               {"DefragPassesNum", 0, -1},
+                                                               {"UntouchableCacheSize", 16777216, 16777216},
+                                                               {"OnTimeFree", -1, -1},
+                                                               {"MemMinFree", -1, -1},
+                                                               {"MemMinFreeSize", 19, 18},      // Round(18.75)
+                                                               {"MemMinFreeSizeNeed", 31, 30},  // Round(31.25)
+                                                           })
+    );
 }
 
 TEST(ConfigurationPlan, StoredValuesOnA32MegabyteMachineRoundHalvesToEven) {
@@ -81,14 +86,17 @@ TEST(ConfigurationPlan, StoredValuesOnA32MegabyteMachineRoundHalvesToEven) {
 
 TEST(ConfigurationPlan, StoredValuesOn16GigabyteMachineStayInRange) {
     // 64 MB of 16384 MB rounds to 0 %, below the thresholds' range: they keep its lower end.
-    EXPECT_EQ(Written(Experience::SlowToStartAndRun, k3DPrograms | kPhotoEditors, 16384 * MB), (std::vector<Stored>{
-                  {"DefragPassesNum", 0, -1},
-                  {"UntouchableCacheSize", 33554432, 33554432},
-                  {"OnTimeFree", 0, 0},
-                  {"MemMinFree", -1, -1},
-                  {"MemMinFreeSize", 1, 0},
-                  {"MemMinFreeSizeNeed", 1, 0},
-              }));
+    EXPECT_EQ(
+        Written(Experience::SlowToStartAndRun, k3DPrograms | kPhotoEditors, 16384 * MB),
+        (std::vector<Stored>{
+            {"DefragPassesNum", 0, -1},
+            {"UntouchableCacheSize", 33554432, 33554432},
+            {"OnTimeFree", 0, 0},
+            {"MemMinFree", -1, -1},
+            {"MemMinFreeSize", 1, 0},
+            {"MemMinFreeSizeNeed", 1, 0},
+        })
+    );
 }
 
 TEST(ConfigurationPlan, TinyOrUnknownMemoryKeepsThresholdsInRange) {
@@ -105,22 +113,24 @@ TEST(ConfigurationPlan, TinyOrUnknownMemoryKeepsThresholdsInRange) {
 TEST(ConfigurationPlan, SummaryReportsWhatFinishWillWrite) {
     using T = SummaryText;
     const ConfigurationPlan plan{DerivePerformance(Experience::SlowToStartAndRun), {64, 32}, 256};
-    EXPECT_EQ(SummaryLines(plan), (std::vector<SummaryLine>{
-                  {T::ConfigurationOfYourSystem},
-                  {T::WillBeChangedNow},
-                  {},
-                  {T::CacheFileServer},
-                  {T::MinFreeMemory, 64},
-                  {T::MinCacheMemory, 32},
-                  {},
-                  {T::OptimizationDetails},
-                  {T::Preventive, std::nullopt, T::No},
-                  {T::Emergency, std::nullopt, T::Yes},
-                  {T::Quality, std::nullopt, T::Fast},
-                  {},
-                  {T::QuickBoostDetails},
-                  {T::QuickBoostFreesUp, 64, T::Megabytes},
-              }));
+    EXPECT_EQ(
+        SummaryLines(plan), (std::vector<SummaryLine>{
+                                {T::ConfigurationOfYourSystem},
+                                {T::WillBeChangedNow},
+                                {},
+                                {T::CacheFileServer},
+                                {T::MinFreeMemory, 64},
+                                {T::MinCacheMemory, 32},
+                                {},
+                                {T::OptimizationDetails},
+                                {T::Preventive, std::nullopt, T::No},
+                                {T::Emergency, std::nullopt, T::Yes},
+                                {T::Quality, std::nullopt, T::Fast},
+                                {},
+                                {T::QuickBoostDetails},
+                                {T::QuickBoostFreesUp, 64, T::Megabytes},
+                            })
+    );
     const ConfigurationPlan home{DerivePerformance(Experience::SlowWhileRunning), {16, 16}, 64};
     const auto lines = SummaryLines(home);
     EXPECT_EQ(lines[3].text, T::CacheHomeComputer);

@@ -96,10 +96,8 @@ TEST(PageNavigation, MoveFiresExitThenEnterThenPageShown) {
 TEST(PageNavigation, FirstActivationEntersFromNoPage) {
     const auto steps = PlanActivation({std::nullopt, 0, false, true, true, true, 0});
     const std::vector<ActivationStep> expected{
-        {S::kEnterPage, 0, std::nullopt},
-        {S::kShowPage, 0, std::nullopt},
-        {S::kSetActive, 0, std::nullopt},
-        {S::kSetButtonBarHeight, std::nullopt, std::nullopt, 0},
+        {S::kEnterPage, 0, std::nullopt},    {S::kShowPage, 0, std::nullopt},
+        {S::kSetActive, 0, std::nullopt},    {S::kSetButtonBarHeight, std::nullopt, std::nullopt, 0},
         {S::kAnnouncePage, 0, std::nullopt},
     };
     EXPECT_EQ(steps, expected);
@@ -121,7 +119,7 @@ TEST(PageNavigation, LeavingForNoPageOrFromADisabledPage) {
 }
 
 TEST(PageNavigation, IgnoredActivations) {
-    EXPECT_TRUE(PlanActivation({0, 1, true, true, true, true, 42}).empty());   // loading
+    EXPECT_TRUE(PlanActivation({0, 1, true, true, true, true, 42}).empty());    // loading
     EXPECT_TRUE(PlanActivation({0, 1, false, false, true, true, 42}).empty());  // another wizard's page
     EXPECT_TRUE(PlanActivation({0, 1, false, true, true, false, 42}).empty());  // disabled page
     EXPECT_TRUE(PlanActivation({1, 1, false, true, true, true, 42}).empty());   // already active

@@ -12,8 +12,12 @@ const ImageListSize kHeaderImages{70, 70, 3};
 
 TEST(PagePainting, EtchedFrameIsAShadowOutlineWithAHighlightOnePixelRightAndBelow) {
     EtchedFrame all = Frame3D({10, 20, 110, 70}, kAllSides);
-    EXPECT_EQ(all.shadow, (std::vector<Rect>{{10, 20, 11, 69}, {10, 20, 109, 21}, {108, 20, 109, 69}, {10, 68, 109, 69}}));
-    EXPECT_EQ(all.highlight, (std::vector<Rect>{{11, 21, 12, 70}, {11, 21, 110, 22}, {109, 21, 110, 70}, {11, 69, 110, 70}}));
+    EXPECT_EQ(
+        all.shadow, (std::vector<Rect>{{10, 20, 11, 69}, {10, 20, 109, 21}, {108, 20, 109, 69}, {10, 68, 109, 69}})
+    );
+    EXPECT_EQ(
+        all.highlight, (std::vector<Rect>{{11, 21, 12, 70}, {11, 21, 110, 22}, {109, 21, 110, 70}, {11, 69, 110, 70}})
+    );
     EXPECT_EQ(all.inside, (Rect{12, 22, 108, 68}));
     // Along a bottom edge: shadow 2 pixels above it, highlight 1 pixel above it.
     EtchedFrame bottom = Frame3D({0, 0, 499, 70}, kSideBottom);
@@ -60,7 +64,8 @@ TEST(PagePainting, TitleAndSubtitleKeepTheirAnchorDistances) {
     const Rect area{0, 0, 425, 70};
     Rect title = TitleTextRect(area, {180, 20}, {kTitleAnchors, 4, 0});
     EXPECT_EQ(title, (Rect{4, 4, 421, 24}));
-    Rect subtitle = TitleTextRect({area.left, title.bottom, area.right, area.bottom}, {300, 13}, {kSubtitleAnchors, 4, 0});
+    Rect subtitle =
+        TitleTextRect({area.left, title.bottom, area.right, area.bottom}, {300, 13}, {kSubtitleAnchors, 4, 0});
     EXPECT_EQ(subtitle, (Rect{4, 28, 421, 66}));  // ends 4 above the header's bottom
     // Left and top only: the text's own extent; an indent narrows it on both sides.
     EXPECT_EQ(TitleTextRect(area, {100, 20}, {akLeft | akTop, 4, 10}), (Rect{14, 4, 94, 24}));

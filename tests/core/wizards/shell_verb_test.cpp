@@ -46,13 +46,15 @@ CommandLine Split(const std::wstring& command) {
 }  // namespace
 
 TEST(ShellVerb, CommandQuotesTheServicePathAsAWhole) {
-    EXPECT_EQ(VerbCommand(L"C:\\Program Files\\MB\\"), L"\"C:\\Program Files\\MB\\TesslyMBsrv.exe\" \"-1\" \"s\" \"%1\"");
+    EXPECT_EQ(
+        VerbCommand(L"C:\\Program Files\\MB\\"), L"\"C:\\Program Files\\MB\\TesslyMBsrv.exe\" \"-1\" \"s\" \"%1\""
+    );
     EXPECT_EQ(VerbCommand(L"C:\\MB\\"), L"\"C:\\MB\\TesslyMBsrv.exe\" \"-1\" \"s\" \"%1\"");
 }
 
 TEST(ShellVerb, FolderWithSpacesOrQuotationMarksStillNamesTheServiceAndItsArguments) {
-    for (const wchar_t* folder : {L"C:\\Program Files\\Tessly  Dozidi\\", L"\"C:\\Program Files\\MB\\\"",
-                                  L"C:\\odd\"name\\"}) {
+    for (const wchar_t* folder :
+         {L"C:\\Program Files\\Tessly  Dozidi\\", L"\"C:\\Program Files\\MB\\\"", L"C:\\odd\"name\\"}) {
         const CommandLine parsed = Split(VerbCommand(folder));
         std::wstring expected = folder;
         std::erase(expected, L'"');

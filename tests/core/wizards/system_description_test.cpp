@@ -11,8 +11,10 @@ constexpr std::uint32_t k9x = 1;
 }  // namespace
 
 TEST(SystemDescription, NamesTheKnownSystemsWithBuildAndServicePack) {
-    EXPECT_EQ(OsDescription({kNT, 5, 1, 2600, L"Service Pack 2"}, kLabels),
-              L"Windows XP or .NET\r\n  Build: 2600\r\n  Extra: Service Pack 2");
+    EXPECT_EQ(
+        OsDescription({kNT, 5, 1, 2600, L"Service Pack 2"}, kLabels),
+        L"Windows XP or .NET\r\n  Build: 2600\r\n  Extra: Service Pack 2"
+    );
     EXPECT_EQ(OsDescription({kNT, 3, 51, 1057, L""}, kLabels), L"Windows NT 3.51\r\n  Build: 1057\r\n  Extra: ");
     EXPECT_EQ(OsDescription({kNT, 4, 0, 1381, L"Service Pack 6"}, kLabels).substr(0, 16), L"Windows NT 4.0\r\n");
     EXPECT_EQ(OsDescription({kNT, 5, 0, 2195, L""}, kLabels).substr(0, 14), L"Windows 2000\r\n");
@@ -24,8 +26,9 @@ TEST(SystemDescription, NamesTheKnownSystemsWithBuildAndServicePack) {
 TEST(SystemDescription, OtherSystemsAreUndetectedInTheirLanguage) {
     EXPECT_EQ(OsDescription({kNT, 10, 0, 19045, L""}, kLabels), L"Undetected\r\n  Build: 19045\r\n  Extra: ");
     EXPECT_EQ(OsDescription({kNT, 4, 10, 1, L""}, kLabels).substr(0, 12), L"Undetected\r\n");  // a 9x number on NT
-    EXPECT_EQ(OsDescription({kNT, 6, 1, 7601, L""}, {L"Unbekannt", L"  B: ", L"  E: "}),
-              L"Unbekannt\r\n  B: 7601\r\n  E: ");
+    EXPECT_EQ(
+        OsDescription({kNT, 6, 1, 7601, L""}, {L"Unbekannt", L"  B: ", L"  E: "}), L"Unbekannt\r\n  B: 7601\r\n  E: "
+    );
     // Build numbers are unsigned.
     EXPECT_EQ(OsDescription({kNT, 9, 9, 4294967295u, L""}, kLabels), L"Undetected\r\n  Build: 4294967295\r\n  Extra: ");
 }

@@ -43,8 +43,8 @@ TEST(WizardButtons, UsualSetGivesBackNextSideBySideAndCancelTenPixelsRight) {
     auto b = PlaceButtons(kClient, kButtonBarHeight, kDefaultVisibleButtons, DefaultWidths());
     ASSERT_TRUE(b[bkCancel] && b[bkNext] && b[bkBack]);
     EXPECT_EQ(*b[bkCancel], (ButtonBounds{417, 258, 75, 25}));  // right edge 8 from 500, top 32 above 290
-    EXPECT_EQ(*b[bkNext], (ButtonBounds{332, 258, 75, 25}));     // 10 left of Cancel
-    EXPECT_EQ(*b[bkBack], (ButtonBounds{256, 258, 75, 25}));     // 1 left of Next
+    EXPECT_EQ(*b[bkNext], (ButtonBounds{332, 258, 75, 25}));    // 10 left of Cancel
+    EXPECT_EQ(*b[bkBack], (ButtonBounds{256, 258, 75, 25}));    // 1 left of Next
     EXPECT_FALSE(b[bkFinish] || b[bkHelp] || b[bkStart] || b[bkLast]);
 }
 
@@ -110,10 +110,14 @@ TEST(WizardButtons, FirstPageLosesBackForGood) {
 }
 
 TEST(WizardButtons, DefaultButtonIsNextElseFinishWhenShownAndEnabled) {
-    EXPECT_EQ(UpdateButtons(ActivePageButtons{kAllButtons, kLastPageButtons, false}).makeDefault, DefaultButton::Finish);
+    EXPECT_EQ(
+        UpdateButtons(ActivePageButtons{kAllButtons, kLastPageButtons, false}).makeDefault, DefaultButton::Finish
+    );
     // Next shown but disabled (a source page without a file): Finish cannot stand in while hidden.
-    EXPECT_EQ(UpdateButtons(ActivePageButtons{{bkBack, bkCancel, bkHelp}, kDefaultVisibleButtons, false}).makeDefault,
-              DefaultButton::Unchanged);
+    EXPECT_EQ(
+        UpdateButtons(ActivePageButtons{{bkBack, bkCancel, bkHelp}, kDefaultVisibleButtons, false}).makeDefault,
+        DefaultButton::Unchanged
+    );
     // Without an active page only Cancel is usable.
     ButtonUpdate none = UpdateButtons(std::nullopt);
     EXPECT_EQ(none.enabled, (TKWizardButtonSet{bkCancel}));

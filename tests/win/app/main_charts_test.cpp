@@ -12,9 +12,7 @@ namespace {
 const chart::ClientArea kArea{424, 300, 51, 19};
 
 int NewestMemoryPoint(ChartRig& rig) { return static_cast<int>(rig.Charts().Series().memory[0].values[49]); }
-int NewestMemorySample(ChartRig& rig) {
-    return statusblock::ReadSample(rig.Block(), statusblock::History::Memory, 0);
-}
+int NewestMemorySample(ChartRig& rig) { return statusblock::ReadSample(rig.Block(), statusblock::History::Memory, 0); }
 
 }  // namespace
 
@@ -68,8 +66,10 @@ TEST(MainCharts, EveryTickFeedsTheNewestSamplesToShownAndHiddenCharts) {
         rig.Tick();
         EXPECT_EQ(NewestMemoryPoint(rig), 100 - NewestMemorySample(rig)) << step;
     }
-    EXPECT_EQ(rig.Charts().Series().page_file[0].values[49],
-              100 - statusblock::ReadSample(rig.Block(), statusblock::History::PageFile, 0));
+    EXPECT_EQ(
+        rig.Charts().Series().page_file[0].values[49],
+        100 - statusblock::ReadSample(rig.Block(), statusblock::History::PageFile, 0)
+    );
 }
 
 TEST(BoostPanel, TheBarFillsItsShareOfThePanel) {

@@ -135,7 +135,9 @@ TEST_F(MainWindowWithService, QuickBoostRunsInTheServiceAndReportsBack) {
     g_notifications.clear();
     HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, RecordNotification, nullptr, GetCurrentThreadId());
     window->QuickBoostNow->Execute();
-    auto seen = [](WPARAM code) { return std::find(g_notifications.begin(), g_notifications.end(), code) != g_notifications.end(); };
+    auto seen = [](WPARAM code) {
+        return std::find(g_notifications.begin(), g_notifications.end(), code) != g_notifications.end();
+    };
     EXPECT_TRUE(PumpUntil([&] { return seen(protocol::kBoostFinished); }));
     UnhookWindowsHookEx(hook);
     EXPECT_TRUE(seen(protocol::kBoostStarted));
@@ -293,7 +295,8 @@ TEST_F(MainWindowEnding, MinimisingEndsAtOnceWithoutSavingAndKeepsTheService) {
             PumpFor(5000);
             std::exit(7);
         },
-        ::testing::ExitedWithCode(0), "");
+        ::testing::ExitedWithCode(0), ""
+    );
     EXPECT_EQ(ReadRawDword("CFGViewMenuState"), 139 + 2048);
     EXPECT_NE(FindService(), nullptr);
 }
@@ -312,7 +315,8 @@ TEST_F(MainWindowEnding, ExitStoresTheViewStateAndKeepsTheService) {
             window.reset();
             std::exit(0);
         },
-        ::testing::ExitedWithCode(0), "");
+        ::testing::ExitedWithCode(0), ""
+    );
     EXPECT_EQ(ReadRawDword("CFGViewMenuState"), 138);
     EXPECT_NE(FindService(), nullptr);
 }
@@ -331,7 +335,8 @@ TEST_F(MainWindowEnding, StopServiceAndExitWithNoServiceLeavesNone) {
             // A service, once started, announces itself.
             std::exit(g_notifications.empty() && FindService() == nullptr ? 0 : 3);
         },
-        ::testing::ExitedWithCode(0), "");
+        ::testing::ExitedWithCode(0), ""
+    );
     PumpFor(1000);
     EXPECT_EQ(FindService(), nullptr);
 }
@@ -347,6 +352,7 @@ TEST_F(MainWindowEnding, StopServiceAndExitEndsBoth) {
             window.reset();
             std::exit(0);
         },
-        ::testing::ExitedWithCode(0), "");
+        ::testing::ExitedWithCode(0), ""
+    );
     EXPECT_TRUE(PumpUntil([] { return FindService() == nullptr; }));
 }

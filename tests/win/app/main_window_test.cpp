@@ -168,8 +168,8 @@ TEST_F(MainWindow, WithoutAChartChoiceNothingIsPlacedEvenAfterResizing) {
 
 TEST_F(MainWindow, RefreshIntervalAndChartChoicesAreExclusiveInTheMenus) {
     window = CreateMainWindow();
-    for (ui::MenuItem* item : {window->MM_030401, window->MM_030404, window->Charts01, window->Charts05,
-                               window->PopD_01, window->PopD_05})
+    for (ui::MenuItem* item :
+         {window->MM_030401, window->MM_030404, window->Charts01, window->Charts05, window->PopD_01, window->PopD_05})
         EXPECT_TRUE(item->RadioItem()) << platform::Narrow(item->Caption());
     window->MM_030404->Click();
     EXPECT_EQ(window->GraphTimer->Interval(), 10000);

@@ -64,7 +64,8 @@ TEST(ProductForms, EveryDescriptionIsCarriedAndFitsItsFormClass) {
         EXPECT_EQ(form->ClassName(), description.className);
         ui::BuildForm(*form, description);
         EXPECT_FALSE(form->Publication().fields.empty()) << name;
-        for (const auto& field : form->Publication().fields) EXPECT_NE(field.get(), nullptr) << name << "." << field.name;
+        for (const auto& field : form->Publication().fields)
+            EXPECT_NE(field.get(), nullptr) << name << "." << field.name;
     }
     FreeLibrary(module);
 }

@@ -47,11 +47,12 @@ TEST(ConfiguratorProcess, FirstStartCreatesTheLanguageValuesAndTheServiceTextsAn
     ASSERT_TRUE(RunUntilMainWindow());
     EXPECT_EQ(RawText("LangFileName", REG_SZ), "english");  // no terminator stored
     EXPECT_EQ(ReadRawDword("CFGFirstWizardComplete"), 0);
-    EXPECT_EQ(RawText("LangPack", REG_BINARY),
-              "Configure...\r\nFree buffer\r\nFree Maximum Memory\r\nAuto RAM defrag\r\nInternet\r\nAbout\r\nExit\r\n\r\n");
+    EXPECT_EQ(
+        RawText("LangPack", REG_BINARY),
+        "Configure...\r\nFree buffer\r\nFree Maximum Memory\r\nAuto RAM defrag\r\nInternet\r\nAbout\r\nExit\r\n\r\n"
+    );
     EXPECT_EQ(RawText("LangInetPack", REG_BINARY), "Visit site\r\nTell a friend\r\nSend feedback\r\n\r\n");
-    EXPECT_EQ(RawText("LangTrayPack", REG_BINARY),
-              "[Tessly Dozidi Davazez]   Memory : %d %%,  Processor : %d %%");
+    EXPECT_EQ(RawText("LangTrayPack", REG_BINARY), "[Tessly Dozidi Davazez]   Memory : %d %%,  Processor : %d %%");
 }
 
 TEST(ConfiguratorProcess, AStoredLanguageIsKeptAndTheTextsRewrittenAtEveryStart) {

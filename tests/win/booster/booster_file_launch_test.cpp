@@ -60,7 +60,8 @@ protected:
                 text.assign(buffer, read / sizeof(wchar_t));
                 return !text.empty();
             },
-            15000);
+            15000
+        );
         return text;
     }
 

@@ -176,8 +176,8 @@ TEST_F(BoosterService, HistoriesStayInRangeNewestFirstAndCurrent) {
 }
 
 TEST_F(BoosterService, BoostActionsRunOffTheWindowThreadAndReportTheirProgress) {
-    testing_support::WriteRawDword("QBoostMethod", 1);        // reclaim QBoostSize
-    testing_support::WriteRawDword("QBoostSize", 4 << 20);   // 4 MB
+    testing_support::WriteRawDword("QBoostMethod", 1);      // reclaim QBoostSize
+    testing_support::WriteRawDword("QBoostSize", 4 << 20);  // 4 MB
     HWND service = StartService();
     ASSERT_TRUE(service);
     ASSERT_TRUE(configurator_.WaitForCount(1));

@@ -13,8 +13,10 @@ ConfiguratorStandIn::ConfiguratorStandIn() {
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = protocol::kConfiguratorWindowClass;
     RegisterClassW(&windowClass);
-    window_ = CreateWindowW(protocol::kConfiguratorWindowClass, L"configurator stand-in", WS_OVERLAPPEDWINDOW, 0, 0,
-                            100, 100, nullptr, nullptr, windowClass.hInstance, nullptr);
+    window_ = CreateWindowW(
+        protocol::kConfiguratorWindowClass, L"configurator stand-in", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+        nullptr, windowClass.hInstance, nullptr
+    );
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
@@ -42,9 +44,12 @@ bool ConfiguratorStandIn::WaitForCount(std::size_t count, DWORD timeoutMs) {
 bool ConfiguratorStandIn::WaitForCode(WPARAM code, std::size_t from, DWORD timeoutMs) {
     return PumpUntil(
         [&] {
-            return received_.size() > from && std::any_of(received_.begin() + static_cast<std::ptrdiff_t>(from),
-                                                           received_.end(),
-                                                           [code](const Notification& n) { return n.code == code; });
+            return received_.size() > from &&
+                   std::any_of(
+                       received_.begin() + static_cast<std::ptrdiff_t>(from), received_.end(),
+                       [code](const Notification& n) { return n.code == code; }
+                   );
         },
-        timeoutMs);
+        timeoutMs
+    );
 }

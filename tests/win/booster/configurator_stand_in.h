@@ -34,4 +34,3 @@ private:
     HWND window_ = nullptr;
     std::vector<Notification> received_;
 };
-

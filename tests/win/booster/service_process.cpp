@@ -48,16 +48,18 @@ HWND FindService() { return FindWindowW(protocol::kServiceWindowClass, protocol:
 
 int CountServiceWindows() {
     int count = 0;
-    for (HWND w = FindService(); w; w = FindWindowExW(nullptr, w, protocol::kServiceWindowClass,
-                                                         protocol::kServiceWindowTitle))
+    for (HWND w = FindService(); w;
+         w = FindWindowExW(nullptr, w, protocol::kServiceWindowClass, protocol::kServiceWindowTitle))
         ++count;
     return count;
 }
 
 LRESULT SendCommand(HWND service, int command) {
     DWORD_PTR reply = 0;
-    if (!SendMessageTimeoutW(service, protocol::kCommandMessage, static_cast<WPARAM>(command),
-                             reinterpret_cast<LPARAM>(service), SMTO_NORMAL, 10000, &reply))
+    if (!SendMessageTimeoutW(
+            service, protocol::kCommandMessage, static_cast<WPARAM>(command), reinterpret_cast<LPARAM>(service),
+            SMTO_NORMAL, 10000, &reply
+        ))
         return -1;
     return static_cast<LRESULT>(reply);
 }

@@ -66,9 +66,9 @@ TEST(FileVersionInfo, MissingValuesReadNotAvailable) {
     EXPECT_EQ(info.FileVersion(), L"12");
     // A version without a dot is all build number.
     EXPECT_EQ(info.GetBuildOnly(), L"12");
-    for (const std::wstring* value : {&info.FileDescription(), &info.InternalName(), &info.LegalCopyright(),
-                                      &info.OriginalFilename(), &info.ProductName(), &info.ProductVersion(),
-                                      &info.Comments()})
+    for (const std::wstring* value :
+         {&info.FileDescription(), &info.InternalName(), &info.LegalCopyright(), &info.OriginalFilename(),
+          &info.ProductName(), &info.ProductVersion(), &info.Comments()})
         EXPECT_EQ(*value, L"n/a");
 }
 

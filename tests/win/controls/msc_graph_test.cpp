@@ -11,9 +11,9 @@
 #include "platform/handles.h"
 #include "tests/win/controls/surface_pixels.h"
 
+using chart::Tmsc_series;
 using controls::DibSurface;
 using controls::Tmsc_graph;
-using chart::Tmsc_series;
 
 namespace {
 
@@ -75,8 +75,8 @@ TEST_F(ChartTest, FullRedrawPaintsZonesLinesAndShading) {
 TEST_F(ChartTest, EverythingOutsideTheFrameIsPureWhite) {
     graph.draw_graphic(series.data(), 0);
     const DibSurface& m = master();
-    for (auto [x, y] : std::vector<std::pair<int, int>>{{0, 0}, {1, 200}, {0, 399}, {398, 50}, {399, 200},
-                                                          {200, 0}, {50, 1}, {200, 398}, {399, 399}})
+    for (auto [x, y] : std::vector<std::pair<int, int>>{
+             {0, 0}, {1, 200}, {0, 399}, {398, 50}, {399, 200}, {200, 0}, {50, 1}, {200, 398}, {399, 399}})
         EXPECT_EQ(m.Pixel(x, y), kWhite) << x << ", " << y;
     // The platform reads the same white back.
     EXPECT_EQ(GetPixel(m.dc(), 0, 0), kWhite);
@@ -86,11 +86,11 @@ TEST_F(ChartTest, GridDarkensWhatLiesUnderIt) {
     graph.draw_graphic(series.data(), 0);
     const DibSurface& m = master();
     EXPECT_EQ(graph.grid_x, 319);
-    EXPECT_EQ(m.Pixel(160, 50), Gridded(kZone1, 1));   // vertical line
-    EXPECT_EQ(m.Pixel(200, 81), Gridded(kZone1, 1));   // horizontal line
-    EXPECT_EQ(m.Pixel(160, 81), Gridded(kZone1, 2));   // crossing
+    EXPECT_EQ(m.Pixel(160, 50), Gridded(kZone1, 1));  // vertical line
+    EXPECT_EQ(m.Pixel(200, 81), Gridded(kZone1, 1));  // horizontal line
+    EXPECT_EQ(m.Pixel(160, 81), Gridded(kZone1, 2));  // crossing
     EXPECT_EQ(m.Pixel(319, 280), Gridded(kZone3, 1));
-    EXPECT_EQ(m.Pixel(200, 399), kWhite);               // below the vertical lines' reach
+    EXPECT_EQ(m.Pixel(200, 399), kWhite);  // below the vertical lines' reach
     EXPECT_EQ(m.Pixel(160, 399), Gridded(kWhite, 1));
     // An offset moves the vertical lines within their cell.
     graph.draw_graphic(series.data(), 10);
@@ -239,12 +239,11 @@ TEST_F(ChartTest, DecorationsPlaceCaptionAxesAndLabels) {
     auto reddish = [](COLORREF c) { return GetRValue(c) > 0 && GetGValue(c) == 0 && GetBValue(c) == 0; };
     auto black = [](COLORREF c) { return c == RGB(0, 0, 0); };
     EXPECT_TRUE(any(12, 17, 15, 22, [&](COLORREF c) { return c == red; }));  // arrow head of the y axis
-    EXPECT_TRUE(any(0, 7, 12, 15, reddish));      // "%"
-    EXPECT_TRUE(any(285, 186, 300, 200, reddish));  // "t"
-    EXPECT_TRUE(any(0, 186, 14, 200, black));     // "0"
-    EXPECT_TRUE(any(0, 100, 14, 112, black));     // "50"
-    EXPECT_TRUE(any(0, 22, 15, 34, black));       // "100"
-
+    EXPECT_TRUE(any(0, 7, 12, 15, reddish));                                 // "%"
+    EXPECT_TRUE(any(285, 186, 300, 200, reddish));                           // "t"
+    EXPECT_TRUE(any(0, 186, 14, 200, black));                                // "0"
+    EXPECT_TRUE(any(0, 100, 14, 112, black));                                // "50"
+    EXPECT_TRUE(any(0, 22, 15, 34, black));                                  // "100"
 
     std::vector<std::vector<COLORREF>> first;
     for (int y = 0; y < 200; ++y) first.push_back(Row(out, y));
@@ -262,8 +261,10 @@ protected:
         wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
         wc.lpszClassName = L"ChartTestParent";
         RegisterClassW(&wc);
-        window = CreateWindowExW(WS_EX_TOPMOST, L"ChartTestParent", L"", WS_POPUP | WS_VISIBLE, 0, 0, 300, 300,
-                                 nullptr, nullptr, wc.hInstance, nullptr);
+        window = CreateWindowExW(
+            WS_EX_TOPMOST, L"ChartTestParent", L"", WS_POPUP | WS_VISIBLE, 0, 0, 300, 300, nullptr, nullptr,
+            wc.hInstance, nullptr
+        );
         ASSERT_NE(window, nullptr);
         UpdateWindow(window);
         Pump();

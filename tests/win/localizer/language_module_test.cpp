@@ -53,9 +53,14 @@ struct Generated : ::testing::Test {
         unit->FindOrAddConstant("SLast", 2, 65295)->Value(0)->SetText(u"Last of its block");
         dict.Forms().FindOrAdd("AskForQBoost")->FindOrAddProperty(3, "", "Caption", kKindText)->Value(0)->SetText(u"x");
         russian.TargetIndex = dict.AddLanguage(0, 0x0419);
-        unit->Constants().Find("SStopped")->Value(1)->SetText(u"\u041E\u0441\u0442\u0430\u043D\u043E\u0432\u043B\u0435\u043D");
+        unit->Constants()
+            .Find("SStopped")
+            ->Value(1)
+            ->SetText(u"\u041E\u0441\u0442\u0430\u043D\u043E\u0432\u043B\u0435\u043D");
         unit->Constants().Find("SLast")->Value(1)->SetText(u"\u041F\u043E\u0441\u043B\u0435\u0434\u043D\u044F\u044F");
-        dict.Forms()[0]->Properties().Find("Caption")->Value(1)->SetText(u"\u0423\u0441\u043A\u043E\u0440\u0435\u043D\u0438\u0435");
+        dict.Forms()[0]->Properties().Find("Caption")->Value(1)->SetText(
+            u"\u0423\u0441\u043A\u043E\u0440\u0435\u043D\u0438\u0435"
+        );
         russian.LangID = 0x0419;
         russian.Name = "Russian";
         russian.NativeName = u"\u0420\u0443\u0441\u0441\u043A\u0438\u0439";

@@ -36,7 +36,8 @@ TEST_F(HandlesTest, ASelectionIsUndoneWhenDrawingThrows) {
             EXPECT_EQ(Current(OBJ_PEN), pen.Get());
             throw DrawingFailed();
         },
-        DrawingFailed);
+        DrawingFailed
+    );
     EXPECT_EQ(Current(OBJ_PEN), original);
     EXPECT_NE(GetObjectType(pen.Get()), 0u);  // borrowed: still alive
 }
@@ -50,7 +51,8 @@ TEST_F(HandlesTest, AnObjectMadeForOneStepIsDeselectedThenDeleted) {
             EXPECT_EQ(Current(OBJ_BRUSH), made);
             throw DrawingFailed();
         },
-        DrawingFailed);
+        DrawingFailed
+    );
     EXPECT_EQ(Current(OBJ_BRUSH), original);
     EXPECT_EQ(GetObjectType(made), 0u);
 }
@@ -65,7 +67,8 @@ TEST_F(HandlesTest, ASavedStateComesBackWhenDrawingThrows) {
             SetBkMode(dc.Get(), TRANSPARENT);
             throw DrawingFailed();
         },
-        DrawingFailed);
+        DrawingFailed
+    );
     RECT after{};
     GetClipBox(dc.Get(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));

@@ -41,13 +41,9 @@ private:
     std::uint8_t* bits_ = nullptr;
 };
 
-int OverWhite(int channel, int alpha) {
-    return (channel * alpha + 255 * (255 - alpha) + 127) / 255;
-}
+int OverWhite(int channel, int alpha) { return (channel * alpha + 255 * (255 - alpha) + 127) / 255; }
 
-bool Near(int a, int b) {
-    return std::abs(a - b) <= 4;
-}
+bool Near(int a, int b) { return std::abs(a - b) <= 4; }
 
 }  // namespace
 
@@ -69,8 +65,9 @@ TEST(ImageLists, TakeEveryStripAndBlendItsImagesOverTheBackground) {
                     const Pixel src = strip.At(i * layout.size + x, y);
                     const Pixel out = canvas.At(x, y);
                     ++checked;
-                    wrong += !(Near(out.r, OverWhite(src.r, src.a)) && Near(out.g, OverWhite(src.g, src.a)) &&
-                               Near(out.b, OverWhite(src.b, src.a)));
+                    wrong +=
+                        !(Near(out.r, OverWhite(src.r, src.a)) && Near(out.g, OverWhite(src.g, src.a)) &&
+                          Near(out.b, OverWhite(src.b, src.a)));
                 }
             }
             EXPECT_EQ(wrong, 0) << "of " << checked << " pixels";

@@ -12,13 +12,11 @@ std::wstring ServiceIconFile() {
     return folder.substr(0, folder.find_last_of(L'\\') + 1) + L"booster.ico";
 }
 
-int Pixel::Spread() const {
-    return std::max({r, g, b}) - std::min({r, g, b});
-}
+int Pixel::Spread() const { return std::max({r, g, b}) - std::min({r, g, b}); }
 
 Strip::Strip(const wchar_t* name) {
-    bitmap_ = static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    bitmap_ =
+        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     DIBSECTION section{};
     if (!bitmap_ || GetObjectW(bitmap_, sizeof section, &section) != sizeof section) {
         throw std::runtime_error("bitmap resource missing or not a DIB section");

@@ -16,8 +16,8 @@ struct StripLayout {
 };
 
 inline constexpr StripLayout kStrips[] = {
-    {L"MMIMAGES", 16, 25},    {L"IMGPNLINACT", 24, 6},  {L"IMGPNLACT", 24, 6},
-    {L"IMGPNLDISAB", 24, 6},  {L"IMGLISTDIAGS", 16, 5}, {L"WIZARDHEADER", 70, 3},
+    {L"MMIMAGES", 16, 25},   {L"IMGPNLINACT", 24, 6},  {L"IMGPNLACT", 24, 6},
+    {L"IMGPNLDISAB", 24, 6}, {L"IMGLISTDIAGS", 16, 5}, {L"WIZARDHEADER", 70, 3},
 };
 
 // The booster service's icon file, copied beside the test programs by the build.

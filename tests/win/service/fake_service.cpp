@@ -38,8 +38,10 @@ void FakeService::Run() {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = protocol::kServiceWindowClass;
     RegisterClassW(&wc);
-    HWND hwnd = CreateWindowW(protocol::kServiceWindowClass, protocol::kServiceWindowTitle, 0, 0, 0, 0, 0, nullptr,
-                              nullptr, wc.hInstance, nullptr);
+    HWND hwnd = CreateWindowW(
+        protocol::kServiceWindowClass, protocol::kServiceWindowTitle, 0, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance,
+        nullptr
+    );
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     window_ = hwnd;
     if (mode_ == Mode::kHang) WaitForSingleObject(release_, INFINITE);  // never pumps meanwhile

@@ -47,10 +47,11 @@ TEST_F(ConfirmationDialogs, AskForCloseShowsItsTextsAndLayout) {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_NEAR((window.left + window.right) / 2, (work.left + work.right) / 2, 1);
     EXPECT_NEAR((window.top + window.bottom) / 2, (work.top + work.bottom) / 2, 1);
-    EXPECT_EQ(Lines(*dialog->Memo1),
-              (std::vector<std::wstring>{L"Warning !", L"",
-                                         L"This will close both interface and the application.",
-                                         L"If you want to optimize the memory, use \"Minimize\" button at the header."}));
+    EXPECT_EQ(
+        Lines(*dialog->Memo1), (std::vector<std::wstring>{
+                                   L"Warning !", L"", L"This will close both interface and the application.",
+                                   L"If you want to optimize the memory, use \"Minimize\" button at the header."})
+    );
     EXPECT_TRUE(dialog->Memo1->ReadOnly());
     EXPECT_EQ(dialog->Memo1->BackColor(), ui::kInfoBk);
     EXPECT_EQ(dialog->CheckBox1->Caption(), L"Never show this message again");
@@ -145,13 +146,14 @@ TEST_F(ConfirmationDialogs, QuickBoostNoteShowsItsTexts) {
     EXPECT_EQ(dialog->Caption(), L"[Tessly Dozidi Davazez] - Quick Boost");
     EXPECT_EQ(client.right, 454);
     EXPECT_EQ(client.bottom, 143);
-    EXPECT_EQ(Lines(*dialog->Memo1),
-              (std::vector<std::wstring>{
-                  L"Note : ", L"", L"QuickBoost will lookup the system parameters and perform the memory ",
-                  L"optimization if it is necessary.",
-                  L"If your system is already feeling good, no cleanup will be done to avoid ",
-                  L"excessive system load.", L"You may force memory defragmentation by choosing Scrap All from the ",
-                  L"Optimize menu."}));
+    EXPECT_EQ(
+        Lines(*dialog->Memo1),
+        (std::vector<std::wstring>{
+            L"Note : ", L"", L"QuickBoost will lookup the system parameters and perform the memory ",
+            L"optimization if it is necessary.",
+            L"If your system is already feeling good, no cleanup will be done to avoid ", L"excessive system load.",
+            L"You may force memory defragmentation by choosing Scrap All from the ", L"Optimize menu."})
+    );
     EXPECT_EQ(dialog->Memo1->GetScrollBars(), ui::ScrollBars::Vertical);
     EXPECT_EQ(dialog->Button2->Caption(), L"Continue");
     EXPECT_EQ(defaultButton, dialog->Button2);
@@ -181,11 +183,16 @@ TEST_F(ConfirmationDialogs, QuickBoostNoteStoresTickOnlyOnContinue) {
     EXPECT_EQ(ReadRawDword("DlgQBoostNeverAsk"), std::nullopt);
 
     auto ticked = ui::CreateForm<TAskForQBoost>();
-    EXPECT_EQ(ShowModalAndDo(*ticked, [&] {
-                  Tick(*ticked->CheckBox1);
-                  PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
-              }),
-              ui::mrOk);
+    EXPECT_EQ(
+        ShowModalAndDo(
+            *ticked,
+            [&] {
+                Tick(*ticked->CheckBox1);
+                PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+            }
+        ),
+        ui::mrOk
+    );
     EXPECT_EQ(ReadRawDword("DlgQBoostNeverAsk"), -1);
 }
 

@@ -35,8 +35,7 @@ protected:
 
 const std::vector<std::wstring> kInfoText = {
     L"It is not recommended to modify this settings manually. Changes may ",
-    L"decrease the perfomance of your applications.", L"",
-    L"If you're not sure, try to use Configuration Wizard."};
+    L"decrease the perfomance of your applications.", L"", L"If you're not sure, try to use Configuration Wizard."};
 
 }  // namespace
 
@@ -98,7 +97,7 @@ TEST_F(OptimizationDialogs, OkOnAnEmptyStoreWritesTheDefaultsRangeEncoded) {
 }
 
 TEST_F(OptimizationDialogs, StoredValuesOpenWithinTheFieldLimits) {
-    WriteRawDword("OnTimeCPUBusySec", 149);  // 150, allowed by its range, beyond the field
+    WriteRawDword("OnTimeCPUBusySec", 149);    // 150, allowed by its range, beyond the field
     WriteRawDword("OnTimeFreeSize", 2621440);  // 2.5 MB: halves round to even
     WriteRawDword("OnTimeCPUBusyDetect", 7);   // any non-zero value is on
     WithDialog<TForm9>([](TForm9& d) {

@@ -28,8 +28,9 @@ constexpr std::uint64_t kMB = 1048576;
 std::optional<std::string> RunValue() {
     char data[512];
     DWORD size = sizeof data;
-    if (RegGetValueA(HKEY_CURRENT_USER, settings::kRunKeyPath, settings::kRunValueName, RRF_RT_REG_SZ, nullptr, data,
-                     &size) != ERROR_SUCCESS)
+    if (RegGetValueA(
+            HKEY_CURRENT_USER, settings::kRunKeyPath, settings::kRunValueName, RRF_RT_REG_SZ, nullptr, data, &size
+        ) != ERROR_SUCCESS)
         return std::nullopt;
     return std::string(data);
 }
@@ -89,12 +90,14 @@ TEST_F(OptionsWindow, OpensOnTheGeneralTabWithApplyDisabled) {
 TEST_F(OptionsWindow, OkOnAnEmptyStoreCreatesEveryValueWithItsEncoding) {
     OpenAndPressOk();
     std::vector<std::string> expected = {
-        "IconViewMode REG_DWORD 1",     "IconViewData REG_DWORD 0",         "IconViewStyle REG_DWORD 0",
-        "IconViewAnimate REG_DWORD 0",  "DefragPassesNum REG_DWORD 0",      "OnTimeFree REG_DWORD -1",
-        "MemMinFree REG_DWORD 0",       "UntouchableCacheSize REG_DWORD 16777216",
-        "HotSleepKey REG_DWORD 49217",  "HotFreeKey REG_DWORD 49222",       "HotMngrKey REG_DWORD 49224",
-        "QBoostSize REG_DWORD 33554432", "QBoostMethod REG_DWORD 0",        "IconForeClr REG_DWORD 65280",
-        "IconBackClr REG_DWORD 34816",  "IconTextClr REG_DWORD 16777215",
+        "IconViewMode REG_DWORD 1",    "IconViewData REG_DWORD 0",
+        "IconViewStyle REG_DWORD 0",   "IconViewAnimate REG_DWORD 0",
+        "DefragPassesNum REG_DWORD 0", "OnTimeFree REG_DWORD -1",
+        "MemMinFree REG_DWORD 0",      "UntouchableCacheSize REG_DWORD 16777216",
+        "HotSleepKey REG_DWORD 49217", "HotFreeKey REG_DWORD 49222",
+        "HotMngrKey REG_DWORD 49224",  "QBoostSize REG_DWORD 33554432",
+        "QBoostMethod REG_DWORD 0",    "IconForeClr REG_DWORD 65280",
+        "IconBackClr REG_DWORD 34816", "IconTextClr REG_DWORD 16777215",
     };
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(ListKey(settings::kSettingsKeyPath), expected);
@@ -347,8 +350,8 @@ TEST_F(OptionsWindow, KeyboardAloneReachesEveryControlPageAndMnemonic) {
             order.push_back(h);
             h = GetNextDlgTabItem(w.Handle(), h, FALSE);
         } while (h && h != start && order.size() < 40);
-        std::vector<HWND> expected = {w.Cb211->Handle(), w.Hk221->Handle(), w.Hk222->Handle(), w.Hk223->Handle(),
-                                      w.Cb231->Handle(), w.B231->Handle(),  w.Cb232->Handle(), w.B232->Handle(),
+        std::vector<HWND> expected = {w.Cb211->Handle(), w.Hk221->Handle(),   w.Hk222->Handle(),  w.Hk223->Handle(),
+                                      w.Cb231->Handle(), w.B231->Handle(),    w.Cb232->Handle(),  w.B232->Handle(),
                                       w.Se231->Handle(), w.Button3->Handle(), w.Button4->Handle()};
         EXPECT_EQ(order, expected);  // "Apply" is disabled, the info text and the hidden list skipped
 

@@ -175,8 +175,8 @@ TEST_F(SettingsStore, BinaryTextBlocksAndRecordsRoundTrip) {
 }
 
 TEST_F(SettingsStore, WindowRectanglesAreSavedAndRestored) {
-    HWND w = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 100, 120, 300, 200, nullptr, nullptr, nullptr,
-                             nullptr);
+    HWND w =
+        CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 100, 120, 300, 200, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(w);
     SettingsSession session;
     ASSERT_EQ(SaveWindowRect(w, "WndPos"), ERROR_SUCCESS);

@@ -108,7 +108,9 @@ TEST_F(ControlsTest, LabelsTakeMouseAndClicksThroughTheirParent) {
     auto& label = Add<ui::Label>(panel, 20, 30);
     label.SetCaption(L"Click here");
     std::vector<std::string> events;
-    label.OnMouseDown = [&](ui::MouseArgs& a) { events.push_back("down " + std::to_string(a.x) + "," + std::to_string(a.y)); };
+    label.OnMouseDown = [&](ui::MouseArgs& a) {
+        events.push_back("down " + std::to_string(a.x) + "," + std::to_string(a.y));
+    };
     label.OnMouseUp = [&](ui::MouseArgs&) { events.push_back("up"); };
     label.OnClick = [&](ui::NotifyArgs& a) { events.push_back(a.sender == &label ? "label click" : "?"); };
     panel.OnClick = [&](ui::NotifyArgs&) { events.push_back("panel click"); };
@@ -129,19 +131,31 @@ TEST_F(ControlsTest, EnterAndEscPressTheFormsButtons) {
     ok.SetModalResult(ui::mrOk);
     cancel.SetCancel(true);
     cancel.SetModalResult(ui::mrCancel);
-    EXPECT_EQ(testing_support::ShowModalAndDo(*form, [&] {
-                  edit.SetFocus();
-                  PostMessageW(edit.Handle(), WM_KEYDOWN, VK_RETURN, 0);
-              }),
-              ui::mrOk);
-    EXPECT_EQ(testing_support::ShowModalAndDo(*form, [&] { PostMessageW(edit.Handle(), WM_KEYDOWN, VK_ESCAPE, 0); }),
-              ui::mrCancel);
+    EXPECT_EQ(
+        testing_support::ShowModalAndDo(
+            *form,
+            [&] {
+                edit.SetFocus();
+                PostMessageW(edit.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+            }
+        ),
+        ui::mrOk
+    );
+    EXPECT_EQ(
+        testing_support::ShowModalAndDo(*form, [&] { PostMessageW(edit.Handle(), WM_KEYDOWN, VK_ESCAPE, 0); }),
+        ui::mrCancel
+    );
     // Enter on a focused button presses that button, not the default one.
-    EXPECT_EQ(testing_support::ShowModalAndDo(*form, [&] {
-                  cancel.SetFocus();
-                  PostMessageW(cancel.Handle(), WM_KEYDOWN, VK_RETURN, 0);
-              }),
-              ui::mrCancel);
+    EXPECT_EQ(
+        testing_support::ShowModalAndDo(
+            *form,
+            [&] {
+                cancel.SetFocus();
+                PostMessageW(cancel.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+            }
+        ),
+        ui::mrCancel
+    );
 }
 
 TEST_F(ControlsTest, ClosingHandlersCanKeepAModalFormOpen) {

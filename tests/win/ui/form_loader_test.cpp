@@ -178,8 +178,9 @@ TEST(FormLoading, MismatchesBetweenDescriptionAndClassAreErrors) {
         return false;
     };
     EXPECT_TRUE(fails(KitFormWith("object Button1: TButton", "object Button1: TNoSuchButton")));
-    EXPECT_TRUE(fails(KitFormWith("    OnClick = AnyClick\r\n  end\r\n  object Memo1",
-                                  "    OnClick = Missing\r\n  end\r\n  object Memo1")));
+    EXPECT_TRUE(fails(KitFormWith(
+        "    OnClick = AnyClick\r\n  end\r\n  object Memo1", "    OnClick = Missing\r\n  end\r\n  object Memo1"
+    )));
     // A handler of another kind of event: FormClose takes close arguments, not a click.
     EXPECT_TRUE(fails(KitFormWith("OnCreate = FormCreate", "OnCreate = FormClose")));
     EXPECT_TRUE(fails(KitFormWith("  Caption = 'Kit", "  Captoin = 'Kit")));
@@ -190,14 +191,17 @@ TEST(FormLoading, MismatchesBetweenDescriptionAndClassAreErrors) {
     EXPECT_TRUE(fails(KitFormWith("Align = alTop", "Align = 'top'")));
     EXPECT_TRUE(fails(KitFormWith("object KitForm: TKitForm", "object KitForm: TOtherForm")));
     // A menu item cannot hold a control.
-    EXPECT_TRUE(fails(KitFormWith("    object Item1: TMenuItem\r\n      Caption = '&First'\r\n      OnClick = AnyClick\r\n",
-                                  "    object Item1: TMenuItem\r\n      object X: TButton\r\n      end\r\n")));
+    EXPECT_TRUE(fails(KitFormWith(
+        "    object Item1: TMenuItem\r\n      Caption = '&First'\r\n      OnClick = AnyClick\r\n",
+        "    object Item1: TMenuItem\r\n      object X: TButton\r\n      end\r\n"
+    )));
     EXPECT_FALSE(fails(kKitForm));
 }
 
 TEST(FormLoading, OnlyAFullyLoadedFormRunsOnDestroy) {
     int destroyed = 0;
-    std::string text = KitFormWith("  OnCreate = FormCreate\r\n", "  OnCreate = FormCreate\r\n  OnDestroy = FormDestroy\r\n");
+    std::string text =
+        KitFormWith("  OnCreate = FormCreate\r\n", "  OnCreate = FormCreate\r\n  OnDestroy = FormDestroy\r\n");
     {
         auto form = LoadKitForm(text);
         form->destroyed = &destroyed;
@@ -255,7 +259,9 @@ TEST(FormApplying, ChangesTheTextsOfAnOpenFormAndNothingElse) {
     };
     change("Caption = 'Kit '#39'form'#39", "Caption = 'Fenster'");
     change("Caption = 'Hello'", "Caption = 'Hallo'");
-    change("Caption = 'Go'\r\n    OnClick = AnyClick", "Caption = 'Los'\r\n    Visible = False\r\n    OnClick = FormCreate");
+    change(
+        "Caption = 'Go'\r\n    OnClick = AnyClick", "Caption = 'Los'\r\n    Visible = False\r\n    OnClick = FormCreate"
+    );
     change("'first'\r\n      'second'", "'erste'\r\n      'zweite'");
     change("Text = 'Idle'", "Text = 'Bereit'");
     change("Caption = '&First'", "Caption = '&Erste'");

@@ -177,8 +177,9 @@ TEST_F(MoreControlsTest, ToolBarButtonsRunTheirActionsAndFollowThem) {
     EXPECT_GE(bar.Height(), 49);  // the bar's height follows its buttons
     EXPECT_EQ(bar.Top(), 0);
 
-    SendMessageW(form->Handle(), WM_COMMAND, MAKEWPARAM(button.CommandId(), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(bar.Handle()));
+    SendMessageW(
+        form->Handle(), WM_COMMAND, MAKEWPARAM(button.CommandId(), BN_CLICKED), reinterpret_cast<LPARAM>(bar.Handle())
+    );
     EXPECT_EQ(executed, 1);
     action.SetEnabled(false);
     EXPECT_FALSE(SendMessageW(bar.Handle(), TB_ISBUTTONENABLED, button.CommandId(), 0));
@@ -265,7 +266,8 @@ HWND SystemDialog() {
             }
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&found));
+        reinterpret_cast<LPARAM>(&found)
+    );
     return found;
 }
 

@@ -20,14 +20,17 @@ inline bool IsText(forms::ValueType type) {
            type == forms::ValueType::Utf8String;
 }
 
-Difference PropertiesDiffer(const std::vector<forms::Property>& a, const std::vector<forms::Property>& b,
-                            const forms::CodePage& codePage, const std::string& path);
+Difference PropertiesDiffer(
+    const std::vector<forms::Property>& a, const std::vector<forms::Property>& b, const forms::CodePage& codePage,
+    const std::string& path
+);
 
 // Strings compare as the characters they hold: an 8-bit string (in `codePage`), a wide
 // string and a UTF-8 string with the same characters are the same string. Two 8-bit strings
 // must hold the same bytes. Everything else compares exactly.
-inline Difference ValuesDiffer(const forms::Value& a, const forms::Value& b, const forms::CodePage& codePage,
-                               const std::string& path) {
+inline Difference ValuesDiffer(
+    const forms::Value& a, const forms::Value& b, const forms::CodePage& codePage, const std::string& path
+) {
     using forms::ValueType;
     if (IsText(a.type) && IsText(b.type)) {
         const bool same = a.type == ValueType::String && b.type == ValueType::String
@@ -39,34 +42,50 @@ inline Difference ValuesDiffer(const forms::Value& a, const forms::Value& b, con
         return path + ": value type " + std::to_string(int(a.type)) + " became " + std::to_string(int(b.type));
     bool same = true;
     switch (a.type) {
-    case ValueType::Integer:
-    case ValueType::Currency: same = a.integer == b.integer; break;
-    case ValueType::Extended: same = std::equal(a.extended, a.extended + 10, b.extended); break;
-    case ValueType::Single:
-    case ValueType::Date: same = a.real == b.real || (std::isnan(a.real) && std::isnan(b.real)); break;
-    case ValueType::Ident: same = a.text == b.text; break;
-    case ValueType::Binary: same = a.binary == b.binary; break;
-    case ValueType::Set: same = a.names == b.names; break;
-    case ValueType::List:
-        if (a.list.size() != b.list.size()) return path + ": the list's length changed";
-        for (size_t i = 0; i < a.list.size(); ++i)
-            if (auto d = ValuesDiffer(a.list[i], b.list[i], codePage, path + "(" + std::to_string(i) + ")")) return d;
-        break;
-    case ValueType::Collection:
-        if (a.items.size() != b.items.size()) return path + ": the collection's length changed";
-        for (size_t i = 0; i < a.items.size(); ++i) {
-            const std::string item = path + "<" + std::to_string(i) + ">";
-            if (a.items[i].order != b.items[i].order) return item + ": the order changed";
-            if (auto d = PropertiesDiffer(a.items[i].properties, b.items[i].properties, codePage, item)) return d;
-        }
-        break;
-    default: break;
+        case ValueType::Integer:
+        case ValueType::Currency:
+            same = a.integer == b.integer;
+            break;
+        case ValueType::Extended:
+            same = std::equal(a.extended, a.extended + 10, b.extended);
+            break;
+        case ValueType::Single:
+        case ValueType::Date:
+            same = a.real == b.real || (std::isnan(a.real) && std::isnan(b.real));
+            break;
+        case ValueType::Ident:
+            same = a.text == b.text;
+            break;
+        case ValueType::Binary:
+            same = a.binary == b.binary;
+            break;
+        case ValueType::Set:
+            same = a.names == b.names;
+            break;
+        case ValueType::List:
+            if (a.list.size() != b.list.size()) return path + ": the list's length changed";
+            for (size_t i = 0; i < a.list.size(); ++i)
+                if (auto d = ValuesDiffer(a.list[i], b.list[i], codePage, path + "(" + std::to_string(i) + ")"))
+                    return d;
+            break;
+        case ValueType::Collection:
+            if (a.items.size() != b.items.size()) return path + ": the collection's length changed";
+            for (size_t i = 0; i < a.items.size(); ++i) {
+                const std::string item = path + "<" + std::to_string(i) + ">";
+                if (a.items[i].order != b.items[i].order) return item + ": the order changed";
+                if (auto d = PropertiesDiffer(a.items[i].properties, b.items[i].properties, codePage, item)) return d;
+            }
+            break;
+        default:
+            break;
     }
     return same ? Difference() : path + ": the value changed";
 }
 
-inline Difference PropertiesDiffer(const std::vector<forms::Property>& a, const std::vector<forms::Property>& b,
-                                   const forms::CodePage& codePage, const std::string& path) {
+inline Difference PropertiesDiffer(
+    const std::vector<forms::Property>& a, const std::vector<forms::Property>& b, const forms::CodePage& codePage,
+    const std::string& path
+) {
     if (a.size() != b.size()) return path + ": the number of properties changed";
     for (size_t i = 0; i < a.size(); ++i) {
         if (a[i].name != b[i].name) return path + ": property " + a[i].name + " became " + b[i].name;
@@ -75,8 +94,9 @@ inline Difference PropertiesDiffer(const std::vector<forms::Property>& a, const 
     return std::nullopt;
 }
 
-inline Difference TreesDiffer(const forms::Object& a, const forms::Object& b, const forms::CodePage& codePage,
-                              const std::string& path = "form") {
+inline Difference TreesDiffer(
+    const forms::Object& a, const forms::Object& b, const forms::CodePage& codePage, const std::string& path = "form"
+) {
     const std::string here = path + "/" + a.name + ":" + a.className;
     if (a.flags != b.flags) return here + ": the flags changed";
     if ((a.flags & forms::kChildPos) && a.position != b.position) return here + ": the position changed";
