@@ -19,6 +19,18 @@ std::string AsciiOf(std::u16string_view text) {
     return out;
 }
 
+// Marking and purging: items not marked used since the last MarkAll(false) go.
+template <class List>
+void MarkItems(List& list, bool used) {
+    for (auto* item : list) item->Used = used ? 1 : 0;
+}
+
+template <class List>
+void PurgeUnused(List& list) {
+    for (int i = list.Count() - 1; i >= 0; --i)
+        if (!list[i]->Used) list.Delete(i);
+}
+
 }  // namespace
 
 std::string FloatToText(double value) {
@@ -204,14 +216,9 @@ std::string LResComponentItem::FullName(char separator) const {
     return ownerForm_ ? ownerForm_->Name() + separator + Name() : Name();
 }
 
-void LResComponentItem::MarkAll(bool used) {
-    for (auto* p : properties_) p->Used = used ? 1 : 0;
-}
+void LResComponentItem::MarkAll(bool used) { MarkItems(properties_, used); }
 
-void LResComponentItem::Purge() {
-    for (int i = properties_.Count() - 1; i >= 0; --i)
-        if (!properties_[i]->Used) properties_.Delete(i);
-}
+void LResComponentItem::Purge() { PurgeUnused(properties_); }
 
 std::unique_ptr<LResComponentItem> LResComponentList::CreateItem(std::string_view name) {
     return std::make_unique<LResComponentItem>(std::string(name), owner_);
@@ -265,14 +272,9 @@ LResConstantItem* LResUnitItem::FindOrAddConstant(std::string_view name, std::ui
     return item;
 }
 
-void LResUnitItem::MarkAll(bool used) {
-    for (auto* c : constants_) c->Used = used ? 1 : 0;
-}
+void LResUnitItem::MarkAll(bool used) { MarkItems(constants_, used); }
 
-void LResUnitItem::Purge() {
-    for (int i = constants_.Count() - 1; i >= 0; --i)
-        if (!constants_[i]->Used) constants_.Delete(i);
-}
+void LResUnitItem::Purge() { PurgeUnused(constants_); }
 
 std::unique_ptr<LResUnitItem> LResUnitList::CreateItem(std::string_view name) {
     return std::make_unique<LResUnitItem>(std::string(name), owner_);

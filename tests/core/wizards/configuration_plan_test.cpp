@@ -27,7 +27,7 @@ std::vector<Stored> Written(Experience experience, unsigned kinds, std::uint64_t
     return written;
 }
 
-constexpr std::uint64_t MB = kMegabyte;
+constexpr std::uint64_t MB = settings::kBytesPerMegabyte;
 
 }  // namespace
 

@@ -4,13 +4,13 @@
 
 using namespace wizards;
 
-TEST(MemorySizes, SummaryFiguresAddHalfAMegabyteAndCut) {
-    EXPECT_EQ(SummaryMegabytes(267386880), 255);
-    EXPECT_EQ(SummaryMegabytes(0), 0);
+TEST(MemorySizes, SummaryFiguresAddHalfAMegabyteAndCutIn64Bits) {
+    EXPECT_EQ(settings::PhysicalMegabytes(267386880), 255);
+    EXPECT_EQ(settings::PhysicalMegabytes(0), 0);
     // Beyond 2 GB, where a signed 32-bit sum would turn negative.
-    EXPECT_EQ(SummaryMegabytes(3221225472ull), 3072);
-    EXPECT_EQ(SummaryMegabytes(17179869184ull), 16384);
-    EXPECT_EQ(SummaryMegabytes(1ull << 40), 1048576);
+    EXPECT_EQ(settings::PhysicalMegabytes(3221225472ull), 3072);
+    EXPECT_EQ(settings::PhysicalMegabytes(17179869184ull), 16384);
+    EXPECT_EQ(settings::PhysicalMegabytes(1ull << 40), 1048576);
 }
 
 TEST(MemorySizes, PhysicalMemoryRoundsToTheNearestMegabyte) {
@@ -20,7 +20,7 @@ TEST(MemorySizes, PhysicalMemoryRoundsToTheNearestMegabyte) {
     EXPECT_EQ(PhysicalMegabytes(17179869184ull), 16384);
     EXPECT_EQ(PhysicalMegabytes(4294967296ull), 4096);
     // Exactly half way: 2.5 MB in all goes to the even neighbour.
-    EXPECT_EQ(PhysicalMegabytes(2 * kMegabyte + kMegabyte / 2 - 500000), 2);
+    EXPECT_EQ(PhysicalMegabytes(2 * settings::kBytesPerMegabyte + settings::kBytesPerMegabyte / 2 - 500000), 2);
 }
 
 TEST(MemorySizes, StoredByteSizesStayWithin2047Megabytes) {
