@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
+
+#include <unistd.h>
 
 #include "core/forms/form_binary.h"
 #include "core/forms/form_text.h"
@@ -50,12 +53,18 @@ Bytes NativeProgram(const Bytes& settings) {
     ));
 }
 
+// A file of this test alone: ctest runs the tests of a suite side by side.
+std::string TestFile(const char* extension) {
+    return ::testing::TempDir() + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
+           std::to_string(::getpid()) + extension;
+}
+
 struct Build : ::testing::Test {
     BasicLocale locale;
     LangResource dict{locale};
     LangFile german;
-    std::string native = ::testing::TempDir() + "language_module_test.ntv";
-    std::string module = ::testing::TempDir() + "language_module_test.deu";
+    std::string native = TestFile(".ntv");
+    std::string module = TestFile(".deu");
 
     void SetUp() override {
         LResUnitItem* unit = dict.Units().FindOrAdd("Strings");

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
+
+#include <unistd.h>
 #include <cstdlib>
 #include <ctime>
 
@@ -184,7 +187,7 @@ TEST(ModuleImage, SaveReplacesAnExistingModuleWhole) {
     BasicLocale locale;
     ResProcessor resources(locale);
     resources.AddStrings().Set(1, u"One");
-    const std::string path = ::testing::TempDir() + "module_image_test.deu";
+    const std::string path = ::testing::TempDir() + "module_image_test-" + std::to_string(::getpid()) + ".deu";
     WriteWholeFile(path, Ascii("an older, broken module"));
     resources.Save(path, FixedStamp);
     EXPECT_EQ(ReadWholeFile(path), resources.ModuleImage(FixedStamp));
