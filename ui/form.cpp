@@ -98,6 +98,8 @@ Form::~Form() {
         HandleException();
     }
     std::erase(FormList(), this);
+    // A window on its way out no longer follows its menu bar while the items are freed.
+    menuWatch_.Disconnect();
     if (Application::Instance().MainForm() == this) Application::Instance().SetMainForm(nullptr);
     DestroyComponents();
     DestroyHandle();
@@ -224,6 +226,12 @@ void Form::SetActiveControl(WinControl* control) {
 
 void Form::SetMenu(MainMenu* menu) {
     menu_ = menu;
+    menuWatch_ = menu ? menu->OnRebuilt([this](HMENU rebuilt) {
+        if (!HandleAllocated()) return;
+        ::SetMenu(Handle(), rebuilt);
+        DrawMenuBar(Handle());
+    })
+                      : Connection{};
     if (HandleAllocated()) {
         ::SetMenu(Handle(), menu ? menu->Handle() : nullptr);
         FitClientSize();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ui/form_class.h"
+#include "ui/signal.h"
 #include "ui/size_constraints.h"
 #include "ui/win_control.h"
 
@@ -160,6 +161,7 @@ private:
     FormPosition position_ = FormPosition::Designed;
     WinControl* activeControl_ = nullptr;  // not owned
     MainMenu* menu_ = nullptr;             // not owned
+    Connection menuWatch_;
     SizeConstraints constraints_;
     bool acceptFiles_ = false;
     bool created_ = false;

@@ -5,7 +5,6 @@
 
 #include "platform/handles.h"
 #include "ui/action_list.h"
-#include "ui/form.h"
 #include "ui/image_list.h"
 #include "ui/property.h"
 
@@ -141,12 +140,7 @@ void Menu::Rebuild() {
     HMENU old = handle_;
     handle_ = bar_ ? CreateMenu() : CreatePopupMenu();
     Build(handle_, root_, bar_);
-    if (bar_)
-        for (Form* form : Form::OpenForms())
-            if (form->Menu() == this && form->HandleAllocated()) {
-                ::SetMenu(form->Handle(), handle_);
-                DrawMenuBar(form->Handle());
-            }
+    rebuilt_(handle_);
     if (old) DestroyMenu(old);
 }
 

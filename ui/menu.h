@@ -67,6 +67,10 @@ public:
     bool AdoptChild(Component& child) override;
     HMENU Handle();
     void Rebuild();
+    // The window showing a menu bar follows each new platform menu through this.
+    [[nodiscard]] Connection OnRebuilt(std::function<void(HMENU)> listener) {
+        return rebuilt_.Connect(std::move(listener));
+    }
 
 protected:
     Menu(Component* owner, bool bar);
@@ -79,6 +83,7 @@ private:
     HMENU handle_ = nullptr;
     ImageList* images_ = nullptr;  // not owned
     Connection imagesWatch_;
+    Signal<HMENU> rebuilt_;
     MenuItem root_{nullptr};
 };
 
