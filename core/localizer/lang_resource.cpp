@@ -50,7 +50,9 @@ std::string FloatToText(double value) {
     return text;
 }
 
-bool TextToFloat(std::u16string_view text, double& value) {
+// A whole text as one number, an optional leading plus allowed.
+template <class Number>
+bool TextToNumber(std::u16string_view text, Number& value) {
     std::string ascii = AsciiOf(text);
     if (ascii.empty()) return false;
     const char* begin = ascii.data();
@@ -60,15 +62,9 @@ bool TextToFloat(std::u16string_view text, double& value) {
     return result.ec == std::errc() && result.ptr == end;
 }
 
-bool TextToInteger(std::u16string_view text, std::int64_t& value) {
-    std::string ascii = AsciiOf(text);
-    if (ascii.empty()) return false;
-    const char* begin = ascii.data();
-    const char* end = begin + ascii.size();
-    if (*begin == '+') ++begin;
-    auto result = std::from_chars(begin, end, value);
-    return result.ec == std::errc() && result.ptr == end;
-}
+bool TextToFloat(std::u16string_view text, double& value) { return TextToNumber(text, value); }
+
+bool TextToInteger(std::u16string_view text, std::int64_t& value) { return TextToNumber(text, value); }
 
 bool ValuesEqual(std::uint8_t kind, std::u16string_view current, std::u16string_view candidate) {
     if (current.empty() && candidate.empty()) return true;
