@@ -127,7 +127,7 @@ TLCDScreen::TLCDScreen(ui::Component* owner)
     lines_.onChange = [this] { LinesChanged(); };
     timer_.SetEnabled(false);
     timer_.SetInterval(static_cast<int>(model_.ScrollSpeed()));
-    timer_.OnTimer = [this](ui::NotifyArgs& args) { ScrollTimerTick(args); };
+    timer_.OnTimer = [this](ui::NotifyArgs&) { ScrollStep(); };
     SetColor(kDefaultBackground);
 }
 

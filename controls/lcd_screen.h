@@ -82,7 +82,6 @@ private:
     void BuildBlankCell();
     void DrawBorder(HDC dc, int width, int height) const;
     void DrawCell(HDC dc, int x, int y, std::uint8_t code) const;
-    void ScrollTimerTick(ui::NotifyArgs&) { ScrollStep(); }
 
     displays::LcdModel model_;
     ui::StringList lines_;
