@@ -50,7 +50,7 @@ bench-native: setup
 bench: bench-native windows
 	@xvfb-run -a -s "-screen 0 1024x768x24" $(WINE_RUN) bash -c \
 	  'wine $(WIN)/bench/chart_bench.exe && wine $(WIN)/bench/booster_bench.exe && \
-	   tools/service-cpu.sh $(WIN)/bin/TesslyMBsrv.exe 30'; \
+	   tools/service-cpu.sh $(WIN)/bin/TesslyMBsrv.exe 30 && tools/about-cpu.sh $(WIN)/bin/TesslyMBCfg.exe 30'; \
 	  status=$$?; $(WINE_RUN) wineserver -k 2>/dev/null || true; exit $$status
 
 # Coverage-guided fuzzing under ASan and UBSan (clang with libFuzzer), never part of

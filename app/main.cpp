@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "controls/about_box.h"
 #include "controls/display_components.h"
 #include "ui/application.h"
 
@@ -13,6 +14,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         application.SetTitle(app::kApplicationName);
         controls::RegisterDisplayComponents();
     };
+    parts.showAboutBox = ShowAboutBox;
     parts.runMainWindow = RunMainWindow;
     ExitProcess(static_cast<UINT>(app::RunStartup(GetCommandLineW(), parts)));
 }

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/startup.h"
+#include "controls/about_box.h"
 #include "controls/msc_graph.h"
 #include "core/app/view_state.h"
 #include "core/service/service_protocol.h"
@@ -344,6 +345,8 @@ void TFMCFGClass::MM_0503Click(ui::NotifyArgs&) {
 void TFMCFGClass::MM_0505Click(ui::NotifyArgs&) {
     platform::ShellStartDetached(platform::ProgramFolder() + L"update.exe", platform::ProgramFolder());
 }
+
+void TFMCFGClass::MM_0506Click(ui::NotifyArgs&) { ShowAboutBox(); }
 
 void RunMainWindow() {
     auto window = ui::CreateForm<TFMCFGClass>();

@@ -113,6 +113,7 @@ class TFMCFGClass : public ui::Form, public service::StateDisplay {
     UI_HANDLER(ui::NotifyArgs, MM_0502Click);
     UI_HANDLER(ui::NotifyArgs, MM_0503Click);
     UI_HANDLER(ui::NotifyArgs, MM_0505Click);
+    UI_HANDLER(ui::NotifyArgs, MM_0506Click);
     UI_HANDLER(ui::NotifyArgs, QuickBoostNowExecute);
     UI_HANDLER(ui::NotifyArgs, StartServiceExecute);
     UI_HANDLER(ui::NotifyArgs, OptionsExecute);

@@ -5,6 +5,11 @@
 #include <cwchar>
 #include <vector>
 
+#include "platform/error.h"
+#include "platform/resource_source.h"
+#include "resources/string_ids.h"
+#include "ui/property.h"
+
 namespace controls {
 namespace {
 
@@ -12,14 +17,6 @@ namespace {
 constexpr const wchar_t* kKeyNames[] = {L"CompanyName",  L"FileDescription", L"FileVersion",
                                         L"InternalName", L"LegalCopyright",  L"OriginalFilename",
                                         L"ProductName",  L"ProductVersion",  L"Comments"};
-
-std::string Utf8(const std::wstring& text) {
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string result(size, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr, nullptr);
-    return result;
-}
 
 bool IsFile(const std::wstring& name) {
     const DWORD attributes = GetFileAttributesW(name.c_str());
@@ -34,8 +31,10 @@ std::wstring Hex4(WORD word) {
 
 }  // namespace
 
-FileVersionError::FileVersionError(const std::wstring& message)
-    : std::runtime_error(Utf8(message)), message_(message) {}
+const ui::PropertyTable& TgsFileVersionInfo::ClassProperties() {
+    static const ui::PropertyTable table(&ui::Component::ClassProperties(), {});
+    return table;
+}
 
 void TgsFileVersionInfo::set_Filename(const std::wstring& filename) {
     filename_ = filename;
@@ -46,17 +45,17 @@ void TgsFileVersionInfo::Read() {
     language_info_.clear();
     for (std::wstring& v : values_) v.clear();
 
-    if (!IsFile(filename_)) throw FileVersionError(L"File not found: " + filename_);
+    if (!IsFile(filename_)) throw platform::Error(platform::LoadResString(str::SFileNotFound) + filename_);
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeW(filename_.c_str(), &ignored);
     std::vector<BYTE> record(size);
     if (size == 0 || !GetFileVersionInfoW(filename_.c_str(), 0, size, record.data()))
-        throw FileVersionError(L"Invalid version info record in file " + filename_);
+        throw platform::Error(platform::LoadResString(str::SInvalidVersionRecord) + filename_);
 
     void* table = nullptr;
     UINT table_size = 0;
     if (!VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation", &table, &table_size) || table_size < 4)
-        throw FileVersionError(L"Invalid language info in file " + filename_);
+        throw platform::Error(platform::LoadResString(str::SInvalidLanguageInfo) + filename_);
     const WORD* translation = static_cast<const WORD*>(table);
     const std::wstring language = Hex4(translation[0]) + Hex4(translation[1]);
 

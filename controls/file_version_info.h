@@ -1,26 +1,22 @@
 #pragma once
 #include <array>
-#include <stdexcept>
 #include <string>
+
+#include "ui/component.h"
 
 namespace controls {
 
-// A file whose version resource cannot be read; the message names the file.
-class FileVersionError : public std::runtime_error {
-public:
-    explicit FileVersionError(const std::wstring& message);
-    const std::wstring& Message() const { return message_; }
-
-private:
-    std::wstring message_;
-};
-
 // Reads the string values of a file's version resource, in the language of the first
-// entry of its translation table. A value the resource lacks reads "n/a".
-class TgsFileVersionInfo {
+// entry of its translation table. A value the resource lacks reads "n/a". A non-visual
+// component of the form that shows the version.
+class TgsFileVersionInfo : public ui::Component {
+    UI_PUBLISHED(TgsFileVersionInfo, "TgsFileVersionInfo")
+
 public:
+    explicit TgsFileVersionInfo(ui::Component* owner = nullptr) : ui::Component(owner) {}
+
     const std::wstring& Filename() const { return filename_; }
-    // Reads the file's version resource; throws FileVersionError when the file is missing,
+    // Reads the file's version resource; throws platform::Error when the file is missing,
     // has no version resource or no translation table (all values then stay empty).
     void set_Filename(const std::wstring& filename);
 

@@ -464,7 +464,7 @@ LRESULT Form::OnActivate(WPARAM wParam, LPARAM lParam) {
     return DefaultProc(WM_ACTIVATE, wParam, lParam);
 }
 
-void Form::Paint(HDC dc) {
+void Form::PaintSurface(HDC dc) {
     RECT r = ClientRect();
     FillRect(dc, &r, Brush().Get(EffectiveColor()));
     canvas_ = dc;
@@ -475,7 +475,6 @@ void Form::Paint(HDC dc) {
         throw;
     }
     canvas_ = nullptr;
-    PaintGraphicChildren(dc);
 }
 
 void Form::Resized() { Fire(OnResize); }

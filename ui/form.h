@@ -135,7 +135,7 @@ protected:
     void FillCreateParams(CreateParams& params) override;
     void HandleCreated() override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void Paint(HDC dc) override;
+    void PaintSurface(HDC dc) override;
     void Resized() override;
 
 private:

@@ -20,7 +20,7 @@ void GroupBox::FillCreateParams(CreateParams& params) {
     params.exStyle |= WS_EX_CONTROLPARENT;
 }
 
-void GroupBox::Paint(HDC dc) {
+void GroupBox::PaintSurface(HDC dc) {
     RECT client = ClientRect();
     FillRect(dc, &client, Brush().Get(EffectiveColor()));
     platform::Selection font(dc, TextFont().Handle());
@@ -40,7 +40,6 @@ void GroupBox::Paint(HDC dc) {
         text.left += 2;
         DrawTextW(dc, Caption().c_str(), -1, &text, DT_SINGLELINE);
     }
-    PaintGraphicChildren(dc);
 }
 
 }  // namespace ui

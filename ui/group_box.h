@@ -13,7 +13,7 @@ public:
 
 protected:
     void FillCreateParams(CreateParams& params) override;
-    void Paint(HDC dc) override;
+    void PaintSurface(HDC dc) override;
     void CaptionChanged() override { Invalidate(); }
 };
 

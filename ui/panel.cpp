@@ -70,7 +70,14 @@ void Panel::FillCreateParams(CreateParams& params) {
     params.exStyle |= WS_EX_CONTROLPARENT;
 }
 
-void Panel::Paint(HDC dc) {
+RECT Panel::AlignArea() const {
+    RECT area = ClientRect();
+    for (Bevel bevel : {bevelOuter_, bevelInner_})
+        if (bevel != Bevel::None) InflateRect(&area, -bevelWidth_, -bevelWidth_);
+    return area;
+}
+
+void Panel::PaintSurface(HDC dc) {
     RECT r = ClientRect();
     FillRect(dc, &r, Brush().Get(EffectiveColor()));
     DrawBevel(dc, r, bevelOuter_, bevelWidth_);
@@ -81,7 +88,6 @@ void Panel::Paint(HDC dc) {
         SetTextColor(dc, ToColorRef(TextFont().FontColor()));
         DrawTextW(dc, Caption().c_str(), -1, &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
     }
-    PaintGraphicChildren(dc);
 }
 
 }  // namespace ui

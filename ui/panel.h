@@ -22,7 +22,8 @@ public:
 
 protected:
     void FillCreateParams(CreateParams& params) override;
-    void Paint(HDC dc) override;
+    void PaintSurface(HDC dc) override;
+    RECT AlignArea() const override;
     void CaptionChanged() override { Invalidate(); }
 
 private:

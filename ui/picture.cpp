@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "ui/property.h"
 
@@ -35,6 +36,17 @@ void Picture::Clear() {
     icon_.Reset();
     width_ = height_ = 0;
     data_.clear();
+}
+
+void Picture::SetBitmap(platform::BitmapHandle bitmap) {
+    Clear();
+    BITMAP info{};
+    if (GetObjectW(bitmap.Get(), sizeof info, &info)) {
+        width_ = info.bmWidth;
+        height_ = info.bmHeight;
+        bitmap_ = std::move(bitmap);
+    }
+    if (onChange) onChange();
 }
 
 void Picture::SetData(const std::vector<std::uint8_t>& data) {

@@ -24,6 +24,8 @@ public:
     std::vector<std::uint8_t> Data() const { return data_; }
     void SetData(const std::vector<std::uint8_t>& data);
     void Clear();
+    // A bitmap made at run time; it has no stored form.
+    void SetBitmap(platform::BitmapHandle bitmap);
 
     bool Empty() const { return !bitmap_ && !icon_; }
     int Width() const { return width_; }

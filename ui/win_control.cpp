@@ -310,17 +310,28 @@ LRESULT WinControl::OnPaint() {
 }
 
 void WinControl::Paint(HDC dc) {
-    RECT r = ClientRect();
-    FillRect(dc, &r, brush_.Get(EffectiveColor()));
-    PaintGraphicChildren(dc);
+    PaintSurface(dc);
+    PaintGraphicChildren(dc, nullptr, ClientRect());
 }
 
-void WinControl::PaintGraphicChildren(HDC dc) {
+void WinControl::PaintSurface(HDC dc) {
+    RECT r = ClientRect();
+    FillRect(dc, &r, brush_.Get(EffectiveColor()));
+}
+
+void WinControl::PaintUnder(HDC dc, const Control& child) {
+    PaintSurface(dc);
+    PaintGraphicChildren(dc, &child, child.BoundsRect());
+}
+
+void WinControl::PaintGraphicChildren(HDC dc, const Control* end, const RECT& area) {
     for (Control* c : controls_) {
+        if (c == end) break;
         auto* g = dynamic_cast<GraphicControl*>(c);
-        if (!g || !g->Visible()) continue;
+        RECT b = c->BoundsRect();
+        RECT overlap;
+        if (!g || !g->Visible() || !IntersectRect(&overlap, &b, &area)) continue;
         platform::SavedDc saved(dc);
-        RECT b = g->BoundsRect();
         IntersectClipRect(dc, b.left, b.top, b.right, b.bottom);
         g->Paint(dc);
     }
@@ -448,7 +459,7 @@ RECT WinControl::ClientRect() const {
 void WinControl::Realign() {
     if (realigning_) return;
     realigning_ = true;
-    RECT free = ClientRect();
+    RECT free = AlignArea();
     for (Align pass : {Align::Top, Align::Bottom, Align::Left, Align::Right, Align::Client}) {
         for (Control* c : controls_) {
             if (c->GetAlign() != pass || !c->Visible()) continue;

@@ -42,6 +42,9 @@ public:
     bool Focused() const;
 
     void Invalidate() override;
+    // What the window shows under `child`: its surface and the graphic children that come
+    // before `child` in the child order, in this window's client coordinates.
+    void PaintUnder(HDC dc, const Control& child);
     // Lays out the children that have an Align.
     void Realign();
     RECT ClientRect() const;
@@ -87,10 +90,13 @@ protected:
     virtual HBRUSH ControlColor(HDC dc);
     virtual void ScrollReflected(WORD code);
 
-    // Windows of the kit's own class paint their background and graphic children here.
-    virtual void Paint(HDC dc);
-    void PaintGraphicChildren(HDC dc);
+    // Windows of the kit's own class paint their surface, then their graphic children.
+    void Paint(HDC dc);
+    // The window's own drawing (background, frame, caption) without the graphic children.
+    virtual void PaintSurface(HDC dc);
     virtual void Resized() {}
+    // Where children with an Align are laid out: the client area less any frame of its own.
+    virtual RECT AlignArea() const { return ClientRect(); }
 
     void BoundsChanged() override;
     void VisibilityChanged() override;
@@ -124,6 +130,8 @@ private:
     LRESULT OnContextMenu(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnFocus(UINT message, WPARAM wParam, LPARAM lParam);
     GraphicControl* GraphicChildAt(POINT point) const;
+    // The visible graphic children before `end` (all of them for null) that overlap `area`.
+    void PaintGraphicChildren(HDC dc, const Control* end, const RECT& area);
 
     HWND handle_ = nullptr;
     bool subclassed_ = false;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/startup.h"
+#include "controls/about_box.h"
 #include "controls/msc_graph.h"
 #include "core/service/service_protocol.h"
 #include "platform/program_folder.h"
@@ -272,4 +273,20 @@ TEST_F(MainWindow, OptionsMenuItemAndToolbarButtonOpenTheOptionsWindow) {
     StopRunWhenModal();
     EXPECT_EQ(opened, 2);
     EXPECT_EQ(ReadRawDword("IconViewMode"), 1);  // created as the window read its values
+}
+
+// This test program carries the configurator's version resource, which the box reads.
+TEST_F(MainWindow, TheAboutItemOpensTheAboutBox) {
+    window = CreateMainWindow();
+    EXPECT_TRUE(window->MM_0506->Enabled());
+    std::wstring version;
+    RunWhenModal([&] {
+        auto* about = dynamic_cast<TAbout*>(ui::Form::OpenForms().back());
+        if (!about) return;
+        version = about->LabelVer->Caption();
+        about->Button1->Click();
+    });
+    window->MM_0506->Click();
+    StopRunWhenModal();
+    EXPECT_EQ(version, L"Version : 5.5.1.603");
 }

@@ -8,9 +8,9 @@
 #include <fstream>
 #include <string>
 
+#include "platform/error.h"
 #include "tests/win/support/test_support.h"
 
-using controls::FileVersionError;
 using controls::TgsFileVersionInfo;
 
 namespace {
@@ -33,7 +33,7 @@ std::wstring ThisProgram() {
 std::wstring ReadError(TgsFileVersionInfo& info, const std::wstring& filename) {
     try {
         info.set_Filename(filename);
-    } catch (const FileVersionError& e) {
+    } catch (const platform::Error& e) {
         return e.Message();
     }
     return L"no error";
