@@ -1,18 +1,30 @@
 #include <windows.h>
 
+#include "app/exception_handler.h"
 #include "app/main_window.h"
+#include "app/problem_reports.h"
 #include "app/startup.h"
 #include "controls/display_components.h"
 #include "ui/application.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    TglExceptionHandler errorLogger;
     app::StartupParts parts;
+    parts.installErrorLogger = [&errorLogger] {
+        errorLogger.SetLogFileName(L"errorlog.txt");
+        errorLogger.SetApplicationName(app::kApplicationName);
+        errorLogger.SetOptions(TglExceptionHandler::kStartupOptions);
+        errorLogger.SetActive(true);
+    };
     parts.initApplication = [] {
         ui::Application& application = ui::Application::Instance();
         application.Initialize();
         application.SetTitle(app::kApplicationName);
         controls::RegisterDisplayComponents();
     };
+    parts.composeBugReport = [] { return static_cast<int>(app::ComposeBugReport(true)); };
+    parts.composeUninstallFeedback = [] { return static_cast<int>(app::ComposeUninstallFeedback(true)); };
+    parts.composeTellAFriend = [] { return static_cast<int>(app::ComposeTellAFriend(true)); };
     parts.runMainWindow = RunMainWindow;
     ExitProcess(static_cast<UINT>(app::RunStartup(GetCommandLineW(), parts)));
 }

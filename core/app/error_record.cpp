@@ -85,7 +85,7 @@ std::string ProcessorName(std::int32_t level) {
         case 6:
             return "Pentium Pro/Celeron";
         default:
-            return "P" + std::to_string(level);
+            return std::string("P").append(std::to_string(level));
     }
 }
 

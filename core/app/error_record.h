@@ -32,8 +32,8 @@ struct HandledException {
 
 struct ErrorRecord {
     std::string exeModule;
-    std::optional<MachineSnapshot> machine;      // absent when it could not be gathered
-    std::optional<HandledException> exception;   // only while one is being handled
+    std::optional<MachineSnapshot> machine;     // absent when it could not be gathered
+    std::optional<HandledException> exception;  // only while one is being handled
     std::string computer;
     std::string user;
     std::string datetime;

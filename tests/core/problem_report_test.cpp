@@ -13,11 +13,20 @@ TEST(ProblemReport, MegabytesRoundAtHalfAMillionBytesAndHoldBigMachines) {
 }
 
 TEST(ProblemReport, TheSummaryListsProcessorSystemCacheMemoryPageFileAndVersionBetweenRulers) {
-    SummaryLabels labels{L"Processor  : ", L"OS version : ", L"Cache settings : Home computer",
-                         L"Cache settings : File server", L"Memory     : ", L"  free    = ", L"  total   = ",
-                         L" MB", L"Page file  : ", L"Version : "};
-    SystemSummary summary{L"GenuineIntel", L"Undetected\r\n  Build: 1\r\n  Extra: ", false, 267386880,
-                          1073741824, 5ull << 30, 6ull << 30, L"1.0.0.7"};
+    SummaryLabels labels{
+        L"Processor  : ",
+        L"OS version : ",
+        L"Cache settings : Home computer",
+        L"Cache settings : File server",
+        L"Memory     : ",
+        L"  free    = ",
+        L"  total   = ",
+        L" MB",
+        L"Page file  : ",
+        L"Version : "};
+    SystemSummary summary{
+        L"GenuineIntel", L"Undetected\r\n  Build: 1\r\n  Extra: ", false, 267386880, 1073741824, 5ull << 30, 6ull << 30,
+        L"1.0.0.7"};
     const std::wstring body = JoinLines(SummaryLines(summary, labels));
     EXPECT_EQ(
         body,
