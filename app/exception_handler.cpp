@@ -48,7 +48,9 @@ private:
 
 TglExceptionHandler::TglExceptionHandler() : screenshotFolder_(platform::ProgramFolder() + L"minidump") {}
 
-TglExceptionHandler::~TglExceptionHandler() {
+TglExceptionHandler::~TglExceptionHandler() { Detach(); }
+
+void TglExceptionHandler::Detach() {
     if (g_instance != this) return;
     ui::Application::Instance().SetExceptionHandler(nullptr);
     g_instance = nullptr;
@@ -58,6 +60,7 @@ TglExceptionHandler* TglExceptionHandler::Instance() { return g_instance; }
 
 void TglExceptionHandler::SetActive(bool active) {
     active_ = active;
+    if (!active_) Detach();
     if (!active_ || !Has(kRunTime)) return;
     ui::Application::Instance().SetExceptionHandler([this](std::exception_ptr error) { HandleException(error); });
     g_instance = this;

@@ -41,7 +41,7 @@ public:
 
     bool Active() const { return active_; }
     // With the run-time option on, makes this the application's handler of unhandled
-    // exceptions.
+    // exceptions; inactive, it lets go again.
     void SetActive(bool active);
 
     const std::wstring& LogFileName() const { return logFileName_; }
@@ -65,6 +65,7 @@ public:
     void WriteRecord(const std::wstring& id, const std::wstring& exceptionMessage, const std::wstring& message);
 
 private:
+    void Detach();
     bool Has(std::uint8_t option) const { return (options_ & option) != 0; }
     app::ErrorRecord BuildRecord(
         const std::wstring& id, const std::wstring& exceptionMessage, const std::wstring& message

@@ -314,3 +314,17 @@ TEST_F(ErrorLog, ABareLogNameLiesInTheProgramsFolderAndTheLoggerLetsGoWhenDestro
     }
     EXPECT_EQ(TglExceptionHandler::Instance(), nullptr);
 }
+
+TEST_F(ErrorLog, AnInactiveLoggerOrOneWithoutTheRunTimeOptionLeavesExceptionsToTheApplication) {
+    logger_.SetActive(false);
+    EXPECT_EQ(TglExceptionHandler::Instance(), nullptr);
+    logger_.SetOptions(TglExceptionHandler::kWriteLog | TglExceptionHandler::kQuiet);
+    logger_.SetActive(true);
+    EXPECT_EQ(TglExceptionHandler::Instance(), nullptr);
+    std::exception_ptr seen;
+    ui::Application::Instance().SetExceptionHandler([&seen](std::exception_ptr error) { seen = error; });
+    Fail([] { ThrowFromOnePlace(L"elsewhere"); });
+    ui::Application::Instance().SetExceptionHandler(nullptr);
+    EXPECT_TRUE(seen);
+    EXPECT_FALSE(fs::exists(LogPath()));
+}
