@@ -20,14 +20,23 @@ TglExceptionHandler* g_instance = nullptr;  // not owned
 
 constexpr int kScreenshotQuality = 50;
 
-std::wstring LocalDate(DWORD flags) {
-    wchar_t text[128] = {};
-    return GetDateFormatW(LOCALE_USER_DEFAULT, flags, nullptr, nullptr, text, 128) ? text : L"";
+// The user's short date and long time, two spaces apart.
+std::string Now() {
+    wchar_t date[128] = {};
+    wchar_t time[128] = {};
+    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 128);
+    GetTimeFormatW(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, time, 128);
+    return platform::Narrow(std::wstring(date) + L"  " + time);
 }
 
-std::wstring LocalTime() {
-    wchar_t text[128] = {};
-    return GetTimeFormatW(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, text, 128) ? text : L"";
+bool IsOwnException(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const EglHandlerException&) {
+        return true;
+    } catch (...) {
+        return false;
+    }
 }
 
 // Clears the exception being handled when the handler is left, however it is left.
@@ -71,12 +80,7 @@ std::wstring TglExceptionHandler::LogFilePath() const {
 }
 
 void TglExceptionHandler::HandleException(std::exception_ptr error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const EglHandlerException&) {
-        return;
-    } catch (...) {
-    }
+    if (IsOwnException(error)) return;
     const app::ThrowSite site = app::ThrowSiteOf(error);
     const std::wstring text = ui::ExceptionMessage(error);
     {
@@ -118,7 +122,7 @@ app::ErrorRecord TglExceptionHandler::BuildRecord(
         record.computer = sysInfo_->Computer();
         record.user = sysInfo_->User();
     }
-    record.datetime = platform::Narrow(LocalDate(DATE_SHORTDATE) + L"  " + LocalTime());
+    record.datetime = Now();
     record.id = platform::Narrow(id);
     record.exceptionMessage = platform::Narrow(exceptionMessage);
     record.message = platform::Narrow(message);

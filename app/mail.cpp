@@ -20,7 +20,7 @@ LPMAPISENDMAIL MapiSendMail() {
 
 unsigned long Perform(MailRequest& request) {
     LPMAPISENDMAIL send = MapiSendMail();
-    if (!send) return kMailUnavailable;
+    if (!send) return MAPI_E_FAILURE;
     MapiRecipDesc recipient{};
     recipient.ulRecipClass = MAPI_TO;
     recipient.lpszName = request.recipientName.data();

@@ -11,11 +11,9 @@ struct MailRequest {
     std::string body;
 };
 
-// The mail program's failure code when MAPI32.DLL or its MAPISendMail is missing.
-inline constexpr unsigned long kMailUnavailable = 2;  // MAPI_E_FAILURE
-
 // Hands the mail to the system's simple mail interface with its dialog shown. Synchronous:
-// returns the call's result (0 for success). Otherwise the call runs on a thread of its
+// returns the call's result (0 for success; the general failure code when MAPI32.DLL or
+// its MAPISendMail is missing). Otherwise the call runs on a thread of its
 // own, the caller waits two seconds (so the mail program can come up before the caller
 // goes on) and gets 0.
 unsigned long SendMail(bool synchronous, MailRequest request);
