@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "app/screen_capture.h"
 #include "app/throw_site.h"
@@ -39,18 +40,20 @@ bool IsOwnException(std::exception_ptr error) {
     }
 }
 
-// Clears the exception being handled when the handler is left, however it is left.
+// Names the exception being handled until the handler is left, however it is left. A
+// message box's loop may hand over another exception meanwhile: the outer one is named
+// again afterwards.
 class Handling {
 public:
-    Handling(std::optional<app::HandledException>& slot, app::HandledException exception) : slot_(slot) {
-        slot_ = std::move(exception);
-    }
-    ~Handling() { slot_.reset(); }
+    Handling(std::optional<app::HandledException>& slot, app::HandledException exception)
+        : slot_(slot), outer_(std::exchange(slot, std::move(exception))) {}
+    ~Handling() { slot_ = std::move(outer_); }
     Handling(const Handling&) = delete;
     Handling& operator=(const Handling&) = delete;
 
 private:
     std::optional<app::HandledException>& slot_;
+    std::optional<app::HandledException> outer_;
 };
 
 }  // namespace
