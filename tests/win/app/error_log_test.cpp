@@ -19,6 +19,7 @@
 #include "platform/error.h"
 #include "platform/program_folder.h"
 #include "ui/application.h"
+#include "ui/timer.h"
 
 namespace fs = std::filesystem;
 
@@ -327,4 +328,23 @@ TEST_F(ErrorLog, AnInactiveLoggerOrOneWithoutTheRunTimeOptionLeavesExceptionsToT
     ui::Application::Instance().SetExceptionHandler(nullptr);
     EXPECT_TRUE(seen);
     EXPECT_FALSE(fs::exists(LogPath()));
+}
+
+TEST_F(ErrorLog, AnExceptionLeavingATimerHandlerIsLoggedAndTheProgramGoesOn) {
+    ui::Timer timer(nullptr);
+    int ticks = 0;
+    timer.OnTimer = [&](ui::NotifyArgs&) {
+        if (++ticks == 1) ThrowFromOnePlace(L"from a timer");
+        timer.SetEnabled(false);
+    };
+    timer.SetInterval(10);
+    for (int i = 0; i < 400 && ticks < 2; ++i) {
+        Sleep(5);
+        ui::Application::Instance().ProcessMessages();
+    }
+    EXPECT_EQ(ticks, 2);  // the timer went on ticking after the failure
+    ASSERT_EQ(LoggedRecords().size(), 1u);
+    std::map<std::string, std::string> f = Fields(LoggedRecords()[0]);
+    EXPECT_EQ(f["ExceptionMessage"], "from a timer");
+    EXPECT_EQ(f["Exception class"], "platform::Error");
 }
