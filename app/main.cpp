@@ -1,13 +1,22 @@
 #include <windows.h>
 
+#include "app/exception_handler.h"
 #include "app/main_window.h"
+#include "app/problem_reports.h"
 #include "app/startup.h"
 #include "controls/about_box.h"
 #include "controls/display_components.h"
 #include "ui/application.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    TglExceptionHandler errorLogger;
     app::StartupParts parts;
+    parts.installErrorLogger = [&errorLogger] {
+        errorLogger.SetLogFileName(L"errorlog.txt");
+        errorLogger.SetApplicationName(app::kApplicationName);
+        errorLogger.SetOptions(TglExceptionHandler::kStartupOptions);
+        errorLogger.SetActive(true);
+    };
     parts.initApplication = [] {
         ui::Application& application = ui::Application::Instance();
         application.Initialize();
@@ -15,6 +24,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         controls::RegisterDisplayComponents();
     };
     parts.showAboutBox = ShowAboutBox;
+    parts.composeBugReport = [] { return static_cast<int>(app::ComposeBugReport(true)); };
+    parts.composeUninstallFeedback = [] { return static_cast<int>(app::ComposeUninstallFeedback(true)); };
+    parts.composeTellAFriend = [] { return static_cast<int>(app::ComposeTellAFriend(true)); };
     parts.runMainWindow = RunMainWindow;
     ExitProcess(static_cast<UINT>(app::RunStartup(GetCommandLineW(), parts)));
 }

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/problem_reports.h"
 
 #include "app/startup.h"
 #include "controls/about_box.h"
@@ -334,6 +335,10 @@ void TFMCFGClass::HelpExecute(ui::NotifyArgs&) {
     helpFile_ = LocateHelpFile();
     ShowHelpFile(Handle(), helpFile_);
 }
+
+// The mail program's answer does not concern the window.
+void TFMCFGClass::MM_050401Click(ui::NotifyArgs&) { app::ComposeBugReport(false); }
+void TFMCFGClass::MM_050403Click(ui::NotifyArgs&) { app::ComposeTellAFriend(false); }
 
 void TFMCFGClass::MM_0502Click(ui::NotifyArgs&) {
     platform::ShellStartDetached(platform::LoadResString(str::SHomePageUrl), L"");

@@ -110,6 +110,8 @@ class TFMCFGClass : public ui::Form, public service::StateDisplay {
     UI_HANDLER(ui::NotifyArgs, MM_0302Click);
     UI_HANDLER(ui::NotifyArgs, RefreshIntervalClick);
     UI_HANDLER(ui::NotifyArgs, ChartChoiceClick);
+    UI_HANDLER(ui::NotifyArgs, MM_050401Click);
+    UI_HANDLER(ui::NotifyArgs, MM_050403Click);
     UI_HANDLER(ui::NotifyArgs, MM_0502Click);
     UI_HANDLER(ui::NotifyArgs, MM_0503Click);
     UI_HANDLER(ui::NotifyArgs, MM_0505Click);

@@ -15,4 +15,7 @@ private:
     std::wstring message_;
 };
 
+// The system's description of an error code, as GetLastError reports them.
+std::wstring SystemErrorText(unsigned long code);
+
 }  // namespace platform

@@ -69,17 +69,19 @@ void Application::HandleException(std::exception_ptr error) {
         exceptionHandler_(error);
         return;
     }
-    std::wstring message;
+    MessageBoxW(nullptr, ExceptionMessage(error).c_str(), title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+}
+
+std::wstring ExceptionMessage(std::exception_ptr error) {
     try {
         std::rethrow_exception(error);
     } catch (const Error& e) {
-        message = e.Message();
+        return e.Message();
     } catch (const std::exception& e) {
-        message = Widen(e.what());
+        return Widen(e.what());
     } catch (...) {
-        message = L"Unknown error";
+        return L"Unknown error";
     }
-    MessageBoxW(nullptr, message.c_str(), title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
 
 void HandleException() { Application::Instance().HandleException(std::current_exception()); }

@@ -65,4 +65,7 @@ private:
 // Hands the exception being handled to the application; for catch blocks in callbacks.
 void HandleException();
 
+// The text an exception carries: the program's own message, or what the library says.
+std::wstring ExceptionMessage(std::exception_ptr error);
+
 }  // namespace ui

@@ -1,0 +1,134 @@
+#include "app/problem_reports.h"
+
+#include <windows.h>
+
+#include <cpuid.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "app/mail.h"
+#include "controls/file_version_info.h"
+#include "core/app/problem_report.h"
+#include "core/wizards/system_description.h"
+#include "platform/program_folder.h"
+#include "platform/resource_source.h"
+#include "platform/text.h"
+#include "resources/string_ids.h"
+
+namespace app {
+namespace {
+
+using platform::LoadResString;
+
+std::wstring ProcessorVendor() {
+    unsigned int eax = 0, ebx = 0, ecx = 0, edx = 0;
+    if (!__get_cpuid(0, &eax, &ebx, &ecx, &edx)) return L"";
+    char vendor[13] = {};
+    std::memcpy(vendor, &ebx, 4);
+    std::memcpy(vendor + 4, &edx, 4);
+    std::memcpy(vendor + 8, &ecx, 4);
+    return platform::Widen(vendor);
+}
+
+std::wstring OsText() {
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    wizards::OsVersion version{};
+    if (GetVersionExW(&info)) {
+        version = {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber, info.szCSDVersion};
+    }
+    return wizards::OsDescription(
+        version, {LoadResString(str::SOsUndetected), LoadResString(str::SOsBuild), LoadResString(str::SOsExtra)}
+    );
+}
+
+bool FileServerCache() {
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    const LSTATUS status = RegGetValueW(
+        HKEY_LOCAL_MACHINE, L"SYSTEM\\ControlSet001\\Control\\Session Manager\\Memory Management", L"LargeSystemCache",
+        RRF_RT_REG_DWORD, nullptr, &value, &size
+    );
+    return status == ERROR_SUCCESS && value != 0;
+}
+
+std::wstring ProgramFileVersion() {
+    controls::TgsFileVersionInfo info;
+    try {
+        info.set_Filename(platform::ProgramPath());
+    } catch (const controls::FileVersionError&) {
+        // A program without version information reports an empty version.
+    }
+    return info.FileVersion();
+}
+
+std::vector<std::wstring> SystemSummaryLines() {
+    MEMORYSTATUSEX memory{};
+    memory.dwLength = sizeof memory;
+    GlobalMemoryStatusEx(&memory);
+    const SystemSummary summary{
+        ProcessorVendor(),       OsText(),
+        FileServerCache(),       memory.ullAvailPhys,
+        memory.ullTotalPhys,     memory.ullAvailPageFile,
+        memory.ullTotalPageFile, ProgramFileVersion(),
+    };
+    const SummaryLabels labels{
+        LoadResString(str::SProcessor),   LoadResString(str::SOsVersion), LoadResString(str::SCacheHome),
+        LoadResString(str::SCacheServer), LoadResString(str::SMemory),    LoadResString(str::SFree),
+        LoadResString(str::STotal),       LoadResString(str::SMegabytes), LoadResString(str::SPageFile),
+        LoadResString(str::SVersion),
+    };
+    return SummaryLines(summary, labels);
+}
+
+// The error log's lines, or the closing line when there is no log to read.
+std::vector<std::wstring> ErrorLogLines() {
+    std::ifstream in(std::filesystem::path(platform::ProgramFolder() + L"errorlog.txt"), std::ios::binary);
+    if (!in) return {LoadResString(str::SBugListFinal)};
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return {LoadResString(str::SBugListFinal)};
+    std::vector<std::wstring> lines;
+    for (const std::string& line : SplitLines(text)) lines.push_back(platform::Widen(line));
+    return lines;
+}
+
+unsigned long SendReport(bool synchronous, std::vector<std::wstring> lines) {
+    for (std::wstring& line : SystemSummaryLines()) lines.push_back(std::move(line));
+    for (std::wstring& line : ErrorLogLines()) lines.push_back(std::move(line));
+    return SendMail(
+        synchronous, {platform::LoadResStringA(str::SSupportName), platform::LoadResStringA(str::SSupportAddress),
+                      platform::LoadResStringA(str::SMailSubject), platform::Narrow(JoinLines(lines))}
+    );
+}
+
+}  // namespace
+
+unsigned long ComposeBugReport(bool synchronous) {
+    return SendReport(
+        synchronous, {LoadResString(str::SBugIntro), LoadResString(str::SBugProblemLooks),
+                      LoadResString(str::SBugProblemApps), LoadResString(str::SBugProblemInfluence)}
+    );
+}
+
+unsigned long ComposeUninstallFeedback(bool synchronous) {
+    return SendReport(
+        synchronous, {LoadResString(str::SUninstallHello), LoadResString(str::SUninstallNow),
+                      LoadResString(str::SUninstallReasons), LoadResString(str::SUninstallChanges)}
+    );
+}
+
+unsigned long ComposeTellAFriend(bool synchronous) {
+    const std::vector<std::wstring> lines{
+        LoadResString(str::SFriendHello), LoadResString(str::SFriendRecommend), LoadResString(str::SFriendDownload),
+        LoadResString(str::SFriendDownloadUrl)};
+    return SendMail(
+        synchronous, {platform::LoadResStringA(str::SFriendName), platform::LoadResStringA(str::SFriendAddress),
+                      platform::LoadResStringA(str::SFriendSubject), platform::Narrow(JoinLines(lines))}
+    );
+}
+
+}  // namespace app
