@@ -14,6 +14,7 @@
 #include "controls/file_version_info.h"
 #include "core/app/problem_report.h"
 #include "core/wizards/system_description.h"
+#include "platform/error.h"
 #include "platform/program_folder.h"
 #include "platform/resource_source.h"
 #include "platform/text.h"
@@ -60,7 +61,7 @@ std::wstring ProgramFileVersion() {
     controls::TgsFileVersionInfo info;
     try {
         info.set_Filename(platform::ProgramPath());
-    } catch (const controls::FileVersionError&) {
+    } catch (const platform::Error&) {
         // A program without version information reports an empty version.
     }
     return info.FileVersion();
