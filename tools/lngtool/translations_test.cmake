@@ -1,0 +1,18 @@
+# Fails when any translation in translations/ lacks an entry of the program or keeps one it
+# no longer has: run with -Dlngtool=<tool> -Dsource=<repository> -Dwork=<dir>.
+file(REMOVE_RECURSE ${work})
+file(MAKE_DIRECTORY ${work})
+file(GLOB forms ${source}/forms/*.form)
+file(GLOB translations ${source}/translations/*.po)
+set(native ${work}/TesslyMBCfg.ntv.lng)
+execute_process(COMMAND ${lngtool} build ${native} ${source}/resources/strings.def ${forms} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "lngtool build failed")
+endif()
+if(translations)
+    execute_process(COMMAND ${lngtool} coverage ${native} ${translations} RESULT_VARIABLE status OUTPUT_VARIABLE out)
+    message("${out}")
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "translations incomplete")
+    endif()
+endif()
