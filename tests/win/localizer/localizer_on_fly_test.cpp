@@ -15,6 +15,7 @@
 #include "platform/resource_source.h"
 #include "resources/string_ids.h"
 #include "settings/ask_for_qboost.h"
+#include "tests/win/support/test_support.h"
 #include "tests/win/ui/modal_driver.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
@@ -138,6 +139,29 @@ std::uint64_t WriteTime(const std::wstring& file) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &data);
     return std::uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32 | data.ftLastWriteTime.dwLowDateTime;
+}
+
+// The product's own record, against which language files and modules are checked.
+TEST(ProgramSettingsRecord, TheProgramCarriesItsBuildStampAndEnglish) {
+    HMODULE program = LoadLibraryExW(
+        (testing_support::ProductFolder() + L"TesslyMBCfg.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE
+    );
+    ASSERT_NE(program, nullptr);
+    HRSRC found = FindResourceW(program, L"QVT_EXESETTINGS_", MAKEINTRESOURCEW(10));
+    ASSERT_NE(found, nullptr);
+    const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(program, found)));
+    const std::vector<std::uint8_t> record(bytes, bytes + SizeofResource(program, found));
+    FreeLibrary(program);
+    EXPECT_EQ(record.size(), 44u);
+    const auto settings = localizer::ReadLangSettings(record);
+    ASSERT_TRUE(settings);
+    EXPECT_EQ(settings->Magic, "KEXE");
+    EXPECT_EQ(settings->BuildStamp, 174u);
+    EXPECT_EQ(settings->LangID, 9);
+    EXPECT_EQ(settings->Name, "English");
+    EXPECT_EQ(settings->NativeName, u"English");
+    EXPECT_EQ(settings->Format, 5);
+    EXPECT_EQ(settings->LangStamp, 0u);
 }
 
 TEST_F(LocalizerOnFly, InitListsTheLanguagesAndStaysInTheProgramsOwnLanguage) {
