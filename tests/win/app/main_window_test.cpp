@@ -8,8 +8,6 @@
 #include "controls/msc_graph.h"
 #include "core/service/service_protocol.h"
 #include "platform/program_folder.h"
-#include "platform/resource_source.h"
-#include "resources/string_ids.h"
 #include "platform/text.h"
 #include "settings/options_window.h"
 #include "tests/win/app/main_window_rig.h"
@@ -274,20 +272,4 @@ TEST_F(MainWindow, OptionsMenuItemAndToolbarButtonOpenTheOptionsWindow) {
     StopRunWhenModal();
     EXPECT_EQ(opened, 2);
     EXPECT_EQ(ReadRawDword("IconViewMode"), 1);  // created as the window read its values
-}
-
-TEST_F(MainWindow, ALanguageSwitchStoresTheNameRewritesTheTrayTextsAndRestartsTheService) {
-    FakeService fake(FakeService::Mode::kAnswer, protocol::kRunning);
-    window = CreateMainWindow();
-    WriteRawValue("LangPack", REG_BINARY, "x", 1);
-    window->LangClick(localizer::Localizer(), localizer::LFInfo{L"", 0x0407, "German"});
-
-    EXPECT_EQ(fake.LastCommand(), protocol::kRestart);
-    EXPECT_EQ(app::LanguageFileName(), "German");
-    const auto name = ReadRawValue("LangFileName");
-    ASSERT_TRUE(name);
-    EXPECT_STREQ(reinterpret_cast<const char*>(name->data()), "German");
-    const std::string pack = platform::LoadResStringA(str::STrayMenuPack);
-    EXPECT_EQ(ReadRawValue("LangPack"), std::vector<std::uint8_t>(pack.begin(), pack.end()));
-    app::SetLanguageFileName("english");
 }
