@@ -288,42 +288,21 @@ void KLocalizerOnFly::Apply(LangFile& language, const std::string& abbreviation)
     const LangSettings current = SourceSettings();
     if (current.LangID == language.LangID && current.LangStamp == language.LangStamp) return;
 
-    // The file's values first: a damaged file fails here, before anything has changed.
+    // Nothing changes until the module is ready: a damaged file or module, or a failed
+    // generation, leaves the language in use as it was.
+    const bool native = abbreviation == kNativeAbbreviation;
     int index = dictionary_.IndexOfLanguage(language.LangID);
     const bool added = index < 0;
     if (added) index = dictionary_.AddLanguage(0, language.LangID);
     try {
         language.LoadFileInto(&dictionary_, index, 0);
+        if (native)
+            UseOwnResources();
+        else
+            UseModule(ReadyModule(language, abbreviation, index));
     } catch (...) {
         if (added) dictionary_.RemoveLanguage(index);
         throw;
-    }
-
-    const bool native = abbreviation == kNativeAbbreviation;
-    if (native) {
-        UseOwnResources();
-    } else {
-        const std::wstring file = ModuleFile(abbreviation);
-        const bool loaded = module_ && module_->file == file;  // in use, and so out of date
-        std::unique_ptr<Module> module;
-        if (!loaded && FileExists(file)) {
-            module = LoadModule(file);
-            if (module->settings.LangID != language.LangID || module->settings.LangStamp != language.LangStamp)
-                module.reset();
-        }
-        if (!module) {
-            // Made aside and put in place whole, so that the module in use stays usable until then.
-            const std::wstring fresh = file + L".new";
-            language.TargetIndex = index;
-            BuildLanguageModule(language, Path(fresh), Path(NativeModule()), dictionary_);
-            if (loaded) UseOwnResources();
-            if (!MoveFileExW(fresh.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-                DeleteFileW(fresh.c_str());
-                throw LocOnFlyError(msg::Format(msg::kCanNotDeleteFile, Path(file)));
-            }
-            module = LoadModule(file);
-        }
-        UseModule(std::move(module));
     }
 
     currentLangId_ = SourceSettings().LangID;
@@ -333,6 +312,28 @@ void KLocalizerOnFly::Apply(LangFile& language, const std::string& abbreviation)
     const int entry = IndexOfLanguage(language.LangID);
     if (entry >= 0 && !initializing_ && OnLanguageChanged)
         OnLanguageChanged(*this, languages_[static_cast<std::size_t>(entry)]);
+}
+
+std::unique_ptr<KLocalizerOnFly::Module> KLocalizerOnFly::ReadyModule(
+    LangFile& language, const std::string& abbreviation, int index
+) {
+    const std::wstring file = ModuleFile(abbreviation);
+    const bool loaded = module_ && module_->file == file;  // in use, and so out of date
+    if (!loaded && FileExists(file)) {
+        auto module = LoadModule(file);
+        if (module->settings.LangID == language.LangID && module->settings.LangStamp == language.LangStamp)
+            return module;
+    }
+    // Made aside and put in place whole, so that the module in use stays usable until then.
+    const std::wstring fresh = file + L".new";
+    language.TargetIndex = index;
+    BuildLanguageModule(language, Path(fresh), Path(NativeModule()), dictionary_);
+    if (loaded) UseOwnResources();
+    if (!MoveFileExW(fresh.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        DeleteFileW(fresh.c_str());
+        throw LocOnFlyError(msg::Format(msg::kCanNotDeleteFile, Path(file)));
+    }
+    return LoadModule(file);
 }
 
 void KLocalizerOnFly::TranslateForm(ui::Form& form) const {

@@ -85,6 +85,9 @@ private:
     void UseOwnResources();
     void UseModule(std::unique_ptr<Module> module);
     std::unique_ptr<Module> LoadModule(const std::wstring& file) const;
+    // The module of the language: the one on disk when it is of this file's content, else
+    // generated afresh.
+    std::unique_ptr<Module> ReadyModule(LangFile& language, const std::string& abbreviation, int index);
     std::wstring ReadChoice() const;
     void WriteChoice(const std::string& abbreviation) const;
 

@@ -322,8 +322,18 @@ TEST_F(LocalizerOnFly, ADamagedFileOrModuleLeavesTheCurrentLanguageInUse) {
     EXPECT_EQ(Choice(), L"(none)");
     EXPECT_TRUE(changes_.empty());
 
-    // Once it is gone the switch works.
+    // A generation that fails (here: the native module copy is damaged) leaves no module,
+    // whole or partial, and the language in use.
     DeleteFileW(GermanModule().c_str());
+    const std::wstring nativeCopy = langFolder_ + L"localizer_on_fly_test.ntv";
+    WriteFile(nativeCopy, std::vector<char>(3000, 'Z'));
+    EXPECT_THROW(localizer_->SwitchLanguage(kGerman), localizer::Error);
+    EXPECT_EQ(Files(folder_), std::vector<std::wstring>{});
+    EXPECT_EQ(platform::ResourceSource(), GetModuleHandleW(nullptr));
+    EXPECT_EQ(localizer_->Dictionary().LanguageCount(), 1);
+
+    // Once the damage is gone the switch works.
+    DeleteFileW(nativeCopy.c_str());
     localizer_->SwitchLanguage(kGerman);
     EXPECT_EQ(localizer_->CurrentLangID(), kGerman);
 }
