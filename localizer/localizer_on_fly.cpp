@@ -37,7 +37,7 @@ std::wstring BaseNameOf(const std::wstring& file) {
 
 // The settings record `name` of a module, when it is there with the right magic.
 std::optional<LangSettings> ModuleSettings(HMODULE module, const wchar_t* name, const char* magic) {
-    HRSRC found = FindResourceW(module, name, MAKEINTRESOURCEW(10));
+    HRSRC found = FindResourceW(module, name, RT_RCDATA);
     HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
     const auto* bytes = loaded ? static_cast<const std::uint8_t*>(LockResource(loaded)) : nullptr;
     if (!bytes) return std::nullopt;
@@ -153,7 +153,14 @@ void KLocalizerOnFly::Init(const std::wstring& settingsKey, const std::wstring& 
     if (platform::Narrow(choice) == kExeChoice) choice.clear();
     initialized_ = true;
     if (!choice.empty()) {
-        SwitchLanguage(platform::Narrow(choice));
+        // A choice that can no longer be had is dropped, so that the next start does not fail
+        // the same way; the program goes on in its own language.
+        try {
+            SwitchLanguage(platform::Narrow(choice));
+        } catch (const Error&) {
+            WriteChoice(kExeChoice);
+            throw;
+        }
     } else if (program.LangID != currentLangId_) {
         UseOwnResources();
         currentLangId_ = SourceSettings().LangID;
@@ -341,7 +348,7 @@ void KLocalizerOnFly::TranslateForm(ui::Form& form) const {
     const LResFormItem* item = className.size() > 1 ? dictionary_.Forms().Find(className.substr(1)) : nullptr;
     std::wstring resource = platform::Widen(className);
     for (wchar_t& c : resource) c = static_cast<wchar_t>(towupper(c));
-    if (!item || !FindResourceW(platform::ResourceSource(), resource.c_str(), MAKEINTRESOURCEW(10))) return;
+    if (!item || !FindResourceW(platform::ResourceSource(), resource.c_str(), RT_RCDATA)) return;
     forms::Object description = ui::FormResource(className);
     KeepTexts(*item, "", description.properties);
     KeepTexts(*item, description.children);

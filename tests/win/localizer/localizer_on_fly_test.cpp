@@ -274,6 +274,18 @@ TEST_F(LocalizerOnFly, AStoredChoiceIsTakenUpAtInitWithoutACallback) {
     EXPECT_EQ(WriteTime(GermanModule()), written);
 }
 
+TEST_F(LocalizerOnFly, AStoredChoiceThatFailsIsReportedOnceAndTheProgramGoesOnInEnglish) {
+    StoreChoice(L"DEU");
+    DeleteFileW(GermanFile().c_str());
+    EXPECT_THROW(Init(), localizer::LocOnFlyError);
+    EXPECT_TRUE(localizer_->Initialized());
+    EXPECT_EQ(localizer_->CurrentLangID(), kEnglish);
+    EXPECT_EQ(platform::ResourceSource(), GetModuleHandleW(nullptr));
+    EXPECT_EQ(Choice(), L"EXE");
+    localizer_ = std::make_unique<KLocalizerOnFly>();
+    EXPECT_NO_THROW(Init());
+}
+
 TEST_F(LocalizerOnFly, AChangedLangStampRegeneratesTheModule) {
     Init();
     localizer_->SwitchLanguage(kGerman);
