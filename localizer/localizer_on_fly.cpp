@@ -27,6 +27,12 @@ bool FileExists(const std::wstring& file) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+std::uint64_t WriteTime(const std::wstring& file) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &data)) return 0;
+    return std::uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32 | data.ftLastWriteTime.dwLowDateTime;
+}
+
 std::wstring FolderOf(const std::wstring& file) { return file.substr(0, file.find_last_of(L"\\/") + 1); }
 
 // The file name without folder and extension ("TesslyMBCfg").
@@ -326,7 +332,9 @@ std::unique_ptr<KLocalizerOnFly::Module> KLocalizerOnFly::ReadyModule(
 ) {
     const std::wstring file = ModuleFile(abbreviation);
     const bool loaded = module_ && module_->file == file;  // in use, and so out of date
-    if (!loaded && FileExists(file)) {
+    // A module older than the program it was made from may lack what an update of the
+    // program brought (the build stamp is fixed), so it is made again.
+    if (!loaded && FileExists(file) && WriteTime(file) >= WriteTime(NativeModule())) {
         auto module = LoadModule(file);
         if (module->settings.LangID == language.LangID && module->settings.LangStamp == language.LangStamp)
             return module;

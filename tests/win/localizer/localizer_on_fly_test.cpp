@@ -304,6 +304,20 @@ TEST_F(LocalizerOnFly, AChangedLangStampRegeneratesTheModule) {
     EXPECT_EQ(platform::LoadResString(str::SWizardNextButton), L"&Weiter >");
     EXPECT_EQ(changes_.size(), 2u);
 
+    // A module older than the program is made again, as after an update of the program.
+    localizer_->SwitchLanguage("ntv");
+    {
+        HANDLE module =
+            CreateFileW(GermanModule().c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        const FILETIME longAgo{0, 0x01000000};  // in the 1820s
+        SetFileTime(module, nullptr, nullptr, &longAgo);
+        CloseHandle(module);
+    }
+    const std::uint64_t old = WriteTime(GermanModule());
+    localizer_->SwitchLanguage(kGerman);
+    EXPECT_GT(WriteTime(GermanModule()), old);
+    EXPECT_EQ(SourceRecord().LangID, kGerman);
+
     // And a module left from the old stamp is rebuilt when it is not in use.
     localizer_->SwitchLanguage("ntv");
     std::memcpy(bytes.data() + 8, &firstStamp, 4);
