@@ -1,5 +1,6 @@
-# Fails when any translation in translations/ lacks an entry of the program or keeps one it
-# no longer has: run with -Dlngtool=<tool> -Dsource=<repository> -Dwork=<dir>.
+# Fails when the template translations/TesslyMBCfg.pot is not the one the program's texts give,
+# or when any translation in translations/ lacks an entry of the program or keeps one it no
+# longer has: run with -Dlngtool=<tool> -Dsource=<repository> -Dwork=<dir>.
 file(REMOVE_RECURSE ${work})
 file(MAKE_DIRECTORY ${work})
 file(GLOB forms ${source}/forms/*.form)
@@ -8,6 +9,12 @@ set(native ${work}/TesslyMBCfg.ntv.lng)
 execute_process(COMMAND ${lngtool} build ${native} ${source}/resources/strings.def ${forms} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "lngtool build failed")
+endif()
+execute_process(COMMAND ${lngtool} extract ${native} ${work}/TesslyMBCfg.pot RESULT_VARIABLE status)
+file(SHA256 ${work}/TesslyMBCfg.pot fresh)
+file(SHA256 ${source}/translations/TesslyMBCfg.pot committed)
+if(NOT status EQUAL 0 OR NOT fresh STREQUAL committed)
+    message(FATAL_ERROR "translations/TesslyMBCfg.pot is out of date: make it again with lngtool extract (see README)")
 endif()
 if(translations)
     execute_process(COMMAND ${lngtool} coverage ${native} ${translations} RESULT_VARIABLE status OUTPUT_VARIABLE out)
