@@ -40,7 +40,7 @@ run: windows
 
 # Figures, not pass/fail: LZK00 against memcpy and zlib (native, optimised, no sanitizers),
 # then the cost of a chart tick against a full redraw, the service's launch and boost times,
-# and its processor share while idle.
+# the language switch (uncached and cached), and the service's processor share while idle.
 BENCH ?= build/bench
 bench-native: setup
 	@cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -50,6 +50,7 @@ bench-native: setup
 bench: bench-native windows
 	@xvfb-run -a -s "-screen 0 1024x768x24" $(WINE_RUN) bash -c \
 	  'wine $(WIN)/bench/chart_bench.exe && wine $(WIN)/bench/booster_bench.exe && \
+	   (cd $(WIN)/bench && wine ./localizer_bench.exe) && \
 	   tools/service-cpu.sh $(WIN)/bin/TesslyMBsrv.exe 30 && tools/about-cpu.sh $(WIN)/bin/TesslyMBCfg.exe 30'; \
 	  status=$$?; $(WINE_RUN) wineserver -k 2>/dev/null || true; exit $$status
 

@@ -73,6 +73,12 @@ void TFMCFGClass::FormCreate(ui::NotifyArgs&) {
     intervalItems_ = {MM_030401, MM_030402, MM_030403, MM_030404};
     chartItems_ = {Charts01, Charts02, Charts03, Charts04, Charts05};
     popupChartItems_ = {PopD_01, PopD_02, PopD_03, PopD_04, PopD_05};
+    if (localizer::Localizer().Initialized()) {
+        localizer::Localizer().OnLanguageChanged = [this](auto& localizer, const auto& language) {
+            LangClick(localizer, language);
+        };
+        localizer::Localizer().FillMenu(*Language1, 1);
+    }
 
     statusblock::CheckAtStartup(statusblock::View(), [this] {
         return service::SendServiceCommand(this, protocol::kQuery);
@@ -129,6 +135,17 @@ std::wstring TFMCFGClass::LocateHelpFile() const {
     return GetFileAttributesW(own.c_str()) != INVALID_FILE_ATTRIBUTES ? own : folder + L"english.chm";
 }
 
+void TFMCFGClass::LangClick(localizer::KLocalizerOnFly&, const localizer::LFInfo& language) {
+    {
+        SettingsSession session;
+        WriteSetting(settings::LangFileName, language.Caption);
+        app::SetLanguageFileName(language.Caption);
+        app::WriteServiceTrayTexts();
+    }
+    service::SendServiceCommand(this, protocol::kRestart);
+    charts_.RetitleCharts();
+}
+
 // Closing ---------------------------------------------------------------------------------
 
 void TFMCFGClass::FormClose(ui::CloseArgs& args) {
@@ -141,6 +158,7 @@ void TFMCFGClass::FormClose(ui::CloseArgs& args) {
 }
 
 void TFMCFGClass::FormDestroy(ui::NotifyArgs&) {
+    localizer::Localizer().OnLanguageChanged = nullptr;
     SettingsSession session;
     WriteSetting(settings::CFGViewMenuState, CurrentViewState());
     bool maximized = IsZoomed(Handle()) || maximizeOnShow_;

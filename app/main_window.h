@@ -5,6 +5,7 @@
 #include "app/main_charts.h"
 #include "controls/msc_graph.h"
 #include "core/app/view_state.h"
+#include "localizer/localizer_on_fly.h"
 #include "service/service_link.h"
 #include "ui/action_list.h"
 #include "ui/application_events.h"
@@ -136,6 +137,9 @@ class TFMCFGClass : public ui::Form, public service::StateDisplay {
     int CommandMask() const { return commandMask_; }
     const std::wstring& HelpFile() const { return helpFile_; }
     const app::MainCharts& Charts() const { return charts_; }
+    // The localizer's call after a language switch: the choice, the service's tray texts,
+    // the chart captions.
+    void LangClick(localizer::KLocalizerOnFly& localizer, const localizer::LFInfo& language);
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;

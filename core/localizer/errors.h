@@ -50,6 +50,25 @@ public:
     using Error::Error;
 };
 
+// The language switch (ELocOnFlyError and the ELocUtilsError family): the localizer's own
+// failures, and the language modules it cannot use.
+class LocOnFlyError : public Error {
+public:
+    using Error::Error;
+};
+class LUOutOfVersion : public Error {
+public:
+    using Error::Error;
+};
+class LULoadResLibError : public Error {
+public:
+    using Error::Error;
+};
+class LUInvalidResLibrary : public Error {
+public:
+    using Error::Error;
+};
+
 namespace msg {
 inline constexpr const char* kEmptyDictionary = "Empty dictionary";
 inline constexpr const char* kCouldNotAddLanguage = "Could not add language";
@@ -61,6 +80,22 @@ inline constexpr const char* kInvalidIndex = "Invalid index";
 inline constexpr const char* kSourceNotDefined = "Source stream is not defined";
 inline constexpr const char* kDestinationNotDefined = "Destination stream is not defined";
 inline constexpr const char* kWrongStreamFormat = "Wrong stream format";
+inline constexpr const char* kNotInitialized = "Localizer is not initialized";
+inline constexpr const char* kLanguageFileNotFound = "Language file \"%s\" not found";
+inline constexpr const char* kPathDoesNotExist = "Specified path \"%s\" does not exist";
+inline constexpr const char* kCanNotDeleteFile = "Can not delete file \"%s\"";
+inline constexpr const char* kErrorLoadingResourceFile = "Error loading resource file \"%s\"";
+inline constexpr const char* kInvalidResourceFileFormat = "Invalid resource file format";
+inline constexpr const char* kResourceFileOutOfVersion =
+    "The version of the resource file \"%s\" is invalid. Please, update the file and try again";
+inline constexpr const char* kResourcesOutOfVersion =
+    "The version of the resource file is invalid. Please, update the file and try again";
+// The message with its "%s" replaced by `argument`.
+inline std::string Format(const char* message, const std::string& argument) {
+    std::string text = message;
+    if (const std::size_t at = text.find("%s"); at != std::string::npos) text.replace(at, 2, argument);
+    return text;
+}
 }  // namespace msg
 
 }  // namespace localizer

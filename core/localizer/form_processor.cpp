@@ -3,6 +3,7 @@
 #include <optional>
 #include <string_view>
 
+#include "core/forms/code_page.h"
 #include "core/forms/form_binary.h"
 #include "core/forms/form_text.h"
 #include "core/forms/identifier.h"
@@ -114,14 +115,18 @@ private:
         if (!target) return {Outcome::Keep, {}};
         switch (item.Kind()) {
             case kKindText: {
-                std::string text = ToNarrow(dictionary_.GetLocale(), target->Text(), target->LangId());
-                if (text.empty()) return {Outcome::Drop, {}};  // the control shows its default
-                return {Outcome::Write, StringValue(std::move(text))};
+                if (target->Text().empty()) return {Outcome::Drop, {}};  // the control shows its default
+                return {Outcome::Write, TextValue(*target, target->Text())};
             }
             case kKindLines: {
                 forms::Value lines;
                 lines.type = forms::ValueType::List;
-                for (std::string& line : target->Lines()) lines.list.push_back(StringValue(std::move(line)));
+                if (HoldsLanguage(*target)) {
+                    for (std::string& line : target->Lines()) lines.list.push_back(StringValue(std::move(line)));
+                } else {
+                    for (const std::u16string& line : WideLines(target->Text()))
+                        lines.list.push_back(TextValue(*target, line));
+                }
                 return {Outcome::Write, std::move(lines)};
             }
             case kKindInteger:
@@ -133,6 +138,37 @@ private:
             default:
                 return {Outcome::Keep, {}};  // lists, binary data and sets carry no value
         }
+    }
+
+    // Whether the text form's 8-bit strings, which are read back in the system code page,
+    // can carry the value's language.
+    bool HoldsLanguage(const LResValue& value) const {
+        const Locale& locale = dictionary_.GetLocale();
+        return CodePageOf(locale, value.LangId()) == locale.SystemCodePage();
+    }
+
+    // 8-bit text in the language's code page when the system shares it; otherwise the text
+    // itself, which the writer stores 8-bit where the system code page holds it, else wide
+    // or UTF-8: Cyrillic read as Western European 8-bit text would be unreadable.
+    forms::Value TextValue(const LResValue& value, const std::u16string& text) const {
+        if (HoldsLanguage(value)) return StringValue(ToNarrow(dictionary_.GetLocale(), text, value.LangId()));
+        forms::Value utf8;
+        utf8.type = forms::ValueType::Utf8String;
+        utf8.text = forms::Utf16ToUtf8(text);
+        return utf8;
+    }
+
+    static std::vector<std::u16string> WideLines(const std::u16string& text) {
+        std::vector<std::u16string> lines;
+        std::size_t i = 0;
+        while (i < text.size()) {
+            const std::size_t start = i;
+            while (i < text.size() && text[i] != u'\r' && text[i] != u'\n') ++i;
+            lines.push_back(text.substr(start, i - start));
+            if (i < text.size() && text[i] == u'\r') ++i;
+            if (i < text.size() && text[i] == u'\n') ++i;
+        }
+        return lines;
     }
 
     // A number or word as the text form reads it; nothing for any other text, which leaves

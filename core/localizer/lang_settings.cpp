@@ -25,6 +25,16 @@ std::optional<LangSettings> ReadLangSettings(std::span<const std::uint8_t> recor
     return settings;
 }
 
+LangSettings ProgramLangSettings() {
+    LangSettings settings;
+    settings.Magic = kExeSettingsMagic;
+    settings.BuildStamp = kProgramBuildStamp;
+    settings.LangID = kProgramLangId;
+    settings.Name = kProgramLanguageName;
+    settings.NativeName = u"English";
+    return settings;
+}
+
 std::vector<std::uint8_t> WriteLangSettings(const LangSettings& settings) {
     MemoryStream s;
     std::string magic = settings.Magic;

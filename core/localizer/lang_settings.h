@@ -27,6 +27,13 @@ struct LangSettings {
     std::uint8_t Pad = 0;
 };
 
+// The program's own record as built: its build stamp, and English as its language. The
+// native language file carries the same stamp and language.
+inline constexpr std::uint32_t kProgramBuildStamp = 174;
+inline constexpr std::uint16_t kProgramLangId = 9;
+inline constexpr const char* kProgramLanguageName = "English";
+LangSettings ProgramLangSettings();
+
 // Nothing when the record ends inside its magic, stamp, language or names.
 std::optional<LangSettings> ReadLangSettings(std::span<const std::uint8_t> record);
 std::vector<std::uint8_t> WriteLangSettings(const LangSettings& settings);

@@ -140,8 +140,13 @@ std::vector<std::uint8_t> ResProcessor::ModuleImage(const StampClock& clock) con
 void ResProcessor::Save(const std::string& fileName, const StampClock& clock) const {
     const std::vector<std::uint8_t> image = ModuleImage(clock);
     const std::string temporary = fileName + ".tmp";
-    WriteWholeFile(temporary, image);
     std::error_code error;
+    try {
+        WriteWholeFile(temporary, image);
+    } catch (const FileError&) {
+        std::filesystem::remove(temporary, error);
+        throw;
+    }
     std::filesystem::rename(temporary, fileName, error);
     if (error) {
         // Some platforms will not rename over an existing file.

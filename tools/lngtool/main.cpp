@@ -6,6 +6,12 @@
 //   lngtool build OUT [-c] STRINGS.DEF [FORM...]
 //                                a native-language file from the program's string table
 //                                and form descriptions (-c: compressed)
+//   lngtool settings OUT         the program's language settings record ("KEXE")
+//   lngtool extract NTV POT      the translators' template from the native language file
+//   lngtool compile NTV PO DIR   a translation to DIR/<program>.<abbreviation>.lng, where
+//                                <program> is NTV's name before ".ntv.lng"
+//   lngtool coverage NTV PO...   untranslated and obsolete entries per language; exit code 1
+//                                when any language is incomplete
 // Errors go to stderr with the system's message; the exit code is then 1 (2 for usage).
 #include <cstdio>
 #include <exception>
@@ -16,6 +22,8 @@
 #include "core/forms/form_error.h"
 #include "core/localizer/basic_locale.h"
 #include "core/localizer/lang_file.h"
+#include "core/localizer/lang_settings.h"
+#include "tools/lngtool/po_catalog.h"
 #include "tools/lngtool/program_lang.h"
 
 using namespace localizer;
@@ -27,7 +35,11 @@ int Usage() {
         "usage: lngtool compress IN OUT\n"
         "       lngtool decompress IN OUT\n"
         "       lngtool dump FILE\n"
-        "       lngtool build OUT [-c] STRINGS.DEF [FORM...]\n",
+        "       lngtool build OUT [-c] STRINGS.DEF [FORM...]\n"
+        "       lngtool settings OUT\n"
+        "       lngtool extract NTV POT\n"
+        "       lngtool compile NTV PO DIR\n"
+        "       lngtool coverage NTV PO...\n",
         stderr
     );
     return 2;
@@ -130,7 +142,7 @@ int Build(const std::vector<std::string>& args) {
     if (i >= args.size()) return Usage();
     BasicLocale locale;
     LangResource dict(locale);
-    dict.LangID = 0x0409;
+    dict.LangID = kProgramLangId;
     lngtool::AddStringTable(dict, ReadText(args[i++]));
     for (; i < args.size(); ++i) {
         try {
@@ -139,14 +151,93 @@ int Build(const std::vector<std::string>& args) {
             throw Error(std::string(e.what()) + " (" + args[i] + ")");
         }
     }
+    const LangSettings program = ProgramLangSettings();
     LangFile file;
-    file.LangID = 0x0409;
-    file.BuildStamp = 174;
-    file.Name = "English";
-    file.NativeName = u"English";
+    file.LangID = program.LangID;
+    file.BuildStamp = program.BuildStamp;
+    file.Name = program.Name;
+    file.NativeName = program.NativeName;
     lngtool::NumberItems(dict, file.LastConstID, file.LastPropID);
     file.SaveToFile(out, dict, 0, compress);
     return 0;
+}
+
+void WriteText(const std::string& name, const std::string& text) {
+    WriteWholeFile(name, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+// The native language file as the dictionary's structure.
+LangFile LoadNative(LangResource& dict, const std::string& name) {
+    LangFile file;
+    MemoryStream stream(ReadWholeFile(name));
+    file.LoadInto(stream, &dict, 0, -1);
+    return file;
+}
+
+lngtool::PoCatalog LoadPo(const std::string& name) {
+    try {
+        return lngtool::ParsePo(ReadText(name));
+    } catch (const std::runtime_error& e) {
+        throw Error(name + ": " + e.what());
+    }
+}
+
+int Extract(const std::string& native, const std::string& pot) {
+    BasicLocale locale;
+    LangResource dict(locale);
+    LoadNative(dict, native);
+    WriteText(pot, lngtool::ExtractTemplate(dict));
+    return 0;
+}
+
+int Compile(const std::string& native, const std::string& po, const std::string& folder) {
+    static constexpr std::string_view kNativeSuffix = ".ntv.lng";
+    std::string program = native.substr(native.find_last_of("/\\") + 1);
+    if (!program.ends_with(kNativeSuffix)) throw Error(native + ": not a native language file (*.ntv.lng)");
+    program.resize(program.size() - kNativeSuffix.size());
+
+    BasicLocale locale;
+    LangResource dict(locale);
+    const LangFile nativeFile = LoadNative(dict, native);
+    lngtool::PoCatalog catalog = LoadPo(po);
+    LangFile language;
+    try {
+        language = lngtool::CompileTranslation(dict, nativeFile, catalog);
+    } catch (const std::runtime_error& e) {
+        throw Error(po + ": " + e.what());
+    }
+    const std::string abbreviation = LanguageAbbreviation(locale, language.LangID);
+    if (abbreviation.empty()) throw Error(po + ": no abbreviation for the language");
+    language.SaveToFile(folder + "/" + program + "." + abbreviation + ".lng", dict, language.TargetIndex, false);
+    return 0;
+}
+
+void PrintList(const char* what, const std::vector<std::string>& contexts) {
+    for (const std::string& context : contexts) std::printf("  %s: %s\n", what, context.c_str());
+}
+
+int Coverage(const std::vector<std::string>& args) {
+    BasicLocale locale;
+    LangResource dict(locale);
+    LoadNative(dict, args.at(0));
+    bool complete = true;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const lngtool::PoCatalog catalog = LoadPo(args[i]);
+        const auto language = catalog.header.find("Language");
+        const lngtool::Coverage coverage = lngtool::CheckCoverage(dict, catalog);
+        const std::size_t done = coverage.total - coverage.untranslated.size();
+        std::printf(
+            "%s (%s): %zu of %zu translated (%.1f %%), %zu untranslated, %zu changed, %zu obsolete\n", args[i].c_str(),
+            language == catalog.header.end() ? "?" : language->second.c_str(), done, coverage.total,
+            coverage.total ? 100.0 * double(done) / double(coverage.total) : 100.0, coverage.untranslated.size(),
+            coverage.changed.size(), coverage.obsolete.size()
+        );
+        PrintList("untranslated", coverage.untranslated);
+        PrintList("changed English text", coverage.changed);
+        PrintList("obsolete", coverage.obsolete);
+        complete = complete && coverage.Complete();
+    }
+    return complete ? 0 : 1;
 }
 
 }  // namespace
@@ -168,6 +259,13 @@ int main(int argc, char** argv) {
         }
         if (command == "dump" && args.size() == 1) return Dump(args[0]);
         if (command == "build" && args.size() >= 2) return Build(args);
+        if (command == "settings" && args.size() == 1) {
+            WriteWholeFile(args[0], WriteLangSettings(ProgramLangSettings()));
+            return 0;
+        }
+        if (command == "extract" && args.size() == 2) return Extract(args[0], args[1]);
+        if (command == "compile" && args.size() == 3) return Compile(args[0], args[1], args[2]);
+        if (command == "coverage" && args.size() >= 2) return Coverage(args);
         return Usage();
     } catch (const std::bad_alloc&) {
         std::fprintf(stderr, "lngtool: Out of memory\n");

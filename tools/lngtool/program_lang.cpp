@@ -66,6 +66,10 @@ bool IsSizeProperty(const std::string& name) {
     return false;
 }
 
+// Texts that name things rather than say something: font faces and embedded pictures stay
+// as they are in every language.
+bool IsNameProperty(const std::string& name) { return name == "Font.Name" || name == "ResourceName"; }
+
 void AddProperties(LResFormItem* form, const std::string& component, const std::vector<forms::Property>& props) {
     for (const auto& p : props) {
         const auto& v = p.value;
@@ -76,7 +80,9 @@ void AddProperties(LResFormItem* form, const std::string& component, const std::
                 std::u16string text = v.type == forms::ValueType::WideString ? v.wide
                                       : v.type == forms::ValueType::String   ? Wide(v.text)
                                                                              : forms::Utf8ToUtf16(v.text);
-                form->FindOrAddProperty(0, component, p.name, kKindText)->Value(0)->SetText(text);
+                LResPropertyItem* item = form->FindOrAddProperty(0, component, p.name, kKindText);
+                item->Value(0)->SetText(text);
+                if (IsNameProperty(p.name)) item->SetFlags(kFlagNeverTranslate, true);
                 break;
             }
             case forms::ValueType::List: {
@@ -107,11 +113,14 @@ void AddProperties(LResFormItem* form, const std::string& component, const std::
     }
 }
 
-void AddObject(LResFormItem* form, const forms::Object& object, const std::string& path) {
+// Components go by their own name, as the form translation finds them; those inside an
+// inline frame by the frame's path, a dot and their name.
+void AddObject(LResFormItem* form, const forms::Object& object, const std::string& prefix) {
     for (const auto& child : object.children) {
-        std::string childPath = path.empty() ? child.name : path + "." + child.name;
-        AddProperties(form, childPath, child.properties);
-        AddObject(form, child, childPath);
+        if (child.name.empty()) continue;
+        const std::string path = prefix + child.name;
+        AddProperties(form, path, child.properties);
+        AddObject(form, child, (child.flags & forms::kInline) ? path + "." : prefix);
     }
 }
 

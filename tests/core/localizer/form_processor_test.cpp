@@ -171,6 +171,35 @@ TEST_F(Translation, WriterFormatChoosesTheStringTag) {
     EXPECT_EQ(captionTag(6), (Bytes{20, 5, 0, 0, 0, 'M', 'e'}));
 }
 
+// Texts in a code page other than the system's are not stored as 8-bit text, which the
+// system would read back in its own code page: 8-bit where the system code page holds them
+// after all, else wide (format 5) or UTF-8 (format 6).
+TEST_F(Translation, TextsOfAnotherCodePageKeepTheirCharacters) {
+    BasicLocale locale;
+    LangResource dictRu(locale);
+    LResFormItem* form = dictRu.Forms().FindOrAdd("OptWnd");
+    form->FindOrAddProperty(1, "", "Caption", kKindText)->Value(0)->SetText(u"x");
+    dictRu.AddLanguage(0, 0x0419);
+    form->Properties().Find("Caption")->Value(1)->SetText(u"\u041C\u0435\u043D\u044E");
+    FormProcessor ru(dictRu);
+    ru.LangID = 0x0419;
+    ru.TargetIndex = 1;
+    const Bytes stored = forms::WriteFormBinary(forms::ParseFormText(kForm));
+    ru.WriterFormat = 5;
+    const forms::Value wide = forms::ReadFormBinary(ru.TranslateForm(stored)).Find("Caption")->value;
+    EXPECT_EQ(wide.type, forms::ValueType::WideString);
+    EXPECT_EQ(wide.wide, u"\u041C\u0435\u043D\u044E");
+    ru.WriterFormat = 6;
+    const forms::Value utf8 = forms::ReadFormBinary(ru.TranslateForm(stored)).Find("Caption")->value;
+    EXPECT_EQ(utf8.type, forms::ValueType::Utf8String);
+    EXPECT_EQ(utf8.text, "\xD0\x9C\xD0\xB5\xD0\xBD\xD1\x8E");
+    form->Properties().Find("Caption")->Value(1)->SetText(u"Plain");
+    ru.WriterFormat = 5;
+    const forms::Value plain = forms::ReadFormBinary(ru.TranslateForm(stored)).Find("Caption")->value;
+    EXPECT_EQ(plain.type, forms::ValueType::String);
+    EXPECT_EQ(plain.text, "Plain");
+}
+
 TEST_F(Translation, CharsetsBecomeTheTargetLanguages) {
     BasicLocale russian;
     LangResource dictRu(russian);

@@ -90,10 +90,12 @@ TEST_F(Generated, LoadsAsADataFileWithTheTranslations) {
     EXPECT_EQ(settings->LangStamp, 9u);
     EXPECT_TRUE(file.RcData(L"QVT_EXESETTINGS_").empty());
 
-    // The form comes back with the caption in the language's code page and its fonts in
-    // the language's character set.
+    // The form comes back with the caption's characters, which the system's 8-bit code page
+    // here (1252) cannot hold, and its fonts in the language's character set.
     const forms::Object form = forms::ReadFormBinary(file.RcData(L"TASKFORQBOOST"));
-    EXPECT_EQ(form.Find("Caption")->value.text, "\xD3\xF1\xEA\xEE\xF0\xE5\xED\xE8\xE5");
+    ASSERT_EQ(GetACP(), 1252u);
+    EXPECT_EQ(form.Find("Caption")->value.type, forms::ValueType::WideString);
+    EXPECT_EQ(form.Find("Caption")->value.wide, u"\u0423\u0441\u043A\u043E\u0440\u0435\u043D\u0438\u0435");
     EXPECT_EQ(form.Find("Font.Charset")->value.text, "RUSSIAN_CHARSET");
 }
 

@@ -1,0 +1,73 @@
+// The main window's Language menu: filled by the localizer, switching the open window, the
+// resource strings, the stored choice and the service's tray texts.
+#include <gtest/gtest.h>
+
+#include "app/startup.h"
+#include "core/service/service_protocol.h"
+#include "core/settings/settings_table.h"
+#include "localizer/localizer_on_fly.h"
+#include "platform/program_folder.h"
+#include "platform/resource_source.h"
+#include "platform/text.h"
+#include "resources/string_ids.h"
+#include "tests/win/app/main_window_rig.h"
+#include "tests/win/booster/service_process.h"
+#include "tests/win/service/fake_service.h"
+#include "tests/win/support/test_support.h"
+#include "ui/menu.h"
+
+using namespace testing_support;
+
+namespace {
+
+std::string RawText(const char* name) {
+    const auto value = ReadRawValue(name);
+    return value ? std::string(value->begin(), value->end()) : "(none)";
+}
+
+TEST(MainWindowLanguage, TheLanguageMenuSwitchesTheWholeProgramAndBack) {
+    StopAnyService();
+    ResetSettingsKey();
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    localizer::KLocalizerOnFly& localizer = localizer::Localizer();
+    localizer.ModuleFolder = temp;
+    localizer.Init(platform::Widen(settings::kSettingsKeyPath), platform::ProgramFolder() + L"main_language_data\\");
+    FakeService fake(FakeService::Mode::kAnswer, protocol::kRunning);
+    auto window = CreateMainWindow();
+
+    ui::MenuItem& menu = *window->Language1;
+    ASSERT_TRUE(menu.Enabled());
+    ASSERT_EQ(menu.Items().size(), 2u);
+    ui::MenuItem& english = *menu.Items()[0];
+    ui::MenuItem& german = *menu.Items()[1];
+    EXPECT_EQ(english.Caption(), L"English");
+    EXPECT_EQ(german.Caption(), L"German");
+    EXPECT_TRUE(english.Checked());
+
+    german.Click();
+    EXPECT_EQ(window->Language1->Caption(), L"Sprache");
+    EXPECT_EQ(window->Charts03->Caption(), L"Speicher");
+    EXPECT_EQ(menu.Items().size(), 2u);  // the items the localizer made stay
+    EXPECT_TRUE(german.Checked());
+    EXPECT_FALSE(english.Checked());
+    EXPECT_EQ(RawText("LocalizerExt"), std::string("DEU") + '\0');
+    EXPECT_EQ(RawText("LangFileName"), "German");
+    EXPECT_EQ(RawText("LangTrayPack"), "[Tessly Dozidi Davazez]   Speicher: %d %%,  Prozessor: %d %%");
+    EXPECT_EQ(fake.LastCommand(), protocol::kRestart);
+    EXPECT_EQ(app::LanguageFileName(), "German");
+
+    english.Click();
+    EXPECT_EQ(window->Language1->Caption(), L"Language");
+    EXPECT_EQ(platform::ResourceSource(), GetModuleHandleW(nullptr));
+    EXPECT_EQ(RawText("LocalizerExt"), std::string("EXE") + '\0');
+    EXPECT_EQ(RawText("LangFileName"), "English");
+    EXPECT_EQ(RawText("LangTrayPack"), "[Tessly Dozidi Davazez]   Memory : %d %%,  Processor : %d %%");
+
+    window.reset();
+    DeleteFileW((std::wstring(temp) + L"main_window_language_test.DEU").c_str());
+    app::SetLanguageFileName("english");
+    ResetSettingsKey();
+}
+
+}  // namespace

@@ -1,0 +1,43 @@
+// Not a test: shows the options window (on tab 0, 1 or 2) and, once it is on screen, switches
+// the product's language (build/win/bin/lang) under it: "language_preview DEU 1". The window
+// is translated in place; windows opened later come translated from the language module.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "localizer/localizer_on_fly.h"
+#include "platform/text.h"
+#include "settings/options_window.h"
+#include "tests/win/support/test_support.h"
+#include "tests/win/ui/modal_driver.h"
+#include "ui/form_loader.h"
+#include "ui/page_control.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
+    testing_support::InitializeKit();
+    const std::wstring arguments = commandLine;
+    const std::string abbreviation = platform::Narrow(arguments.substr(0, arguments.find(L' ')));
+    const int page = arguments.find(L' ') == std::wstring::npos ? 0 : _wtoi(arguments.c_str() + arguments.find(L' '));
+    const std::wstring key = L"Software\\TesslyTests\\language_preview";
+
+    localizer::KLocalizerOnFly& localizer = localizer::Localizer();
+    localizer.ProgramFile = testing_support::ProductFolder() + L"TesslyMBCfg.exe";
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    localizer.ModuleFolder = temp;
+    localizer.Init(key, L"lang\\");
+
+    auto window = ui::CreateForm<TOptWnd>();
+    window->PageControl1->SetActivePageIndex(page);
+    testing_support::RunWhenModal([&] {
+        try {
+            localizer.SwitchLanguage(abbreviation);
+        } catch (const std::exception& error) {
+            MessageBoxA(nullptr, error.what(), "language_preview", MB_OK);
+        }
+        RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str());
+    });
+    window->ShowModal();
+    return 0;
+}
