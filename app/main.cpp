@@ -10,6 +10,8 @@
 #include "localizer/localizer_on_fly.h"
 #include "platform/text.h"
 #include "ui/application.h"
+#include "wizards/first_wiz.h"
+#include "wizards/wizard_components.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     TglExceptionHandler errorLogger;
@@ -25,6 +27,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         application.Initialize();
         application.SetTitle(app::kApplicationName);
         controls::RegisterDisplayComponents();
+        wizards::RegisterWizardComponents();
     };
     parts.showAboutBox = ShowAboutBox;
     parts.composeBugReport = [] { return static_cast<int>(app::ComposeBugReport(true)); };
@@ -38,6 +41,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             MessageBoxW(nullptr, platform::Widen(error.what()).c_str(), app::kApplicationName, MB_OK | MB_ICONERROR);
         }
     };
+    parts.runFirstRunWizard = RunFirstRunWizard;
     parts.runMainWindow = RunMainWindow;
     ExitProcess(static_cast<UINT>(app::RunStartup(GetCommandLineW(), parts)));
 }

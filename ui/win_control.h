@@ -45,7 +45,7 @@ public:
     // What the window shows under `child`: its surface and the graphic children that come
     // before `child` in the child order, in this window's client coordinates.
     void PaintUnder(HDC dc, const Control& child);
-    // Lays out the children that have an Align.
+    // Lays out the children that have an Align, within AlignArea.
     void Realign();
     RECT ClientRect() const;
 

@@ -23,6 +23,8 @@
 #include "ui/menu.h"
 #include "ui/status_bar.h"
 #include "ui/timer.h"
+#include "wizards/config_wiz.h"
+#include "wizards/first_wiz.h"
 #include "ui/tool_bar.h"
 
 using namespace testing_support;
@@ -205,6 +207,7 @@ TEST_F(MainWindow, AMaximisedWindowStaysHiddenUntilItIsShown) {
     std::int32_t rect[4] = {40, 30, 540, 430};
     WriteRawValue("MainWndPos", REG_BINARY, rect, sizeof rect);
     WriteRawDword("CFGWindowMaximized", -1);
+    WriteRawDword("CFGConfigWizardComplete", -1);
     PrepareConfigurator();
     window = ui::CreateForm<TFMCFGClass>();
     EXPECT_FALSE(IsWindowVisible(window->Handle()));
@@ -289,4 +292,30 @@ TEST_F(MainWindow, TheAboutItemOpensTheAboutBox) {
     window->MM_0506->Click();
     StopRunWhenModal();
     EXPECT_EQ(version, L"Version : 5.5.1.603");
+}
+
+TEST_F(MainWindow, TheConfigurationWizardOpensFromTheMenuAndOnceAtStartUntilDone) {
+    int opened = 0;
+    auto cancelWizard = [&] {
+        auto* wizard = dynamic_cast<TConfigWiz*>(ui::Form::OpenForms().back());
+        if (!wizard) return;
+        ++opened;
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
+    };
+    // Not done yet: construction runs it, unless the first-run wizard postponed it.
+    WriteRawDword("CFGConfigWizardComplete", 0);
+    wizards::SetConfigWizardDeferred(-1);
+    window = CreateMainWindow();
+    window.reset();
+    EXPECT_EQ(opened, 0);
+    wizards::SetConfigWizardDeferred(0);
+    RunWhenModal(cancelWizard);
+    window = CreateMainWindow();
+    StopRunWhenModal();
+    EXPECT_EQ(opened, 1);
+    EXPECT_TRUE(window->MM_0401->Enabled());
+    RunWhenModal(cancelWizard);
+    window->MM_0401->Click();
+    StopRunWhenModal();
+    EXPECT_EQ(opened, 2);
 }
