@@ -2,9 +2,6 @@
 
 #include <windows.h>
 
-#include <cpuid.h>
-
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,49 +10,18 @@
 #include "app/mail.h"
 #include "controls/file_version_info.h"
 #include "core/app/problem_report.h"
-#include "core/wizards/system_description.h"
 #include "platform/error.h"
 #include "platform/program_folder.h"
 #include "platform/resource_source.h"
 #include "platform/text.h"
 #include "resources/string_ids.h"
+#include "wizards/system_cache.h"
+#include "wizards/system_summary.h"
 
 namespace app {
 namespace {
 
 using platform::LoadResString;
-
-std::wstring ProcessorVendor() {
-    unsigned int eax = 0, ebx = 0, ecx = 0, edx = 0;
-    if (!__get_cpuid(0, &eax, &ebx, &ecx, &edx)) return L"";
-    char vendor[13] = {};
-    std::memcpy(vendor, &ebx, 4);
-    std::memcpy(vendor + 4, &edx, 4);
-    std::memcpy(vendor + 8, &ecx, 4);
-    return platform::Widen(vendor);
-}
-
-std::wstring OsText() {
-    OSVERSIONINFOW info{};
-    info.dwOSVersionInfoSize = sizeof info;
-    wizards::OsVersion version{};
-    if (GetVersionExW(&info)) {
-        version = {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber, info.szCSDVersion};
-    }
-    return wizards::OsDescription(
-        version, {LoadResString(str::SOsUndetected), LoadResString(str::SOsBuild), LoadResString(str::SOsExtra)}
-    );
-}
-
-bool FileServerCache() {
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    const LSTATUS status = RegGetValueW(
-        HKEY_LOCAL_MACHINE, L"SYSTEM\\ControlSet001\\Control\\Session Manager\\Memory Management", L"LargeSystemCache",
-        RRF_RT_REG_DWORD, nullptr, &value, &size
-    );
-    return status == ERROR_SUCCESS && value != 0;
-}
 
 std::wstring ProgramFileVersion() {
     controls::TgsFileVersionInfo info;
@@ -72,10 +38,8 @@ std::vector<std::wstring> SystemSummaryLines() {
     memory.dwLength = sizeof memory;
     GlobalMemoryStatusEx(&memory);
     const SystemSummary summary{
-        ProcessorVendor(),       OsText(),
-        FileServerCache(),       memory.ullAvailPhys,
-        memory.ullTotalPhys,     memory.ullAvailPageFile,
-        memory.ullTotalPageFile, ProgramFileVersion(),
+        wizards::ProcessorVendor(), wizards::OsText(),       wizards::ReadLargeSystemCache(), memory.ullAvailPhys,
+        memory.ullTotalPhys,        memory.ullAvailPageFile, memory.ullTotalPageFile,         ProgramFileVersion(),
     };
     const SummaryLabels labels{
         LoadResString(str::SProcessor),   LoadResString(str::SOsVersion), LoadResString(str::SCacheHome),

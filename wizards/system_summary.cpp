@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/app/problem_report.h"
 #include "core/wizards/system_description.h"
 #include "platform/resource_source.h"
 #include "resources/string_ids.h"
@@ -13,11 +14,10 @@
 #include "wizards/system_cache.h"
 
 namespace wizards {
-namespace {
 
 using platform::LoadResString;
 
-// The 12 letters of the vendor identification, from registers EBX, EDX and ECX.
+// From registers EBX, EDX and ECX.
 std::wstring ProcessorVendor() {
     unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
     if (!__get_cpuid(0, &eax, &ebx, &ecx, &edx)) return {};
@@ -28,20 +28,22 @@ std::wstring ProcessorVendor() {
     return std::wstring(vendor, vendor + sizeof vendor);
 }
 
-std::wstring SystemName() {
+std::wstring OsText() {
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof info;
-    GetVersionExW(&info);
-    OsVersion version{
-        info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber, info.szCSDVersion};
+    OsVersion version{};
+    if (GetVersionExW(&info)) {
+        version = {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber, info.szCSDVersion};
+    }
     return OsDescription(
         version, {LoadResString(str::SOsUndetected), LoadResString(str::SOsBuild), LoadResString(str::SOsExtra)}
     );
 }
 
-// Megabytes rounded at half a million bytes, in 64 bits: today's machines overflow 32.
+namespace {
+
 std::wstring Megabytes(std::uint64_t bytes) {
-    return std::to_wstring((bytes + 500000u) / 1048576u) + LoadResString(str::SMegabytes);
+    return std::to_wstring(app::ReportMegabytes(bytes)) + LoadResString(str::SMegabytes);
 }
 
 }  // namespace
@@ -55,7 +57,7 @@ std::vector<std::wstring> SystemSummaryLines() {
     return {
         LoadResString(str::SProcessor) + ProcessorVendor(),
         L"",
-        LoadResString(str::SOsVersion) + SystemName(),
+        LoadResString(str::SOsVersion) + OsText(),
         L"",
         LoadResString(ReadLargeSystemCache() ? str::SCacheServer : str::SCacheHome),
         L"",
