@@ -401,7 +401,7 @@ LRESULT TKWizard::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void TKWizard::Paint(HDC dc) {
+void TKWizard::PaintSurface(HDC dc) {
     RECT client = ClientRect();
     if (BackColor() != ui::kColorNone) FillRect(dc, &client, Brush().Get(EffectiveColor()));
     if (auto divider = ButtonBarDivider(FromRECT(client), buttonBarHeight_, showDivider_))

@@ -132,7 +132,7 @@ protected:
     void Resized() override;
     void FillCreateParams(CreateParams& params) override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void Paint(HDC dc) override;
+    void PaintSurface(HDC dc) override;
 
 private:
     void Move(PageMove move);

@@ -152,7 +152,7 @@ LRESULT TKWizardCustomPage::WndProc(UINT message, WPARAM wParam, LPARAM lParam) 
     return WinControl::WndProc(message, wParam, lParam);
 }
 
-void TKWizardCustomPage::Paint(HDC dc) {
+void TKWizardCustomPage::PaintSurface(HDC dc) {
     if (painting_) return;
     painting_ = true;
     try {
@@ -169,7 +169,6 @@ void TKWizardCustomPage::Paint(HDC dc) {
             image_.PaintTo(dc, r);
             panel_.PaintTo(dc, r);
         }
-        PaintGraphicChildren(dc);
     } catch (...) {
         painting_ = false;
         throw;

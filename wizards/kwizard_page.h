@@ -66,7 +66,7 @@ protected:
 
     void FillCreateParams(CreateParams& params) override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void Paint(HDC dc) override;
+    void PaintSurface(HDC dc) override;
     void EnabledChanged() override;
     void FontChanged() override;
 

@@ -54,7 +54,8 @@ std::vector<RecordedMail> ParseMails(const std::string& text) {
     return mails;
 }
 
-// A copy of the program in a folder of its own, with the chosen mail library beside it.
+// A copy of the program in a folder of its own, with its native language file and the
+// chosen mail library beside it.
 class ProblemReport : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -66,6 +67,10 @@ protected:
                   std::to_wstring(GetCurrentProcessId()) + L"\\";
         CreateDirectoryW(folder_.c_str(), nullptr);
         ASSERT_TRUE(CopyFileW((ProductFolder() + L"TesslyMBCfg.exe").c_str(), Program().c_str(), FALSE));
+        CreateDirectoryW((folder_ + L"lang").c_str(), nullptr);
+        ASSERT_TRUE(CopyFileW(
+            (ProductFolder() + kNativeLanguageFile).c_str(), (folder_ + kNativeLanguageFile).c_str(), FALSE
+        ));
         SetEnvironmentVariableW(L"MAPI_RECORD_FILE", Record().c_str());
     }
     void TearDown() override {
@@ -73,8 +78,12 @@ protected:
         for (const wchar_t* name : {L"TesslyMBCfg.exe", L"MAPI32.dll", L"mail.txt", L"errorlog.txt"}) {
             DeleteFileW((folder_ + name).c_str());
         }
+        DeleteFileW((folder_ + kNativeLanguageFile).c_str());
+        RemoveDirectoryW((folder_ + L"lang").c_str());
         RemoveDirectoryW(folder_.c_str());
     }
+
+    static constexpr const wchar_t* kNativeLanguageFile = L"lang\\TesslyMBCfg.ntv.lng";
 
     static std::wstring WideName(const char* name) { return std::wstring(name, name + strlen(name)); }
 
