@@ -66,6 +66,10 @@ ServiceArguments ParseServiceArguments(const std::vector<std::wstring>& args) {
 
 std::wstring QuoteArgument(const std::wstring& argument) {
     if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos) return argument;
+    return AlwaysQuoted(argument);
+}
+
+std::wstring AlwaysQuoted(const std::wstring& argument) {
     // Backslashes are literal except before a quotation mark, where they must be doubled.
     std::wstring quoted = L"\"";
     std::size_t backslashes = 0;
@@ -81,6 +85,18 @@ std::wstring QuoteArgument(const std::wstring& argument) {
     quoted.append(backslashes * 2, L'\\');
     quoted += L'"';
     return quoted;
+}
+
+const wchar_t* ModeLetter(AfterLaunch after) {
+    switch (after) {
+        case AfterLaunch::KeepRunning:
+            return L"r";
+        case AfterLaunch::Unload:
+            return L"e";
+        case AfterLaunch::KeepPreviousState:
+            break;
+    }
+    return L"s";
 }
 
 }  // namespace booster

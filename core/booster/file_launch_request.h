@@ -37,5 +37,10 @@ ServiceArguments ParseServiceArguments(const std::vector<std::wstring>& args);
 
 // Quotes one argument so that the receiving program splits it back unchanged.
 std::wstring QuoteArgument(const std::wstring& argument);
+// The same, in quotation marks also when it needs none.
+std::wstring AlwaysQuoted(const std::wstring& argument);
+
+// "s", "r" or "e".
+const wchar_t* ModeLetter(AfterLaunch after);
 
 }  // namespace booster
