@@ -25,6 +25,7 @@
 #include "ui/status_bar.h"
 #include "ui/timer.h"
 #include "ui/tool_bar.h"
+#include "wizards/link_wizard.h"
 
 namespace {
 
@@ -239,6 +240,9 @@ void TFMCFGClass::QuickBoostNowExecute(ui::NotifyArgs&) {
     ShowQuickBoostNote();
     service::PostServiceAction(protocol::kQuickBoost);
 }
+
+void TFMCFGClass::CreateBoostShortCutExecute(ui::NotifyArgs&) { ShowLinkWizard(); }
+void TFMCFGClass::MM_0104Click(ui::NotifyArgs&) { ShowLinkWizard(); }
 
 void TFMCFGClass::StartServiceExecute(ui::NotifyArgs&) {
     bool showsStart = MBarBtn2->Caption() == platform::LoadResString(str::SStartService);

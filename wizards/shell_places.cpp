@@ -102,6 +102,19 @@ std::optional<std::wstring> ClassIdPathOf(const std::vector<std::uint8_t>& idLis
     return ClassIdPath(classIds);
 }
 
+std::optional<std::wstring> BrowseForFolder(HWND owner) {
+    platform::ComSession com;
+    BROWSEINFOW browse{};
+    browse.hwndOwner = owner;
+    browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    LPITEMIDLIST chosen = SHBrowseForFolderW(&browse);
+    if (!chosen) return std::nullopt;
+    platform::Owned<void*, platform::release::TaskMemory> owned(chosen);
+    wchar_t path[MAX_PATH] = {};
+    if (!SHGetPathFromIDListW(chosen, path)) return std::nullopt;
+    return std::wstring(path);
+}
+
 std::wstring KeyName(unsigned virtualKey) {
     LONG scanCode = static_cast<LONG>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
     // The navigation block shares scan codes with the number pad, told apart by this bit.

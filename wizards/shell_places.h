@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,6 +23,9 @@ std::wstring DisplayNameOf(const std::vector<std::uint8_t>& idList);
 // The class identifiers of the folders along an item ID list, as ClassIdPath joins them;
 // nothing when not even its first folder can be reached.
 std::optional<std::wstring> ClassIdPathOf(const std::vector<std::uint8_t>& idList);
+
+// Lets the user pick a folder of the file system; nothing when none was picked.
+std::optional<std::wstring> BrowseForFolder(HWND owner);
 
 // The keyboard's name of a virtual key.
 std::wstring KeyName(unsigned virtualKey);

@@ -4,7 +4,8 @@
 
 #include <algorithm>
 
-#include "tests/win/support/test_support.h"
+#include "core/service/service_protocol.h"
+#include "platform/program_folder.h"
 
 namespace link_files {
 namespace {
@@ -44,7 +45,7 @@ ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
 
 Removed::~Removed() { DeleteFileW(file_.c_str()); }
 
-std::wstring ServiceProgram() { return testing_support::ProductFolder() + L"TesslyMBsrv.exe"; }
+std::wstring ServiceProgram() { return platform::ProgramFolder() + protocol::kServiceProgram; }
 
 void WriteText(const std::wstring& file, const std::string& text) {
     HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -61,6 +62,11 @@ std::string ReadText(const std::wstring& file) {
     ReadFile(handle, buffer, sizeof buffer, &read, nullptr);
     CloseHandle(handle);
     return std::string(buffer, read);
+}
+
+std::wstring ReadWideText(const std::wstring& file) {
+    const std::string bytes = ReadText(file);
+    return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
 }
 
 std::vector<std::wstring> FilesIn(const std::wstring& folder) {

@@ -31,11 +31,13 @@ private:
     std::wstring file_;
 };
 
-// The booster service program of the product folder.
+// The booster service program beside the test, where the wizard finds it.
 std::wstring ServiceProgram();
 
 void WriteText(const std::wstring& file, const std::string& text);
 std::string ReadText(const std::wstring& file);
+// A file of UTF-16 text; empty when it is missing or cannot be opened yet.
+std::wstring ReadWideText(const std::wstring& file);
 // Names of the files in `folder`, sorted.
 std::vector<std::wstring> FilesIn(const std::wstring& folder);
 

@@ -1,0 +1,82 @@
+// A shortcut made by the wizard, started through the shell: the real booster service
+// reclaims memory, which an open configurator sees as a boost, and starts the program.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "core/service/service_protocol.h"
+#include "platform/launch.h"
+#include "platform/program_folder.h"
+#include "tests/win/booster/configurator_stand_in.h"
+#include "tests/win/booster/service_process.h"
+#include "tests/win/support/test_support.h"
+#include "tests/win/wizards/link_files.h"
+#include "tests/win/wizards/link_wizard_driver.h"
+
+using testing_support::PumpUntil;
+
+namespace {
+
+class BoostedStart : public ::testing::Test {
+protected:
+    void SetUp() override {
+        StopAnyService();
+        testing_support::ResetSettingsKey();
+    }
+    void TearDown() override {
+        service_.Stop();
+        StopAnyService();
+        testing_support::ResetSettingsKey();
+    }
+
+    ConfiguratorStandIn configurator_;
+    ServiceProcess service_;
+};
+
+// The note that the started program leaves beside itself: its command line and folder.
+std::wstring WaitForNote(const std::wstring& program) {
+    std::wstring text;
+    PumpUntil(
+        [&] {
+            text = link_files::ReadWideText(program + L".ran");
+            return !text.empty();
+        },
+        20000
+    );
+    return text;
+}
+
+}  // namespace
+
+TEST_F(BoostedStart, TheShortcutReclaimsMemoryThenStartsTheProgram) {
+    link_files::ScratchFolder folder(L"boosted start");
+    const std::wstring programs = folder.Path() + L"\\My Programs";
+    CreateDirectoryW(programs.c_str(), nullptr);
+    const std::wstring program = programs + L"\\launch_marker.exe";
+    ASSERT_TRUE(CopyFileW((platform::ProgramFolder() + L"..\\launch_marker.exe").c_str(), program.c_str(), FALSE));
+
+    ASSERT_TRUE(service_.Start());
+    HWND service = service_.WaitForWindow();
+    ASSERT_TRUE(service);
+    ASSERT_EQ(SendCommand(service, protocol::kPause), protocol::kIdle);
+    const std::size_t seen = configurator_.Received().size();
+
+    const std::wstring shortcut = link_wizard_driver::MakeShortcutThroughTheWizard(program, 16, folder.Path());
+    ASSERT_FALSE(shortcut.empty());
+    ASSERT_TRUE(platform::ShellStart(shortcut, L"", L""));
+
+    const std::wstring note = WaitForNote(program);
+    ASSERT_FALSE(note.empty());
+    EXPECT_NE(note.find(L"launch_marker.exe"), std::wstring::npos);
+    EXPECT_NE(note.find(L"\n" + programs), std::wstring::npos);  // started in its own folder
+    ASSERT_TRUE(configurator_.WaitForCode(protocol::kBoostStarted, seen));
+    ASSERT_TRUE(configurator_.WaitForCode(protocol::kBoostFinished, seen));
+    for (std::size_t i = seen; i < configurator_.Received().size(); ++i)
+        EXPECT_EQ(configurator_.Received()[i].lParam + 1, reinterpret_cast<LPARAM>(service));
+    EXPECT_EQ(SendCommand(service, protocol::kQuery), protocol::kIdle);  // "s": the state it had
+
+    std::wstring codes;
+    for (std::size_t i = seen; i < configurator_.Received().size(); ++i)
+        codes += std::to_wstring(configurator_.Received()[i].code) + L" ";
+    std::wcout << L"shortcut: " << shortcut << L"\nnotifications: " << codes << L"\nnote: " << note << std::endl;
+}
