@@ -273,3 +273,25 @@ TEST_F(MainWindow, OptionsMenuItemAndToolbarButtonOpenTheOptionsWindow) {
     EXPECT_EQ(opened, 2);
     EXPECT_EQ(ReadRawDword("IconViewMode"), 1);  // created as the window read its values
 }
+
+TEST_F(MainWindow, TheNewShortcutCommandsOpenTheShortcutWizard) {
+    window = CreateMainWindow();
+    EXPECT_TRUE(window->CreateBoostShortCut->Enabled());
+    EXPECT_TRUE(window->MM_0104->Enabled());
+    EXPECT_TRUE(window->MBarBtn3->Enabled());
+    std::vector<std::wstring> shown;
+    RunWhenModal([&] {
+        for (ui::Form* f : ui::Form::OpenForms())
+            if (f->Modal()) {
+                shown.push_back(f->Caption());
+                f->Close();
+            }
+    });
+    window->MM_0104->Click();
+    window->CreateBoostShortCut->Execute();
+    StopRunWhenModal();
+    EXPECT_EQ(
+        shown, (std::vector<std::wstring>{
+                   L"[Tessly Dozidi Davazez] - New shortcut wizard", L"[Tessly Dozidi Davazez] - New shortcut wizard"})
+    );
+}
