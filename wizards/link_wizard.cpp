@@ -21,15 +21,6 @@ using wizards::bkNext;
 // A dropped file's name is taken up to this many characters.
 constexpr UINT kDroppedNameLimit = 255;
 
-std::wstring JoinLines(const std::vector<std::wstring>& lines) {
-    std::wstring text;
-    for (const auto& line : lines) {
-        if (!text.empty()) text += L"\r\n";
-        text += line;
-    }
-    return text;
-}
-
 void Warn(HWND owner, const std::wstring& message) {
     MessageBoxW(owner, message.c_str(), ui::Application::Instance().Title().c_str(), MB_OK | MB_ICONWARNING);
 }
@@ -70,7 +61,7 @@ void TLinkWiz::TakeSource(const std::wstring& file) {
         return;
     }
     source_ = std::move(taken->source);
-    Memo1->Lines().SetText(JoinLines(taken->memoLines));
+    Memo1->Lines().Assign(std::move(taken->memoLines));
     Edit1->SetText(file);
 }
 
