@@ -4,6 +4,8 @@
 #include "app/startup.h"
 #include "controls/display_components.h"
 #include "ui/application.h"
+#include "wizards/first_wiz.h"
+#include "wizards/wizard_components.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     app::StartupParts parts;
@@ -12,7 +14,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         application.Initialize();
         application.SetTitle(app::kApplicationName);
         controls::RegisterDisplayComponents();
+        wizards::RegisterWizardComponents();
     };
+    parts.runFirstRunWizard = RunFirstRunWizard;
     parts.runMainWindow = RunMainWindow;
     ExitProcess(static_cast<UINT>(app::RunStartup(GetCommandLineW(), parts)));
 }

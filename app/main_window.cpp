@@ -5,6 +5,7 @@
 #include "core/app/view_state.h"
 #include "core/service/service_protocol.h"
 #include "core/service/service_state.h"
+#include "core/wizards/shell_verb.h"
 #include "platform/handles.h"
 #include "platform/launch.h"
 #include "platform/program_folder.h"
@@ -25,6 +26,8 @@
 #include "ui/status_bar.h"
 #include "ui/timer.h"
 #include "ui/tool_bar.h"
+#include "wizards/config_wiz.h"
+#include "wizards/first_wiz.h"
 #include "wizards/link_wizard.h"
 
 namespace {
@@ -77,13 +80,12 @@ void TFMCFGClass::FormCreate(ui::NotifyArgs&) {
         return service::SendServiceCommand(this, protocol::kQuery);
     });
     app::ViewState view;
+    std::int32_t configWizardComplete = 0;
     {
         SettingsSession session;
         view = app::ViewState::FromBits(ReadSetting(settings::CFGViewMenuState));
         ApplyViewState(view);
-        // Read (and created when missing) for the configuration wizard, which the window
-        // will offer once that wizard exists.
-        ReadSetting(settings::CFGConfigWizardComplete);
+        configWizardComplete = ReadSetting(settings::CFGConfigWizardComplete);
         HandleNeeded();
         RestoreWindowRect(Handle(), settings::MainWndPos.name);
         // Maximising would show the window; it stays hidden until it is shown.
@@ -93,6 +95,7 @@ void TFMCFGClass::FormCreate(ui::NotifyArgs&) {
     charts_.SetupCharts();
     for (int n = 1; n <= app::kChartChoiceCount; ++n)
         if (view.charts[n - 1]) LayoutCharts(n);
+    if (wizards::ConfigWizardDueAtStart(wizards::ConfigWizardDeferred(), configWizardComplete)) RunConfigWizard();
     service::StartService();
     helpFile_ = LocateHelpFile();
 }
@@ -251,6 +254,7 @@ void TFMCFGClass::StartServiceExecute(ui::NotifyArgs&) {
 
 void TFMCFGClass::OptionsExecute(ui::NotifyArgs&) { ShowOptionsWindow(); }
 void TFMCFGClass::Configuremanually1Click(ui::NotifyArgs&) { ShowOptionsWindow(); }
+void TFMCFGClass::MM_0401Click(ui::NotifyArgs&) { RunConfigWizard(); }
 
 void TFMCFGClass::DiagramsExecute(ui::NotifyArgs&) {}  // the button only drops down its menu
 

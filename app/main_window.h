@@ -119,6 +119,7 @@ class TFMCFGClass : public ui::Form, public service::StateDisplay {
     UI_HANDLER(ui::NotifyArgs, StartServiceExecute);
     UI_HANDLER(ui::NotifyArgs, OptionsExecute);
     UI_HANDLER(ui::NotifyArgs, Configuremanually1Click);
+    UI_HANDLER(ui::NotifyArgs, MM_0401Click);
     UI_HANDLER(ui::NotifyArgs, DiagramsExecute);
     UI_HANDLER(ui::NotifyArgs, HelpExecute);
     UI_HANDLER(ui::NotifyArgs, GraphTimerTimer);

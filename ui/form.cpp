@@ -339,13 +339,21 @@ void Form::Close() {
         Hide();
 }
 
-Button* Form::FindButton(bool (Button::*flag)() const) const {
-    for (Component* c : Components()) {
+namespace {
+
+// Components may own buttons of their own (a wizard its navigation buttons).
+Button* FindOwnedButton(const Component& owner, bool (Button::*flag)() const) {
+    for (Component* c : owner.Components()) {
         auto* b = dynamic_cast<Button*>(c);
         if (b && (b->*flag)() && b->Showing() && b->Enabled()) return b;
+        if (Button* inner = FindOwnedButton(*c, flag)) return inner;
     }
     return nullptr;
 }
+
+}  // namespace
+
+Button* Form::FindButton(bool (Button::*flag)() const) const { return FindOwnedButton(*this, flag); }
 
 Button* Form::DefaultButton() const { return FindButton(&Button::Default); }
 Button* Form::CancelButton() const { return FindButton(&Button::Cancel); }

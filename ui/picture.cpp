@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/resource_source.h"
 #include "ui/property.h"
 
 namespace ui {
@@ -23,6 +24,7 @@ const PropertyTable& Picture::ClassProperties() {
         nullptr,
         {
             Binary("Data", &Picture::Data, &Picture::SetData),
+            Text("ResourceName", &Picture::ResourceName, &Picture::SetResourceName),
         }
     );
     return table;
@@ -35,6 +37,24 @@ void Picture::Clear() {
     icon_.Reset();
     width_ = height_ = 0;
     data_.clear();
+    resourceName_.clear();
+}
+
+void Picture::SetResourceName(const std::wstring& name) {
+    Clear();
+    resourceName_ = name;
+    auto bitmap = static_cast<HBITMAP>(
+        LoadImageW(platform::ResourceSource(), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)
+    );
+    BITMAP info{};
+    if (bitmap && GetObjectW(bitmap, sizeof info, &info)) {
+        bitmap_.Reset(bitmap);
+        width_ = info.bmWidth;
+        height_ = info.bmHeight;
+    } else if (bitmap) {
+        DeleteObject(bitmap);
+    }
+    if (onChange) onChange();
 }
 
 void Picture::SetData(const std::vector<std::uint8_t>& data) {

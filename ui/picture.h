@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/handles.h"
@@ -23,6 +24,11 @@ public:
 
     std::vector<std::uint8_t> Data() const { return data_; }
     void SetData(const std::vector<std::uint8_t>& data);
+    // Takes the graphic from a bitmap resource of the current resource source instead of the
+    // description itself, so large pictures are drawn once at build time; an unknown name
+    // leaves the picture empty.
+    std::wstring ResourceName() const { return resourceName_; }
+    void SetResourceName(const std::wstring& name);
     void Clear();
 
     bool Empty() const { return !bitmap_ && !icon_; }
@@ -42,6 +48,7 @@ private:
     void BlitBitmap(HDC dc, const RECT& rect, HDC memory, bool transparent) const;
 
     std::vector<std::uint8_t> data_;
+    std::wstring resourceName_;
     platform::BitmapHandle bitmap_;
     platform::IconHandle icon_;
     int width_ = 0;

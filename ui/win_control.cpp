@@ -448,7 +448,7 @@ RECT WinControl::ClientRect() const {
 void WinControl::Realign() {
     if (realigning_) return;
     realigning_ = true;
-    RECT free = ClientRect();
+    RECT free = AlignArea();
     for (Align pass : {Align::Top, Align::Bottom, Align::Left, Align::Right, Align::Client}) {
         for (Control* c : controls_) {
             if (c->GetAlign() != pass || !c->Visible()) continue;

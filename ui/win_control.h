@@ -42,9 +42,12 @@ public:
     bool Focused() const;
 
     void Invalidate() override;
-    // Lays out the children that have an Align.
+    // Lays out the children that have an Align, within AlignArea.
     void Realign();
     RECT ClientRect() const;
+    // The part of the client area that aligned children share; controls that paint
+    // decorations of their own along an edge keep it out.
+    virtual RECT AlignArea() const { return ClientRect(); }
 
     Event<NotifyArgs> OnEnter;  // the control received the keyboard focus
     Event<NotifyArgs> OnExit;   // the control lost it

@@ -4,9 +4,11 @@
 
 #include "controls/display_components.h"
 #include "service/status_block_view.h"
+#include "tests/win/support/test_support.h"
 #include "tests/win/ui/modal_driver.h"
 #include "ui/application.h"
 #include "ui/form_loader.h"
+#include "wizards/wizard_components.h"
 
 namespace testing_support {
 
@@ -15,12 +17,15 @@ void PrepareConfigurator() {
     if (done) return;
     InitializeKit();
     controls::RegisterDisplayComponents();
+    wizards::RegisterWizardComponents();
     statusblock::SetView(statusblock::OpenStatusBlock());
     done = true;
 }
 
 std::unique_ptr<TFMCFGClass> CreateMainWindow() {
     PrepareConfigurator();
+    // A configured machine: the configuration wizard would otherwise hold construction.
+    if (!ReadRawDword("CFGConfigWizardComplete")) WriteRawDword("CFGConfigWizardComplete", -1);
     auto window = ui::CreateForm<TFMCFGClass>();
     window->Show();
     return window;

@@ -10,6 +10,7 @@ namespace testing_support {
 // Kit, display components and the status block, once per test program.
 void PrepareConfigurator();
 
+// The configuration wizard counts as done unless the test says otherwise.
 std::unique_ptr<TFMCFGClass> CreateMainWindow();
 
 }  // namespace testing_support

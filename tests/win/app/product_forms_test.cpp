@@ -11,6 +11,7 @@
 #include "ui/form.h"
 #include "ui/form_loader.h"
 #include "ui/text_compare.h"
+#include "wizards/wizard_components.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ std::vector<std::string> ProgramForms() {
 TEST(ProductForms, EveryDescriptionIsCarriedAndFitsItsFormClass) {
     testing_support::InitializeKit();
     controls::RegisterDisplayComponents();
+    wizards::RegisterWizardComponents();
     std::wstring exe = testing_support::ProductFolder() + L"TesslyMBCfg.exe";
     HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(module, nullptr);
