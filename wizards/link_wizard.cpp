@@ -34,13 +34,15 @@ void TLinkWiz::KWizardInteriorPage1NextButtonClick(wizards::WizardPageClickArgs&
 void TLinkWiz::KWizardInteriorPage1BackButtonClick(wizards::WizardPageClickArgs&) { AcceptDrops(false); }
 
 void TLinkWiz::KWizardInteriorPage1EnterPage(wizards::WizardChangePageArgs&) {
-    if (!Edit1->Text().empty()) return;
+    // Also when coming back from a later page, which only the welcome page's Next would miss.
+    AcceptDrops(true);
+    if (!Edit1->Caption().empty()) return;
     Memo1->Lines().Clear();
     KWizardInteriorPage1->SetEnabledButtons({bkBack, bkCancel, bkHelp});
 }
 
 void TLinkWiz::Edit1Change(ui::NotifyArgs&) {
-    if (Edit1->Text().empty())
+    if (Edit1->Caption().empty())
         KWizardInteriorPage1->SetEnabledButtons({bkBack, bkCancel, bkHelp});
     else
         KWizardInteriorPage1->SetEnabledButtons({bkBack, bkNext, bkCancel, bkHelp});
@@ -113,7 +115,7 @@ wizards::BoostChoice TLinkWiz::Boost() const {
 }
 
 void TLinkWiz::LinkWizardFinishButtonClick(ui::NotifyArgs&) {
-    const wizards::MadeShortcut made = wizards::MakeBoostShortcut(source_, Boost(), placementMode, Edit2->Text());
+    const wizards::MadeShortcut made = wizards::MakeBoostShortcut(source_, Boost(), placementMode, Edit2->Caption());
     if (!made.saved) {
         // The wizard stays open, so that another place can be chosen.
         Warn(Handle(), platform::FormatResString(str::SLinkSaveFailed, made.file));

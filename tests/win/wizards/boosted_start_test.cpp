@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
+
 #include "core/service/service_protocol.h"
 #include "platform/launch.h"
 #include "platform/program_folder.h"
@@ -12,6 +14,7 @@
 #include "tests/win/support/test_support.h"
 #include "tests/win/wizards/link_files.h"
 #include "tests/win/wizards/link_wizard_driver.h"
+#include "wizards/shell_link.h"
 
 using testing_support::PumpUntil;
 
@@ -24,13 +27,24 @@ protected:
         testing_support::ResetSettingsKey();
     }
     void TearDown() override {
-        service_.Stop();
         StopAnyService();
+        if (service_) {
+            if (WaitForSingleObject(service_, 10000) != WAIT_OBJECT_0) TerminateProcess(service_, 1);
+            CloseHandle(service_);
+        }
         testing_support::ResetSettingsKey();
     }
 
+    // The service beside the test, which the wizard's shortcuts start too.
+    HWND StartService() {
+        service_ = testing_support::StartProcess(L"\"" + link_files::ServiceProgram() + L"\"");
+        HWND window = nullptr;
+        PumpUntil([&] { return (window = FindService()) != nullptr; });
+        return window;
+    }
+
     ConfiguratorStandIn configurator_;
-    ServiceProcess service_;
+    HANDLE service_ = nullptr;
 };
 
 // The note that the started program leaves beside itself: its command line and folder.
@@ -55,8 +69,7 @@ TEST_F(BoostedStart, TheShortcutReclaimsMemoryThenStartsTheProgram) {
     const std::wstring program = programs + L"\\launch_marker.exe";
     ASSERT_TRUE(CopyFileW((platform::ProgramFolder() + L"..\\launch_marker.exe").c_str(), program.c_str(), FALSE));
 
-    ASSERT_TRUE(service_.Start());
-    HWND service = service_.WaitForWindow();
+    HWND service = StartService();
     ASSERT_TRUE(service);
     ASSERT_EQ(SendCommand(service, protocol::kPause), protocol::kIdle);
     const std::size_t seen = configurator_.Received().size();
@@ -78,5 +91,6 @@ TEST_F(BoostedStart, TheShortcutReclaimsMemoryThenStartsTheProgram) {
     std::wstring codes;
     for (std::size_t i = seen; i < configurator_.Received().size(); ++i)
         codes += std::to_wstring(configurator_.Received()[i].code) + L" ";
-    std::wcout << L"shortcut: " << shortcut << L"\nnotifications: " << codes << L"\nnote: " << note << std::endl;
+    std::wcout << L"shortcut: " << shortcut << L"\narguments: " << wizards::ReadShellLink(shortcut)->arguments
+               << L"\nnotifications: " << codes << L"\nnote: " << note << std::endl;
 }

@@ -2,6 +2,8 @@
 
 #include <shlobj.h>
 
+#include <cstring>
+
 #include "tests/win/ui/modal_driver.h"
 #include "ui/form_loader.h"
 #include "wizards/wizard_components.h"

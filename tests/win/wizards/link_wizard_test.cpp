@@ -63,14 +63,14 @@ TEST_F(LinkWizard, TheSourcePageWaitsForAFileAndTakesOnlyItsOwnDrops) {
         EXPECT_EQ(wizard->LinkWizard->ActivePage(), wizard->KWizardWelcomePage1);
         EXPECT_FALSE(wizard->AcceptsDrops());
         DropFile(wizard->Handle(), file);  // the welcome page takes nothing
-        EXPECT_TRUE(wizard->Edit1->Text().empty());
+        EXPECT_TRUE(wizard->Edit1->Caption().empty());
 
         Next(*wizard);
         EXPECT_EQ(wizard->LinkWizard->ActivePage(), wizard->KWizardInteriorPage1);
         EXPECT_TRUE(wizard->AcceptsDrops());
         EXPECT_FALSE(NextEnabled(*wizard));
         DropFile(wizard->Handle(), file);
-        EXPECT_EQ(wizard->Edit1->Text(), file);
+        EXPECT_EQ(wizard->Edit1->Caption(), file);
         EXPECT_TRUE(NextEnabled(*wizard));
         EXPECT_FALSE(wizard->Source().sourceIsShortcut);
         EXPECT_EQ(wizard->Source().sourcePath, file);
@@ -79,7 +79,7 @@ TEST_F(LinkWizard, TheSourcePageWaitsForAFileAndTakesOnlyItsOwnDrops) {
         EXPECT_EQ(wizard->LinkWizard->ActivePage(), wizard->KWizardInteriorPage2);
         EXPECT_FALSE(wizard->AcceptsDrops());
         DropFile(wizard->Handle(), folder.Path() + L"\\other.txt");  // a later page takes nothing
-        EXPECT_EQ(wizard->Edit1->Text(), file);
+        EXPECT_EQ(wizard->Edit1->Caption(), file);
         Back(*wizard);
         EXPECT_TRUE(wizard->AcceptsDrops());
         Back(*wizard);
@@ -103,7 +103,7 @@ TEST_F(LinkWizard, PlacementChoicesAndTheSpecifiedFolderField) {
         Press(*wizard->RadioButton10);
         EXPECT_EQ(wizard->PlacementMode(), wizards::kPlaceBesideShortcut);
         Press(*wizard->RadioButton9);
-        EXPECT_TRUE(wizard->Edit2->Text().empty());  // cleared at every choice of it
+        EXPECT_TRUE(wizard->Edit2->Caption().empty());  // cleared at every choice of it
         Press(*wizard->RadioButton7);
         EXPECT_EQ(wizard->PlacementMode(), wizards::kPlaceOnDesktop);
     });
@@ -203,7 +203,7 @@ TEST_F(LinkWizard, AnUnreadableShortcutIsReportedAndChangesNothing) {
         Next(*wizard);
         DropFile(wizard->Handle(), good);
         DropFile(wizard->Handle(), broken);
-        EXPECT_EQ(wizard->Edit1->Text(), good);
+        EXPECT_EQ(wizard->Edit1->Caption(), good);
         EXPECT_EQ(wizard->Source().sourcePath, good);
     });
     EXPECT_EQ(answerer.Messages(), std::vector<std::wstring>{L"Couldn't get link info."});
@@ -245,7 +245,7 @@ TEST_F(LinkWizard, BrowsingTakesTheChosenFileAndShortcutsThemselves) {
     Run([&] {
         Next(*wizard);
         Press(*wizard->Button1);
-        EXPECT_EQ(wizard->Edit1->Text(), source);
+        EXPECT_EQ(wizard->Edit1->Caption(), source);
         EXPECT_TRUE(wizard->Source().sourceIsShortcut);  // the shortcut itself, not its target
     });
 }
