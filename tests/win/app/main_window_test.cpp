@@ -280,14 +280,17 @@ TEST_F(MainWindow, TheNewShortcutCommandsOpenTheShortcutWizard) {
     EXPECT_TRUE(window->MM_0104->Enabled());
     EXPECT_TRUE(window->MBarBtn3->Enabled());
     std::vector<std::wstring> shown;
-    RunWhenModal([&] {
+    auto closeTheWizard = [&] {
         for (ui::Form* f : ui::Form::OpenForms())
             if (f->Modal()) {
                 shown.push_back(f->Caption());
                 f->Close();
             }
-    });
+    };
+    RunWhenModal(closeTheWizard);
     window->MM_0104->Click();
+    StopRunWhenModal();
+    RunWhenModal(closeTheWizard);
     window->CreateBoostShortCut->Execute();
     StopRunWhenModal();
     EXPECT_EQ(
