@@ -204,6 +204,7 @@ TEST_F(MainWindow, AMaximisedWindowStaysHiddenUntilItIsShown) {
     std::int32_t rect[4] = {40, 30, 540, 430};
     WriteRawValue("MainWndPos", REG_BINARY, rect, sizeof rect);
     WriteRawDword("CFGWindowMaximized", -1);
+    WriteRawDword("CFGConfigWizardComplete", -1);  // no configuration wizard in the way
     PrepareConfigurator();
     window = ui::CreateForm<TFMCFGClass>();
     EXPECT_FALSE(IsWindowVisible(window->Handle()));
