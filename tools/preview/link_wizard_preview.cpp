@@ -21,7 +21,7 @@ std::wstring SampleShortcut() {
     GetTempPathW(MAX_PATH, temp);
     const std::wstring file = std::wstring(temp) + L"Text Editor.lnk";
     wizards::ShortcutInfo link;
-    link.targetPath = platform::ProgramFolder() + L"TesslyMBsrv.exe";
+    link.targetPath = platform::ProgramPath();
     link.workingDir = platform::ProgramFolder();
     link.arguments = L"-notes \"my notes.txt\"";
     link.description = L"Edits plain text";
@@ -51,12 +51,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     wizards::RegisterWizardComponents();
     const int page = _wtoi(commandLine);
     auto wizard = ui::CreateForm<TLinkWiz>();
-    if (page >= 1) {
-        Next(*wizard);
-        Drop(wizard->Handle(), SampleShortcut());
-    }
-    for (int i = 1; i < page; ++i) Next(*wizard);
-    if (page >= 4) SendMessageW(wizard->RadioButton9->Handle(), BM_CLICK, 0, 0);
+    // The pages are turned once the window is up, as a user turns them.
+    testing_support::RunWhenModal([&] {
+        if (page >= 1) {
+            Next(*wizard);
+            Drop(wizard->Handle(), SampleShortcut());
+        }
+        for (int i = 1; i < page; ++i) Next(*wizard);
+        if (page >= 4) SendMessageW(wizard->RadioButton9->Handle(), BM_CLICK, 0, 0);
+    });
     wizard->ShowModal();
     return 0;
 }
