@@ -20,9 +20,9 @@ MadeShortcut MakeBoostShortcut(
     const LinkSource& source, const BoostChoice& boost, int placementMode, const std::wstring& specifiedFolder
 ) {
     const std::wstring folder = DestinationFolder(placementMode, source, DesktopFolder(), specifiedFolder);
-    // Without a folder the name would be taken relative to whatever the current folder is.
-    if (folder.empty()) return {ShortcutFileName(folder, source), false};
     const std::wstring file = ShortcutFileName(folder, source);
+    // A relative folder would be taken from whatever the current folder is.
+    if (!booster::IsFullPath(file)) return {file, false};
     const std::wstring launched = LaunchedFile(source);
     std::wstring icon = AssociatedProgram(launched);
     if (icon.empty()) icon = launched;

@@ -33,13 +33,6 @@ std::optional<AfterLaunch> ParseMode(const std::wstring& text) {
 
 bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
 
-// "C:\..." or "\\server\share\...": a relative path would depend on whatever folder the
-// service happens to run in.
-bool IsFullPath(const std::wstring& path) {
-    if (path.size() >= 3 && std::iswalpha(path[0]) && path[1] == L':' && IsSeparator(path[2])) return true;
-    return path.size() >= 3 && IsSeparator(path[0]) && IsSeparator(path[1]) && !IsSeparator(path[2]);
-}
-
 bool HasControlCharacters(const std::wstring& text) {
     for (wchar_t c : text)
         if (c < 32) return true;
@@ -62,6 +55,11 @@ ServiceArguments ParseServiceArguments(const std::vector<std::wstring>& args) {
         parameters += QuoteArgument(args[i]);
     }
     return {ServiceArguments::kFile, {*megabytes, *mode, path, parameters}};
+}
+
+bool IsFullPath(const std::wstring& path) {
+    if (path.size() >= 3 && std::iswalpha(path[0]) && path[1] == L':' && IsSeparator(path[2])) return true;
+    return path.size() >= 3 && IsSeparator(path[0]) && IsSeparator(path[1]) && !IsSeparator(path[2]);
 }
 
 std::wstring QuoteArgument(const std::wstring& argument) {

@@ -79,3 +79,11 @@ TEST(QuoteArgument, AlwaysQuotedAndModeLettersAreWhatTheParserReads) {
         EXPECT_EQ(parsed.request.after, after);
     }
 }
+
+TEST(FullPath, NamesItsDriveOrServer) {
+    EXPECT_TRUE(IsFullPath(L"C:\\a"));
+    EXPECT_TRUE(IsFullPath(L"\\\\server\\share"));
+    EXPECT_FALSE(IsFullPath(L"relative\\a"));
+    EXPECT_FALSE(IsFullPath(L"\\a"));
+    EXPECT_FALSE(IsFullPath(L"C:a"));
+}

@@ -226,13 +226,18 @@ TEST_F(LinkWizard, AShortcutThatCannotBeSavedIsReportedAndTheWizardStaysOpen) {
         wizard->Edit2->SetText(missing);
         Finish(*wizard);
         openAfterFailure = IsWindowVisible(wizard->Handle()) && wizard->GetModalResult() == 0;
+        // A folder named without its drive would be taken from the current folder.
+        Press(*wizard->RadioButton9);
+        wizard->Edit2->SetText(L"relative");
+        Finish(*wizard);
         // Another place is chosen and the shortcut made.
         Press(*wizard->RadioButton8);
         Finish(*wizard);
     });
     EXPECT_TRUE(openAfterFailure);
-    ASSERT_EQ(answerer.Messages().size(), 1u);
+    ASSERT_EQ(answerer.Messages().size(), 2u);
     EXPECT_NE(answerer.Messages()[0].find(missing + L"\\Velocitor tool.exe.lnk"), std::wstring::npos);
+    EXPECT_NE(answerer.Messages()[1].find(L"\"relative\\Velocitor tool.exe.lnk\""), std::wstring::npos);
     EXPECT_EQ(GetFileAttributesW(missing.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(link_files::FilesIn(folder.Path()), (std::vector<std::wstring>{L"Velocitor tool.exe.lnk", L"tool.exe"}));
 }
