@@ -1,6 +1,7 @@
 #include "wizards/kwizard.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "core/wizards/page_navigation.h"
 #include "core/wizards/page_painting.h"

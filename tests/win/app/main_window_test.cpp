@@ -22,6 +22,8 @@
 #include "ui/menu.h"
 #include "ui/status_bar.h"
 #include "ui/timer.h"
+#include "wizards/config_wiz.h"
+#include "wizards/first_wiz.h"
 #include "ui/tool_bar.h"
 
 using namespace testing_support;
@@ -204,7 +206,7 @@ TEST_F(MainWindow, AMaximisedWindowStaysHiddenUntilItIsShown) {
     std::int32_t rect[4] = {40, 30, 540, 430};
     WriteRawValue("MainWndPos", REG_BINARY, rect, sizeof rect);
     WriteRawDword("CFGWindowMaximized", -1);
-    WriteRawDword("CFGConfigWizardComplete", -1);  // no configuration wizard in the way
+    WriteRawDword("CFGConfigWizardComplete", -1);
     PrepareConfigurator();
     window = ui::CreateForm<TFMCFGClass>();
     EXPECT_FALSE(IsWindowVisible(window->Handle()));
@@ -273,6 +275,32 @@ TEST_F(MainWindow, OptionsMenuItemAndToolbarButtonOpenTheOptionsWindow) {
     StopRunWhenModal();
     EXPECT_EQ(opened, 2);
     EXPECT_EQ(ReadRawDword("IconViewMode"), 1);  // created as the window read its values
+}
+
+TEST_F(MainWindow, TheConfigurationWizardOpensFromTheMenuAndOnceAtStartUntilDone) {
+    int opened = 0;
+    auto cancelWizard = [&] {
+        auto* wizard = dynamic_cast<TConfigWiz*>(ui::Form::OpenForms().back());
+        if (!wizard) return;
+        ++opened;
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
+    };
+    // Not done yet: construction runs it, unless the first-run wizard postponed it.
+    WriteRawDword("CFGConfigWizardComplete", 0);
+    wizards::SetConfigWizardDeferred(-1);
+    window = CreateMainWindow();
+    window.reset();
+    EXPECT_EQ(opened, 0);
+    wizards::SetConfigWizardDeferred(0);
+    RunWhenModal(cancelWizard);
+    window = CreateMainWindow();
+    StopRunWhenModal();
+    EXPECT_EQ(opened, 1);
+    EXPECT_TRUE(window->MM_0401->Enabled());
+    RunWhenModal(cancelWizard);
+    window->MM_0401->Click();
+    StopRunWhenModal();
+    EXPECT_EQ(opened, 2);
 }
 
 TEST_F(MainWindow, TheNewShortcutCommandsOpenTheShortcutWizard) {

@@ -108,6 +108,11 @@ TEST_F(ConfigWizard, OpensOnTheMachineSummaryWithTheThirdAnswerChosen) {
         EXPECT_EQ(lines[10], L"  total   = 256 MB");
         EXPECT_EQ(lines[12], L"Page file  : ");
         EXPECT_TRUE(w.RadioButton3->Checked());
+        // The watermark picture fills its column without stretching.
+        const ui::Picture& watermark = w.KWizardWelcomePage1->WaterMark().Image().GetPicture();
+        EXPECT_EQ(watermark.Width(), 162);
+        EXPECT_EQ(watermark.Height(), 246);
+        EXPECT_EQ(w.KWizardInteriorPage1->Header().Title().TitleFont().Name(), w.TextFont().Name());
         EXPECT_FALSE(w.ConfigWizard->Button(bkBack).Control().Enabled());
         EXPECT_EQ(w.ConfigWizard->Button(wizards::bkCancel).ModalResult(), ui::mrCancel);
         PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);

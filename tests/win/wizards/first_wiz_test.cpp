@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/program_folder.h"
+#include "platform/resource_source.h"
 #include "platform/text.h"
 #include "tests/win/support/test_support.h"
 #include "tests/win/wizards/wizard_driver.h"
@@ -149,4 +150,15 @@ TEST_F(FirstWizard, AFolderWithSpacesIsQuotedAsAWhole) {
     EXPECT_FALSE(KeyExists(kVerb));
     // Removing what is not there is no failure.
     wizards::RemoveShellVerb();
+}
+
+TEST_F(FirstWizard, TheMenuTextFollowsTheCurrentLanguage) {
+    HMODULE translated = LoadLibraryExW(L"translated_strings.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_TRUE(translated);
+    platform::SetResourceSource(translated);
+    wizards::WriteShellVerb(L"C:\\MB\\");
+    platform::SetResourceSource(nullptr);
+    FreeLibrary(translated);
+    EXPECT_EQ(DefaultText(kVerb), "Beschleunigt starten");
+    EXPECT_EQ(DefaultText(kCommand), "\"C:\\MB\\TesslyMBsrv.exe\" \"-1\" \"s\" \"%1\"");
 }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "platform/text.h"
 #include "tests/win/booster/service_process.h"
 #include "tests/win/support/test_support.h"
 
@@ -44,6 +45,13 @@ BOOL CALLBACK MatchButton(HWND child, LPARAM param) {
         return FALSE;
     }
     return TRUE;
+}
+
+std::string VerbCommand() {
+    char data[1024] = {};
+    DWORD size = sizeof data;
+    RegGetValueA(HKEY_CLASSES_ROOT, "*\\shell\\TesslyDavIdade\\command", nullptr, RRF_RT_REG_SZ, nullptr, data, &size);
+    return data;
 }
 
 // Clicks the shown button of that caption in another process's window.
@@ -86,15 +94,24 @@ protected:
 }  // namespace
 
 TEST_F(FirstStart, FinishLeadsToTheConfigurationWizardAndThenTheMainWindow) {
-    HWND wizard = ToLastPage();
+    HWND wizard = WaitForWindowOfClass(L"TFirstWiz");
+    ASSERT_TRUE(wizard);
+    EXPECT_TRUE(Click(wizard, L"&Next >"));
+    EXPECT_TRUE(Click(wizard, L"Add \"Open Boosted\" to Windows Explorer context menu"));
+    EXPECT_TRUE(Click(wizard, L"&Next >"));
     EXPECT_EQ(ShownWindowOfClass(L"TFMCFGClass"), nullptr);
     ASSERT_TRUE(Click(wizard, L"&Finish"));
     HWND configuration = WaitForWindowOfClass(L"TConfigWiz");
     ASSERT_TRUE(configuration);
     EXPECT_EQ(ReadRawDword("CFGFirstWizardComplete"), -1);
-    ASSERT_TRUE(Click(configuration, L"Cancel"));
+    std::string command(1, '"');
+    command += platform::Narrow(ProductFolder()) + "TesslyMBsrv.exe\" \"-1\" \"s\" \"%1\"";
+    EXPECT_EQ(VerbCommand(), command);
+    for (int page = 0; page < 3; ++page) EXPECT_TRUE(Click(configuration, L"&Next >"));
+    ASSERT_TRUE(Click(configuration, L"&Finish"));
     EXPECT_TRUE(WaitForWindowOfClass(L"TFMCFGClass"));
-    EXPECT_EQ(ReadRawDword("CFGConfigWizardComplete"), 0);
+    EXPECT_EQ(ReadRawDword("CFGConfigWizardComplete"), -1);
+    EXPECT_EQ(ReadRawDword("DefragPassesNum"), -1);
 }
 
 TEST_F(FirstStart, CancelOnTheLastPageSkipsTheConfigurationWizardThisTime) {
