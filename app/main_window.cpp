@@ -30,6 +30,7 @@
 #include "ui/tool_bar.h"
 #include "wizards/config_wiz.h"
 #include "wizards/first_wiz.h"
+#include "wizards/link_wizard.h"
 
 namespace {
 
@@ -262,6 +263,9 @@ void TFMCFGClass::QuickBoostNowExecute(ui::NotifyArgs&) {
     ShowQuickBoostNote();
     service::PostServiceAction(protocol::kQuickBoost);
 }
+
+void TFMCFGClass::CreateBoostShortCutExecute(ui::NotifyArgs&) { ShowLinkWizard(); }
+void TFMCFGClass::MM_0104Click(ui::NotifyArgs&) { ShowLinkWizard(); }
 
 void TFMCFGClass::StartServiceExecute(ui::NotifyArgs&) {
     bool showsStart = MBarBtn2->Caption() == platform::LoadResString(str::SStartService);

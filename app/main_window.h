@@ -118,6 +118,8 @@ class TFMCFGClass : public ui::Form, public service::StateDisplay {
     UI_HANDLER(ui::NotifyArgs, MM_0505Click);
     UI_HANDLER(ui::NotifyArgs, MM_0506Click);
     UI_HANDLER(ui::NotifyArgs, QuickBoostNowExecute);
+    UI_HANDLER(ui::NotifyArgs, CreateBoostShortCutExecute);
+    UI_HANDLER(ui::NotifyArgs, MM_0104Click);
     UI_HANDLER(ui::NotifyArgs, StartServiceExecute);
     UI_HANDLER(ui::NotifyArgs, OptionsExecute);
     UI_HANDLER(ui::NotifyArgs, Configuremanually1Click);

@@ -4,6 +4,7 @@
 
 #include <atomic>
 
+#include "booster/configurator_link.h"
 #include "booster/reclaimer.h"
 #include "booster/settings_reader.h"
 #include "booster/system_load.h"
@@ -27,7 +28,9 @@ std::wstring FolderOf(const std::wstring& path) {
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
 }
 
-void ReclaimFor(const FileLaunchRequest& request) {
+// An open configurator shows the boost's progress as it shows the running service's, so
+// the notifications carry that service's window, the sender it listens to.
+void ReclaimFor(const FileLaunchRequest& request, HWND service) {
     BoosterSettings settings = ReadBoosterSettings();
     MemoryFigures memory = CurrentMemory();
     std::uint64_t goal = CapGoal(
@@ -36,8 +39,9 @@ void ReclaimFor(const FileLaunchRequest& request) {
     );
     if (goal == 0) return;
     std::atomic<bool> never{false};
-    // Without a window of its own this process has nobody to report progress to.
-    Reclaim({goal, SweepsForQuality(settings.quality)}, never, [](int) {});
+    Reclaim({goal, SweepsForQuality(settings.quality)}, never, [service](int code) {
+        NotifyConfigurator(service, code);
+    });
 }
 
 void SendCommand(HWND service, int command) {
@@ -52,7 +56,7 @@ void SendCommand(HWND service, int command) {
 
 std::optional<int> RunFileLaunch(const FileLaunchRequest& request) {
     if (!IsExistingFile(request.path)) return kExitBadArguments;
-    ReclaimFor(request);
+    ReclaimFor(request, FindWindowW(protocol::kServiceWindowClass, protocol::kServiceWindowTitle));
     // A file that would not start leaves the service as it was.
     if (!platform::ShellStart(request.path, request.parameters, FolderOf(request.path))) return kExitNotStarted;
     HWND service = FindWindowW(protocol::kServiceWindowClass, protocol::kServiceWindowTitle);

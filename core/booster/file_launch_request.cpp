@@ -33,13 +33,6 @@ std::optional<AfterLaunch> ParseMode(const std::wstring& text) {
 
 bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
 
-// "C:\..." or "\\server\share\...": a relative path would depend on whatever folder the
-// service happens to run in.
-bool IsFullPath(const std::wstring& path) {
-    if (path.size() >= 3 && std::iswalpha(path[0]) && path[1] == L':' && IsSeparator(path[2])) return true;
-    return path.size() >= 3 && IsSeparator(path[0]) && IsSeparator(path[1]) && !IsSeparator(path[2]);
-}
-
 bool HasControlCharacters(const std::wstring& text) {
     for (wchar_t c : text)
         if (c < 32) return true;
@@ -64,8 +57,17 @@ ServiceArguments ParseServiceArguments(const std::vector<std::wstring>& args) {
     return {ServiceArguments::kFile, {*megabytes, *mode, path, parameters}};
 }
 
+bool IsFullPath(const std::wstring& path) {
+    if (path.size() >= 3 && std::iswalpha(path[0]) && path[1] == L':' && IsSeparator(path[2])) return true;
+    return path.size() >= 3 && IsSeparator(path[0]) && IsSeparator(path[1]) && !IsSeparator(path[2]);
+}
+
 std::wstring QuoteArgument(const std::wstring& argument) {
     if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos) return argument;
+    return AlwaysQuoted(argument);
+}
+
+std::wstring AlwaysQuoted(const std::wstring& argument) {
     // Backslashes are literal except before a quotation mark, where they must be doubled.
     std::wstring quoted = L"\"";
     std::size_t backslashes = 0;
@@ -81,6 +83,18 @@ std::wstring QuoteArgument(const std::wstring& argument) {
     quoted.append(backslashes * 2, L'\\');
     quoted += L'"';
     return quoted;
+}
+
+const wchar_t* ModeLetter(AfterLaunch after) {
+    switch (after) {
+        case AfterLaunch::KeepRunning:
+            return L"r";
+        case AfterLaunch::Unload:
+            return L"e";
+        case AfterLaunch::KeepPreviousState:
+            break;
+    }
+    return L"s";
 }
 
 }  // namespace booster

@@ -35,7 +35,16 @@ struct ServiceArguments {
 // `args` excludes the program name.
 ServiceArguments ParseServiceArguments(const std::vector<std::wstring>& args);
 
+// "C:\..." or "\\server\share\...": a relative path would depend on whatever folder the
+// reader happens to run in.
+bool IsFullPath(const std::wstring& path);
+
 // Quotes one argument so that the receiving program splits it back unchanged.
 std::wstring QuoteArgument(const std::wstring& argument);
+// The same, in quotation marks also when it needs none.
+std::wstring AlwaysQuoted(const std::wstring& argument);
+
+// "s", "r" or "e".
+const wchar_t* ModeLetter(AfterLaunch after);
 
 }  // namespace booster

@@ -68,3 +68,22 @@ TEST(QuoteArgument, RoundTripsTheSystemsSplittingRules) {
     EXPECT_EQ(QuoteArgument(L"a\\\"b"), L"\"a\\\\\\\"b\"");
     EXPECT_EQ(QuoteArgument(L"C:\\dir\\file"), L"C:\\dir\\file");
 }
+
+TEST(QuoteArgument, AlwaysQuotedAndModeLettersAreWhatTheParserReads) {
+    EXPECT_EQ(AlwaysQuoted(L"16"), L"\"16\"");
+    EXPECT_EQ(AlwaysQuoted(L"C:\\dir\\"), L"\"C:\\dir\\\\\"");
+    EXPECT_EQ(AlwaysQuoted(L"say \"hi\""), L"\"say \\\"hi\\\"\"");
+    for (AfterLaunch after : {AfterLaunch::KeepPreviousState, AfterLaunch::KeepRunning, AfterLaunch::Unload}) {
+        ServiceArguments parsed = ParseServiceArguments({L"1", ModeLetter(after), L"C:\\a.exe"});
+        ASSERT_EQ(parsed.kind, ServiceArguments::kFile);
+        EXPECT_EQ(parsed.request.after, after);
+    }
+}
+
+TEST(FullPath, NamesItsDriveOrServer) {
+    EXPECT_TRUE(IsFullPath(L"C:\\a"));
+    EXPECT_TRUE(IsFullPath(L"\\\\server\\share"));
+    EXPECT_FALSE(IsFullPath(L"relative\\a"));
+    EXPECT_FALSE(IsFullPath(L"\\a"));
+    EXPECT_FALSE(IsFullPath(L"C:a"));
+}

@@ -319,3 +319,28 @@ TEST_F(MainWindow, TheConfigurationWizardOpensFromTheMenuAndOnceAtStartUntilDone
     StopRunWhenModal();
     EXPECT_EQ(opened, 2);
 }
+
+TEST_F(MainWindow, TheNewShortcutCommandsOpenTheShortcutWizard) {
+    window = CreateMainWindow();
+    EXPECT_TRUE(window->CreateBoostShortCut->Enabled());
+    EXPECT_TRUE(window->MM_0104->Enabled());
+    EXPECT_TRUE(window->MBarBtn3->Enabled());
+    std::vector<std::wstring> shown;
+    auto closeTheWizard = [&] {
+        for (ui::Form* f : ui::Form::OpenForms())
+            if (f->Modal()) {
+                shown.push_back(f->Caption());
+                f->Close();
+            }
+    };
+    RunWhenModal(closeTheWizard);
+    window->MM_0104->Click();
+    StopRunWhenModal();
+    RunWhenModal(closeTheWizard);
+    window->CreateBoostShortCut->Execute();
+    StopRunWhenModal();
+    EXPECT_EQ(
+        shown, (std::vector<std::wstring>{
+                   L"[Tessly Dozidi Davazez] - New shortcut wizard", L"[Tessly Dozidi Davazez] - New shortcut wizard"})
+    );
+}

@@ -1,0 +1,127 @@
+#include "wizards/link_wizard.h"
+
+#include <shellapi.h>
+
+#include "platform/resource_source.h"
+#include "resources/string_ids.h"
+#include "ui/application.h"
+#include "ui/form_loader.h"
+#include "wizards/link_maker.h"
+#include "wizards/shell_places.h"
+
+UI_DEFINE_FORM(TLinkWiz, ui::Form);
+
+namespace {
+
+using wizards::bkBack;
+using wizards::bkCancel;
+using wizards::bkHelp;
+using wizards::bkNext;
+
+// A dropped file's name is taken up to this many characters.
+constexpr UINT kDroppedNameLimit = 255;
+
+void Warn(HWND owner, const std::wstring& message) {
+    MessageBoxW(owner, message.c_str(), ui::Application::Instance().Title().c_str(), MB_OK | MB_ICONWARNING);
+}
+
+}  // namespace
+
+void TLinkWiz::FormCreate(ui::NotifyArgs&) { placementMode = wizards::kPlaceOnDesktop; }
+
+void TLinkWiz::KWizardWelcomePage1NextButtonClick(wizards::WizardPageClickArgs&) { AcceptDrops(true); }
+void TLinkWiz::KWizardInteriorPage1NextButtonClick(wizards::WizardPageClickArgs&) { AcceptDrops(false); }
+void TLinkWiz::KWizardInteriorPage1BackButtonClick(wizards::WizardPageClickArgs&) { AcceptDrops(false); }
+
+void TLinkWiz::KWizardInteriorPage1EnterPage(wizards::WizardChangePageArgs&) {
+    // Also when coming back from a later page, which only the welcome page's Next would miss.
+    AcceptDrops(true);
+    if (!Edit1->Caption().empty()) return;
+    Memo1->Lines().Clear();
+    KWizardInteriorPage1->SetEnabledButtons({bkBack, bkCancel, bkHelp});
+}
+
+void TLinkWiz::Edit1Change(ui::NotifyArgs&) {
+    if (Edit1->Caption().empty())
+        KWizardInteriorPage1->SetEnabledButtons({bkBack, bkCancel, bkHelp});
+    else
+        KWizardInteriorPage1->SetEnabledButtons({bkBack, bkNext, bkCancel, bkHelp});
+}
+
+void TLinkWiz::Button1Click(ui::NotifyArgs&) {
+    if (OpenLink->Execute(Handle())) TakeSource(OpenLink->FileName());
+}
+
+void TLinkWiz::Button2Click(ui::NotifyArgs&) {
+    if (auto folder = wizards::BrowseForFolder(Handle())) Edit2->SetText(*folder);
+}
+
+void TLinkWiz::TakeSource(const std::wstring& file) {
+    std::optional<wizards::TakenSource> taken = wizards::TakeSourceFile(file);
+    if (!taken) {
+        Warn(Handle(), platform::LoadResString(str::SLinkInfoFailed));
+        return;
+    }
+    source_ = std::move(taken->source);
+    Memo1->Lines().Assign(std::move(taken->memoLines));
+    Edit1->SetText(file);
+}
+
+bool TLinkWiz::AcceptsDrops() const {
+    return HandleAllocated() && (GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
+}
+
+void TLinkWiz::AcceptDrops(bool accept) { DragAcceptFiles(Handle(), accept); }
+
+void TLinkWiz::DropFiles(HDROP drop) {
+    wchar_t name[kDroppedNameLimit + 1] = {};
+    const bool any = DragQueryFileW(drop, 0, name, kDroppedNameLimit + 1) > 0;
+    DragFinish(drop);
+    // Only the source page takes files, whatever the window was last told.
+    if (!any || LinkWizard->ActivePage() != KWizardInteriorPage1) return;
+    SetForegroundWindow(Handle());
+    TakeSource(name);
+}
+
+LRESULT TLinkWiz::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DROPFILES) {
+        DropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    }
+    return ui::Form::WndProc(message, wParam, lParam);
+}
+
+void TLinkWiz::ChoosePlacement(int mode) {
+    placementMode = mode;
+    const bool specified = mode == wizards::kPlaceSpecified;
+    Edit2->SetEnabled(specified);
+    Button2->SetEnabled(specified);
+    if (specified) Edit2->SetText(L"");
+}
+
+void TLinkWiz::RadioButton7Click(ui::NotifyArgs&) { ChoosePlacement(wizards::kPlaceOnDesktop); }
+void TLinkWiz::RadioButton8Click(ui::NotifyArgs&) { ChoosePlacement(wizards::kPlaceInTargetFolder); }
+void TLinkWiz::RadioButton10Click(ui::NotifyArgs&) { ChoosePlacement(wizards::kPlaceBesideShortcut); }
+void TLinkWiz::RadioButton9Click(ui::NotifyArgs&) { ChoosePlacement(wizards::kPlaceSpecified); }
+
+wizards::BoostChoice TLinkWiz::Boost() const {
+    wizards::BoostChoice boost;
+    if (RadioButton1->Checked()) boost.megabytes = SpinEdit1->Value();
+    if (RadioButton5->Checked())
+        boost.after = booster::AfterLaunch::KeepRunning;
+    else if (RadioButton6->Checked())
+        boost.after = booster::AfterLaunch::Unload;
+    return boost;
+}
+
+void TLinkWiz::LinkWizardFinishButtonClick(ui::NotifyArgs&) {
+    const wizards::MadeShortcut made = wizards::MakeBoostShortcut(source_, Boost(), placementMode, Edit2->Caption());
+    if (!made.saved) {
+        // The wizard stays open, so that another place can be chosen.
+        Warn(Handle(), platform::FormatResString(str::SLinkSaveFailed, made.file));
+        return;
+    }
+    Close();
+}
+
+void ShowLinkWizard() { ui::CreateForm<TLinkWiz>()->ShowModal(); }

@@ -1,0 +1,128 @@
+#include "wizards/shell_places.h"
+
+#include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+#include <shlwapi.h>
+
+#include <cstring>
+
+#include "core/wizards/link_memo.h"
+#include "platform/com.h"
+#include "platform/text.h"
+
+namespace wizards {
+namespace {
+
+using platform::ComPtr;
+
+constexpr const char* kShellFoldersKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+// An item list's end is an item of size 0.
+bool IsTerminated(const std::vector<std::uint8_t>& idList) {
+    std::size_t at = 0;
+    while (at + sizeof(USHORT) <= idList.size()) {
+        USHORT size = 0;
+        std::memcpy(&size, idList.data() + at, sizeof size);
+        if (size == 0) return true;
+        at += size;
+    }
+    return false;
+}
+
+ComPtr<IShellFolder> Desktop() {
+    IShellFolder* desktop = nullptr;
+    if (FAILED(SHGetDesktopFolder(&desktop))) return {};
+    return ComPtr<IShellFolder>(desktop);
+}
+
+}  // namespace
+
+std::wstring DesktopFolder() {
+    char folder[kLinkTextLimit + 1] = {};
+    DWORD size = kLinkTextLimit;
+    if (RegGetValueA(HKEY_CURRENT_USER, kShellFoldersKey, "Desktop", RRF_RT_REG_SZ, nullptr, folder, &size) !=
+        ERROR_SUCCESS)
+        return {};
+    return platform::Widen(folder);
+}
+
+std::wstring AssociatedProgram(const std::wstring& file) {
+    wchar_t program[MAX_PATH] = {};
+    if (reinterpret_cast<INT_PTR>(FindExecutableW(file.c_str(), nullptr, program)) <= 32) return {};
+    return program;
+}
+
+std::wstring DisplayNameOf(const std::vector<std::uint8_t>& idList) {
+    if (!IsTerminated(idList)) return {};
+    platform::ComSession com;
+    ComPtr<IShellFolder> desktop = Desktop();
+    STRRET name{};
+    if (!desktop || FAILED(desktop.Get()->GetDisplayNameOf(
+                        reinterpret_cast<LPCITEMIDLIST>(idList.data()), SHGDN_FORPARSING | SHGDN_FORADDRESSBAR, &name
+                    )))
+        return {};
+    wchar_t* text = nullptr;
+    if (FAILED(StrRetToStrW(&name, nullptr, &text))) return {};
+    std::wstring result = text;
+    CoTaskMemFree(text);
+    return result;
+}
+
+std::optional<std::wstring> ClassIdPathOf(const std::vector<std::uint8_t>& idList) {
+    if (!IsTerminated(idList)) return std::nullopt;
+    platform::ComSession com;
+    ComPtr<IShellFolder> folder = Desktop();
+    std::vector<std::wstring> classIds;
+    std::size_t at = 0;
+    while (folder) {
+        USHORT size = 0;
+        std::memcpy(&size, idList.data() + at, sizeof size);
+        if (size == 0) break;
+        // The item on its own, as a list relative to the folder above it.
+        std::vector<std::uint8_t> item(idList.begin() + at, idList.begin() + at + size);
+        item.resize(item.size() + sizeof(USHORT), 0);
+        at += size;
+        IShellFolder* inner = nullptr;
+        if (FAILED(folder.Get()->BindToObject(
+                reinterpret_cast<LPCITEMIDLIST>(item.data()), nullptr, IID_IShellFolder, (void**)&inner
+            )))
+            break;  // a file: no folder, no class of its own
+        folder = ComPtr<IShellFolder>(inner);
+        IPersist* persist = nullptr;
+        if (FAILED(inner->QueryInterface(IID_IPersist, (void**)&persist))) break;
+        ComPtr<IPersist> persistence(persist);
+        CLSID classId{};
+        if (FAILED(persistence.Get()->GetClassID(&classId))) break;
+        wchar_t text[40];
+        StringFromGUID2(classId, text, 40);
+        classIds.push_back(text);
+    }
+    if (classIds.empty()) return std::nullopt;
+    return ClassIdPath(classIds);
+}
+
+std::optional<std::wstring> BrowseForFolder(HWND owner) {
+    platform::ComSession com;
+    BROWSEINFOW browse{};
+    browse.hwndOwner = owner;
+    browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    LPITEMIDLIST chosen = SHBrowseForFolderW(&browse);
+    if (!chosen) return std::nullopt;
+    platform::Owned<void*, platform::release::TaskMemory> owned(chosen);
+    wchar_t path[MAX_PATH] = {};
+    if (!SHGetPathFromIDListW(chosen, path)) return std::nullopt;
+    return std::wstring(path);
+}
+
+std::wstring KeyName(unsigned virtualKey) {
+    LONG scanCode = static_cast<LONG>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+    // The navigation block shares scan codes with the number pad, told apart by this bit.
+    const bool extended = (virtualKey >= VK_PRIOR && virtualKey <= VK_DOWN) || virtualKey == VK_INSERT ||
+                          virtualKey == VK_DELETE || virtualKey == VK_DIVIDE || virtualKey == VK_NUMLOCK;
+    wchar_t name[64] = {};
+    if (scanCode && GetKeyNameTextW((scanCode << 16) | (extended ? 1L << 24 : 0), name, 64) > 0) return name;
+    return L"#" + std::to_wstring(virtualKey);
+}
+
+}  // namespace wizards
