@@ -1,6 +1,7 @@
 #include "tools/lngtool/program_lang.h"
 
 #include <stdexcept>
+#include <string_view>
 
 #include "core/forms/code_page.h"
 #include "core/forms/form_text.h"
@@ -68,7 +69,12 @@ bool IsSizeProperty(const std::string& name) {
 
 // Texts that name things rather than say something: font faces and embedded pictures stay
 // as they are in every language.
-bool IsNameProperty(const std::string& name) { return name == "Font.Name" || name == "ResourceName"; }
+bool IsNameProperty(const std::string& name) {
+    auto endsWith = [&](std::string_view tail) {
+        return name.size() >= tail.size() && name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
+    };
+    return endsWith("Font.Name") || name == "ResourceName" || endsWith(".ResourceName");
+}
 
 void AddProperties(LResFormItem* form, const std::string& component, const std::vector<forms::Property>& props) {
     for (const auto& p : props) {
