@@ -13,6 +13,11 @@ HINSTANCE ResourceSource() { return g_source ? g_source : GetModuleHandleW(nullp
 
 void SetResourceSource(HINSTANCE module) { g_source = module; }
 
+HINSTANCE ResourceSourceOf(LPCWSTR name, LPCWSTR type) {
+    HINSTANCE source = ResourceSource();
+    return FindResourceW(source, name, type) ? source : GetModuleHandleW(nullptr);
+}
+
 std::wstring LoadResString(UINT id) {
     // LoadStringW with a zero buffer size hands out a pointer into the resource itself,
     // which is not zero-terminated: take exactly the length it reports.

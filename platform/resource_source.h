@@ -10,6 +10,9 @@ namespace platform {
 
 HINSTANCE ResourceSource();
 void SetResourceSource(HINSTANCE module);  // nullptr: back to the program's own resources
+// The module that holds resource `name` of `type`: the current source, or the program itself
+// for what a language module does not carry (pictures stay the same in every language).
+HINSTANCE ResourceSourceOf(LPCWSTR name, LPCWSTR type);
 
 // String `id` of the current resource source; empty when absent.
 std::wstring LoadResString(UINT id);

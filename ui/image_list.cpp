@@ -7,7 +7,7 @@
 #include "platform/resource_source.h"
 #include "ui/property.h"
 
-using platform::ResourceSource;
+using platform::ResourceSourceOf;
 
 namespace ui {
 
@@ -50,8 +50,8 @@ void ImageList::SetBitmapData(const std::vector<std::uint8_t>& data) {
 void ImageList::SetResourceName(const std::wstring& name) {
     resourceName_ = name;
     std::vector<std::uint8_t> file;
-    HMODULE source = ResourceSource();
-    HRSRC resource = FindResourceW(source, name.c_str(), MAKEINTRESOURCEW(2));  // RT_BITMAP
+    HMODULE source = ResourceSourceOf(name.c_str(), RT_BITMAP);
+    HRSRC resource = FindResourceW(source, name.c_str(), RT_BITMAP);
     HGLOBAL loaded = resource ? LoadResource(source, resource) : nullptr;
     const void* bits = loaded ? LockResource(loaded) : nullptr;
     DWORD size = resource ? SizeofResource(source, resource) : 0;

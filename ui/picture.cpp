@@ -44,9 +44,9 @@ void Picture::Clear() {
 void Picture::SetResourceName(const std::wstring& name) {
     Clear();
     resourceName_ = name;
-    auto bitmap = static_cast<HBITMAP>(
-        LoadImageW(platform::ResourceSource(), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)
-    );
+    auto bitmap = static_cast<HBITMAP>(LoadImageW(
+        platform::ResourceSourceOf(name.c_str(), RT_BITMAP), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION
+    ));
     BITMAP info{};
     if (bitmap && GetObjectW(bitmap, sizeof info, &info)) {
         bitmap_.Reset(bitmap);

@@ -24,7 +24,7 @@ public:
 
     std::vector<std::uint8_t> Data() const { return data_; }
     void SetData(const std::vector<std::uint8_t>& data);
-    // Takes the graphic from a bitmap resource of the current resource source instead of the
+    // Takes the graphic from a bitmap resource (of the language module or the program) instead of the
     // description itself, so large pictures are drawn once at build time; an unknown name
     // leaves the picture empty.
     std::wstring ResourceName() const { return resourceName_; }

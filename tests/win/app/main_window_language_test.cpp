@@ -14,6 +14,7 @@
 #include "tests/win/booster/service_process.h"
 #include "tests/win/service/fake_service.h"
 #include "tests/win/support/test_support.h"
+#include "ui/image_list.h"
 #include "ui/menu.h"
 
 using namespace testing_support;
@@ -56,6 +57,13 @@ TEST(MainWindowLanguage, TheLanguageMenuSwitchesTheWholeProgramAndBack) {
     EXPECT_EQ(RawText("LangTrayPack"), "[Tessly Dozidi Davazez]   Speicher: %d %%,  Prozessor: %d %%");
     EXPECT_EQ(fake.LastCommand(), protocol::kRestart);
     EXPECT_EQ(app::LanguageFileName(), "German");
+    {
+        // A language module carries texts and forms only: pictures still come from the program.
+        ui::ImageList toolbarImages(nullptr);
+        toolbarImages.SetResourceName(L"MMIMAGES");
+        EXPECT_EQ(toolbarImages.Count(), window->MMImages->Count());
+        EXPECT_GT(toolbarImages.Count(), 0);
+    }
 
     english.Click();
     EXPECT_EQ(window->Language1->Caption(), L"Language");
