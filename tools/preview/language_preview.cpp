@@ -1,6 +1,7 @@
 // Not a test: shows the options window (on tab 0, 1 or 2) and, once it is on screen, switches
 // the product's language (build/win/bin/lang) under it: "language_preview DEU 1". The window
-// is translated in place; windows opened later come translated from the language module.
+// is translated in place; with "fresh" after the tab ("language_preview DEU 1 fresh") it is
+// opened after the switch, from the language module, as the program opens it.
 #include <windows.h>
 
 #include <cstdio>
@@ -28,16 +29,19 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     localizer.ModuleFolder = temp;
     localizer.Init(key, L"lang\\");
 
-    auto window = ui::CreateForm<TOptWnd>();
-    window->PageControl1->SetActivePageIndex(page);
-    testing_support::RunWhenModal([&] {
+    auto switchLanguage = [&] {
         try {
             localizer.SwitchLanguage(abbreviation);
         } catch (const std::exception& error) {
             MessageBoxA(nullptr, error.what(), "language_preview", MB_OK);
         }
         RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str());
-    });
+    };
+    const bool fresh = arguments.find(L" fresh") != std::wstring::npos;
+    if (fresh) switchLanguage();
+    auto window = ui::CreateForm<TOptWnd>();
+    window->PageControl1->SetActivePageIndex(page);
+    if (!fresh) testing_support::RunWhenModal(switchLanguage);
     window->ShowModal();
     return 0;
 }
