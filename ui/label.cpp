@@ -96,6 +96,17 @@ UINT Label::DrawFlags() const {
     return flags;
 }
 
+namespace {
+
+// Some glyphs (italics, several Cyrillic letters) reach past their advance width; without
+// room for it the last letter of an auto-sized caption would be cut off.
+int Overhang(HDC dc, wchar_t last) {
+    ABC abc{};
+    return GetCharABCWidthsW(dc, last, last, &abc) && abc.abcC < 0 ? -abc.abcC : 0;
+}
+
+}  // namespace
+
 // An auto-sized caption keeps its left edge (and, when wrapping, its width) and takes the
 // size its text needs.
 void Label::AdjustSize() {
@@ -106,6 +117,7 @@ void Label::AdjustSize() {
         platform::Selection font(screen.Get(), TextFont().Handle());
         std::wstring text = Caption().empty() ? L" " : Caption();
         DrawTextW(screen.Get(), text.c_str(), -1, &r, DrawFlags() | DT_CALCRECT);
+        if (!wordWrap_) r.right += Overhang(screen.Get(), text.back());
     }
     SetBounds(Left(), Top(), wordWrap_ ? Width() : r.right, r.bottom);
 }

@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "platform/error.h"
+#include "platform/handles.h"
 #include "tests/win/ui/modal_driver.h"
 #include "ui/application.h"
 #include "ui/button.h"
@@ -121,6 +122,33 @@ TEST_F(ControlsTest, LabelsTakeMouseAndClicksThroughTheirParent) {
     SendMessageW(panel.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(250, 90));
     SendMessageW(panel.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(250, 90));
     EXPECT_EQ(events, (std::vector<std::string>{"down 3,4", "up", "label click", "panel click"}));
+}
+
+// Italic and several Cyrillic letters reach past their advance width: the caption's ink must
+// stay within the label, which clips its painting to its bounds.
+TEST_F(ControlsTest, AnAutoSizedLabelHoldsAllOfItsCaptionsInk) {
+    auto& label = Add<ui::Label>(*form, 10, 10);
+    label.TextFont().SetName(L"Times New Roman");
+    label.TextFont().SetSize(24);
+    label.TextFont().SetStyle(ui::kItalic);
+    label.SetCaption(L"Staff");
+    Show();
+
+    platform::WindowDc screen;
+    platform::MemoryDc dc(CreateCompatibleDC(screen.Get()));
+    platform::BitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), 400, 100));
+    platform::Selection selectedBitmap(dc.Get(), bitmap.Get());
+    RECT all{0, 0, 400, 100};
+    FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    platform::Selection selectedFont(dc.Get(), label.TextFont().Handle());
+    SetBkMode(dc.Get(), TRANSPARENT);
+    DrawTextW(dc.Get(), L"Staff", -1, &all, DT_SINGLELINE | DT_NOCLIP);
+    int rightmostInk = -1;
+    for (int x = 0; x < 400; ++x)
+        for (int y = 0; y < 100; ++y)
+            if (GetPixel(dc.Get(), x, y) != RGB(255, 255, 255)) rightmostInk = x;
+    ASSERT_GT(rightmostInk, 0);
+    EXPECT_GT(label.Width(), rightmostInk);
 }
 
 TEST_F(ControlsTest, EnterAndEscPressTheFormsButtons) {
