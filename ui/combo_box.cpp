@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "platform/handles.h"
+#include "platform/resource_source.h"
+#include "resources/string_ids.h"
 #include "ui/property.h"
 
 namespace ui {
@@ -12,17 +14,20 @@ namespace {
 const char* const kComboStyleNames[] = {"csDropDown", "csDropDownList"};
 
 struct NamedColor {
-    const wchar_t* name;
+    unsigned name;  // string identifier
     COLORREF color;
 };
 
 const NamedColor kSwatches[] = {
-    {L"Black", RGB(0, 0, 0)},       {L"Maroon", RGB(128, 0, 0)},     {L"Green", RGB(0, 128, 0)},
-    {L"Olive", RGB(128, 128, 0)},   {L"Navy", RGB(0, 0, 128)},       {L"Purple", RGB(128, 0, 128)},
-    {L"Teal", RGB(0, 128, 128)},    {L"Gray", RGB(128, 128, 128)},   {L"Silver", RGB(192, 192, 192)},
-    {L"Red", RGB(255, 0, 0)},       {L"Lime", RGB(0, 255, 0)},       {L"Yellow", RGB(255, 255, 0)},
-    {L"Blue", RGB(0, 0, 255)},      {L"Fuchsia", RGB(255, 0, 255)},  {L"Aqua", RGB(0, 255, 255)},
-    {L"White", RGB(255, 255, 255)}, {L"Dark green", RGB(0, 136, 0)},
+    {str::SColorBlack, RGB(0, 0, 0)},        {str::SColorMaroon, RGB(128, 0, 0)},
+    {str::SColorGreen, RGB(0, 128, 0)},      {str::SColorOlive, RGB(128, 128, 0)},
+    {str::SColorNavy, RGB(0, 0, 128)},       {str::SColorPurple, RGB(128, 0, 128)},
+    {str::SColorTeal, RGB(0, 128, 128)},     {str::SColorGray, RGB(128, 128, 128)},
+    {str::SColorSilver, RGB(192, 192, 192)}, {str::SColorRed, RGB(255, 0, 0)},
+    {str::SColorLime, RGB(0, 255, 0)},       {str::SColorYellow, RGB(255, 255, 0)},
+    {str::SColorBlue, RGB(0, 0, 255)},       {str::SColorFuchsia, RGB(255, 0, 255)},
+    {str::SColorAqua, RGB(0, 255, 255)},     {str::SColorWhite, RGB(255, 255, 255)},
+    {str::SColorDarkGreen, RGB(0, 136, 0)},
 };
 
 }  // namespace
@@ -118,7 +123,7 @@ ColorBox::ColorBox(Component* owner) : ComboBox(owner) {
     SetStyle(ComboStyle::DropDownList);
     std::vector<std::wstring> names;
     for (const auto& s : kSwatches) {
-        names.push_back(s.name);
+        names.push_back(platform::LoadResString(s.name));
         colors_.push_back(s.color);
     }
     Items().Assign(names);

@@ -151,6 +151,7 @@ TEST_F(MoreControlsTest, ComboAndColorListsSelectByIndexAndValue) {
     auto& colors = Add<ui::ColorBox>(*form);
     colors.SetSelected(RGB(0, 255, 0));
     EXPECT_EQ(colors.Selected(), RGB(0, 255, 0));
+    EXPECT_EQ(colors.Items()[colors.ItemIndex()], L"Lime");  // named from the string table
     int count = static_cast<int>(colors.Colors().size());
     colors.SetSelected(RGB(1, 2, 3));  // no such swatch: added, then selected
     EXPECT_EQ(colors.Selected(), RGB(1, 2, 3));
