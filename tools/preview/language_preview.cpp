@@ -4,13 +4,12 @@
 // opened after the switch, from the language module, as the program opens it.
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
-#include "localizer/localizer_on_fly.h"
 #include "platform/text.h"
 #include "settings/options_window.h"
 #include "tests/win/support/test_support.h"
+#include "tools/preview/preview_language.h"
 #include "tests/win/ui/modal_driver.h"
 #include "ui/form_loader.h"
 #include "ui/page_control.h"
@@ -20,23 +19,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     const std::wstring arguments = commandLine;
     const std::string abbreviation = platform::Narrow(arguments.substr(0, arguments.find(L' ')));
     const int page = arguments.find(L' ') == std::wstring::npos ? 0 : _wtoi(arguments.c_str() + arguments.find(L' '));
-    const std::wstring key = L"Software\\TesslyTests\\language_preview";
 
-    localizer::KLocalizerOnFly& localizer = localizer::Localizer();
-    localizer.ProgramFile = testing_support::ProductFolder() + L"TesslyMBCfg.exe";
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    localizer.ModuleFolder = temp;
-    localizer.Init(key, L"lang\\");
-
-    auto switchLanguage = [&] {
-        try {
-            localizer.SwitchLanguage(abbreviation);
-        } catch (const std::exception& error) {
-            MessageBoxA(nullptr, error.what(), "language_preview", MB_OK);
-        }
-        RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str());
-    };
+    PreviewLanguage language(L"language_preview");
+    auto switchLanguage = [&] { language.Switch(abbreviation); };
     const bool fresh = arguments.find(L" fresh") != std::wstring::npos;
     if (fresh) switchLanguage();
     auto window = ui::CreateForm<TOptWnd>();
