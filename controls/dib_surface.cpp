@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/error.h"
-#include "platform/resource_source.h"
 #include "resources/string_ids.h"
 
 namespace controls {
@@ -12,30 +10,12 @@ namespace {
 
 BYTE Expand(unsigned channel) { return static_cast<BYTE>(channel << 3 | channel >> 2); }
 
-[[noreturn]] void FailSurface(int width, int height) {
-    throw platform::Error(
-        platform::FormatResString(str::SChartSurfaceFailed, std::to_wstring(width) + L" x " + std::to_wstring(height))
-    );
-}
-
 }  // namespace
 
-DibSurface::DibSurface(int width, int height) : width_(std::max(width, 1)), height_(std::max(height, 1)) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;  // top-down: row 0 is the top
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 16;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    bitmap_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    dc_.Reset(CreateCompatibleDC(nullptr));
-    if (!bitmap_ || !dc_) FailSurface(width_, height_);
-    bits_ = static_cast<std::uint8_t*>(bits);
-    stride_ = (width_ * 2 + 3) & ~3;
-    SelectObject(dc_.Get(), bitmap_.Get());
-}
+DibSurface::DibSurface(int width, int height)
+    : width_(std::max(width, 1)),
+      height_(std::max(height, 1)),
+      section_(width_, height_, 16, str::SChartSurfaceFailed) {}
 
 COLORREF DibSurface::Pixel(int x, int y) const {
     if (!Contains(x, y)) return CLR_INVALID;
@@ -58,7 +38,7 @@ void DibSurface::FillSpan(int y, int x0, int x1, COLORREF color) {
 
 DibSurface::PackedPixels DibSurface::Packed() const {
     GdiFlush();
-    return PackedPixels(bits_, stride_);
+    return PackedPixels(section_.bits, section_.stride);
 }
 
 std::uint16_t DibSurface::Pack(COLORREF c) {

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/handles.h"
+#include "controls/dib_section.h"
 
 namespace controls {
 
@@ -22,7 +22,7 @@ public:
 
     int width() const { return width_; }
     int height() const { return height_; }
-    HDC dc() const { return dc_.Get(); }
+    HDC dc() const { return section_.dc.Get(); }
 
     // CLR_INVALID outside the surface.
     COLORREF Pixel(int x, int y) const;
@@ -60,10 +60,7 @@ private:
 
     int width_;
     int height_;
-    platform::BitmapHandle bitmap_;
-    platform::MemoryDc dc_;  // deleted first, which lets go of the bitmap
-    std::uint8_t* bits_ = nullptr;
-    int stride_ = 0;
+    DibSection section_;
 };
 
 template <typename Recolor>

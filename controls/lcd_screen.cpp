@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "controls/dib_section.h"
 #include "controls/rgb_surface.h"
+#include "resources/string_ids.h"
 #include "ui/application.h"
 #include "ui/property.h"
 #include "ui/win_control.h"
@@ -204,7 +206,7 @@ void TLCDScreen::BuildBlankCell() {
     blank_cell_dc_.Reset();
     blank_cell_.Reset(CreateCompatibleBitmap(screen.Get(), width, height));
     blank_cell_dc_.Reset(CreateCompatibleDC(screen.Get()));
-    if (!blank_cell_ || !blank_cell_dc_) ThrowSurfaceError(width, height);
+    if (!blank_cell_ || !blank_cell_dc_) ThrowSurfaceError(str::SDisplaySurfaceFailed, width, height);
     HDC dc = blank_cell_dc_.Get();
     SelectObject(dc, blank_cell_.Get());
     DcDrawingTools tools(dc);
@@ -265,7 +267,7 @@ void TLCDScreen::Paint(HDC dc) {
     const int height = Height();
     platform::MemoryDc canvas(CreateCompatibleDC(dc));
     platform::BitmapHandle bitmap(CreateCompatibleBitmap(dc, width + 2, height + 2));
-    if (!canvas || !bitmap) ThrowSurfaceError(width, height);
+    if (!canvas || !bitmap) ThrowSurfaceError(str::SDisplaySurfaceFailed, width, height);
     platform::Selection selected(canvas.Get(), bitmap.Get());
     DcDrawingTools tools(canvas.Get());
     FillBox(canvas.Get(), {0, 0, width, height}, model_.color());

@@ -3,12 +3,9 @@
 
 #include <cstdint>
 
-#include "platform/handles.h"
+#include "controls/dib_section.h"
 
 namespace controls {
-
-// Throws platform::Error: no drawing surface of that size could be made.
-[[noreturn]] void ThrowSurfaceError(int width, int height);
 
 // A 24-bit top-down device-independent section with its own memory device context: GDI
 // draws on it and its colour channels can be mixed byte by byte.
@@ -21,19 +18,16 @@ public:
 
     int width() const { return width_; }
     int height() const { return height_; }
-    HDC dc() const { return dc_.Get(); }
+    HDC dc() const { return section_.dc.Get(); }
     // Every byte of the picture, rows padded to whole 32-bit words. GDI drawing still
     // pending is completed first.
     std::uint8_t* Bytes() const;
-    std::size_t ByteCount() const { return static_cast<std::size_t>(stride_) * height_; }
+    std::size_t ByteCount() const { return static_cast<std::size_t>(section_.stride) * height_; }
 
 private:
     int width_;
     int height_;
-    platform::BitmapHandle bitmap_;
-    platform::MemoryDc dc_;  // deleted first, which lets go of the bitmap
-    std::uint8_t* bits_ = nullptr;
-    int stride_ = 0;
+    DibSection section_;
 };
 
 }  // namespace controls
