@@ -9,6 +9,7 @@
 #include "app/throw_site.h"
 #include "core/app/screenshot_files.h"
 #include "platform/handles.h"
+#include "platform/data_folder.h"
 #include "platform/program_folder.h"
 #include "platform/resource_source.h"
 #include "platform/text.h"
@@ -58,7 +59,7 @@ private:
 
 }  // namespace
 
-TglExceptionHandler::TglExceptionHandler() : screenshotFolder_(platform::ProgramFolder() + L"minidump") {}
+TglExceptionHandler::TglExceptionHandler() : screenshotFolder_(platform::UserDataFolder() + L"minidump") {}
 
 TglExceptionHandler::~TglExceptionHandler() { Detach(); }
 
@@ -79,7 +80,7 @@ void TglExceptionHandler::SetActive(bool active) {
 }
 
 std::wstring TglExceptionHandler::LogFilePath() const {
-    return app::LogFilePath(logFileName_, platform::ProgramFolder());
+    return app::LogFilePath(logFileName_, platform::UserDataFolder());
 }
 
 void TglExceptionHandler::HandleException(std::exception_ptr error) {

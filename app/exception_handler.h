@@ -50,7 +50,7 @@ public:
     void SetApplicationName(const std::wstring& name) { applicationName_ = name; }
     std::uint8_t Options() const { return options_; }
     void SetOptions(std::uint8_t options) { options_ = options; }
-    // "minidump" in the program's folder unless set otherwise.
+    // "minidump" in the user's data folder unless set otherwise.
     void SetScreenshotFolder(const std::filesystem::path& folder) { screenshotFolder_ = folder; }
 
     // The log file's full path by the location rule.

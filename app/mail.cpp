@@ -6,17 +6,15 @@
 
 #include <thread>
 
+#include "platform/system_library.h"
+
 namespace app {
 namespace {
 
 constexpr DWORD kAsynchronousPause = 2000;
 
-// The library stays loaded for the rest of the run.
-LPMAPISENDMAIL MapiSendMail() {
-    HMODULE library = LoadLibraryW(L"MAPI32.DLL");
-    if (!library) return nullptr;
-    return reinterpret_cast<LPMAPISENDMAIL>(reinterpret_cast<void*>(GetProcAddress(library, "MAPISendMail")));
-}
+// The system's mail library, never a file of that name beside the program.
+LPMAPISENDMAIL MapiSendMail() { return platform::SystemFunction<LPMAPISENDMAIL>(L"MAPI32.DLL", "MAPISendMail"); }
 
 unsigned long Perform(MailRequest& request) {
     LPMAPISENDMAIL send = MapiSendMail();

@@ -6,18 +6,21 @@
 #include "app/startup.h"
 #include "controls/about_box.h"
 #include "controls/display_components.h"
+#include "core/app/error_record.h"
 #include "core/settings/settings_table.h"
 #include "localizer/localizer_on_fly.h"
+#include "platform/system_library.h"
 #include "platform/text.h"
 #include "ui/application.h"
 #include "wizards/first_wiz.h"
 #include "wizards/wizard_components.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    platform::RestrictLibrarySearch();
     TglExceptionHandler errorLogger;
     app::StartupParts parts;
     parts.installErrorLogger = [&errorLogger] {
-        errorLogger.SetLogFileName(L"errorlog.txt");
+        errorLogger.SetLogFileName(app::kErrorLogName);
         errorLogger.SetApplicationName(app::kApplicationName);
         errorLogger.SetOptions(TglExceptionHandler::kStartupOptions);
         errorLogger.SetActive(true);
@@ -38,7 +41,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         try {
             localizer::Localizer().Init(platform::Widen(settings::kSettingsKeyPath), languageFolder);
         } catch (const localizer::Error& error) {
-            MessageBoxW(nullptr, platform::Widen(error.what()).c_str(), app::kApplicationName, MB_OK | MB_ICONERROR);
+            MessageBoxW(nullptr, platform::FromUtf8(error.what()).c_str(), app::kApplicationName, MB_OK | MB_ICONERROR);
         }
     };
     parts.runFirstRunWizard = RunFirstRunWizard;

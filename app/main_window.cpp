@@ -12,6 +12,7 @@
 #include "platform/launch.h"
 #include "platform/program_folder.h"
 #include "platform/resource_source.h"
+#include "platform/system_library.h"
 #include "platform/text.h"
 #include "resources/string_ids.h"
 #include "service/status_block_view.h"
@@ -41,16 +42,11 @@ constexpr DWORD kBoostEndPauseMs = 1500;
 constexpr int kProgressPanel = 0;
 constexpr int kStatePanel = 1;
 
-// The compiled-help viewer's 8-bit entry point, loaded once per process.
+// The compiled-help viewer of the system folder, loaded once per process.
 void ShowHelpFile(HWND owner, const std::wstring& file) {
-    using HtmlHelpA = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
-    static const HtmlHelpA helpCall = [] {
-        HMODULE library = LoadLibraryW(L"HHCtrl.OCX");
-        return library
-                   ? reinterpret_cast<HtmlHelpA>(reinterpret_cast<void*>(GetProcAddress(library, MAKEINTRESOURCEA(14))))
-                   : nullptr;
-    }();
-    if (helpCall) helpCall(owner, platform::Narrow(file).c_str(), 0, 0);
+    using HtmlHelpW = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
+    static const HtmlHelpW helpCall = platform::SystemFunction<HtmlHelpW>(L"HHCtrl.OCX", "HtmlHelpW");
+    if (helpCall) helpCall(owner, file.c_str(), 0, 0);
 }
 
 // The installer holds a named mutex while it works. One made by an elevated installer may
@@ -135,15 +131,15 @@ int TFMCFGClass::CurrentViewState() const {
 
 std::wstring TFMCFGClass::LocateHelpFile() const {
     std::wstring folder = platform::ProgramFolder() + L"help\\";
-    std::wstring own = folder + platform::Widen(app::LanguageFileName()) + L".chm";
+    std::wstring own = folder + app::LanguageFileName() + L".chm";
     return GetFileAttributesW(own.c_str()) != INVALID_FILE_ATTRIBUTES ? own : folder + L"english.chm";
 }
 
 void TFMCFGClass::LangClick(localizer::KLocalizerOnFly&, const localizer::LFInfo& language) {
     {
         SettingsSession session;
-        WriteSetting(settings::LangFileName, language.Caption);
-        app::SetLanguageFileName(language.Caption);
+        app::SetLanguageFileName(platform::Widen(language.Caption));
+        WriteSetting(settings::LangFileName, app::LanguageFileName());
         app::WriteServiceTrayTexts();
     }
     service::SendServiceCommand(this, protocol::kRestart);

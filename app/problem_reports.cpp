@@ -11,6 +11,8 @@
 #include "controls/file_version_info.h"
 #include "core/app/problem_report.h"
 #include "platform/error.h"
+#include "core/app/error_record.h"
+#include "platform/data_folder.h"
 #include "platform/program_folder.h"
 #include "platform/resource_source.h"
 #include "platform/text.h"
@@ -52,7 +54,7 @@ std::vector<std::wstring> SystemSummaryLines() {
 
 // The error log's lines, or the closing line when there is no log to read.
 std::vector<std::wstring> ErrorLogLines() {
-    std::ifstream in(std::filesystem::path(platform::ProgramFolder() + L"errorlog.txt"), std::ios::binary);
+    std::ifstream in(std::filesystem::path(LogFilePath(kErrorLogName, platform::UserDataFolder())), std::ios::binary);
     if (!in) return {LoadResString(str::SBugListFinal)};
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) return {LoadResString(str::SBugListFinal)};

@@ -13,7 +13,7 @@
 namespace app {
 namespace {
 
-std::string g_languageFileName;
+std::wstring g_languageFileName;
 
 // The guard stays open until the process ends, so the system releases it only then.
 bool CreateInstanceGuard() {
@@ -52,9 +52,9 @@ bool FirstRunWizardComplete() {
 
 }  // namespace
 
-const std::string& LanguageFileName() { return g_languageFileName; }
+const std::wstring& LanguageFileName() { return g_languageFileName; }
 
-void SetLanguageFileName(const std::string& name) {
+void SetLanguageFileName(const std::wstring& name) {
     g_languageFileName = name.substr(0, settings::LangFileName.capacity - 1);
 }
 

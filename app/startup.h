@@ -31,8 +31,8 @@ int RunStartup(const std::wstring& commandLine, const StartupParts& parts);
 
 // The language file name read at start-up (at most 254 characters); the main window uses
 // it for the help file and replaces it after a language switch.
-const std::string& LanguageFileName();
-void SetLanguageFileName(const std::string& name);
+const std::wstring& LanguageFileName();
+void SetLanguageFileName(const std::wstring& name);
 
 // Writes the three texts of the booster service's tray (menu, Internet submenu, tooltip)
 // in the current language. The settings key must be open.

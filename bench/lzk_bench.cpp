@@ -103,7 +103,7 @@ void Report(const char* title, const Bytes& input) {
     );
 }
 
-Bytes ReadFile(const std::filesystem::path& path) { return localizer::ReadWholeFile(path.string()); }
+Bytes ReadFile(const std::filesystem::path& path) { return localizer::ReadWholeFile(path); }
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include "booster/instance_guard.h"
 #include "booster/service_window.h"
 #include "core/booster/file_launch_request.h"
+#include "platform/system_library.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ int Run(HINSTANCE instance) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    platform::RestrictLibrarySearch();
     try {
         return Run(instance);
     } catch (...) {

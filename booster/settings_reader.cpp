@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/booster/pack_text.h"
+#include "platform/registry.h"
 #include "platform/resource_source.h"
 #include "platform/text.h"
 #include "resources/string_ids.h"
@@ -29,20 +30,23 @@ std::uint32_t ReadColor(const settings::IntSetting& s) {
     return static_cast<std::uint32_t>(ReadSetting(s)) & 0x00FFFFFF;
 }
 
-std::wstring ReadPack(HKEY key, const settings::BinarySetting& s) {
-    std::string bytes(kMaxPackBytes, '\0');
-    DWORD size = kMaxPackBytes;
+// The packs are 8-bit texts in the system's code page, as the configurator writes them.
+std::wstring ReadPack(const platform::RegistryKey& key, const settings::BinarySetting& s) {
+    const std::wstring name = platform::AsciiName(s.name);
     DWORD type = 0;
-    if (!key ||
-        RegQueryValueExA(key, s.name, nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()), &size) != ERROR_SUCCESS)
-        return {};
-    if (type != REG_BINARY && type != REG_SZ) return {};
+    auto bytes = key.ReadBytes(name, &type);
+    if (!bytes || bytes->size() > kMaxPackBytes) return {};
+    if (type == REG_SZ) return key.ReadString(name).value_or(L"");
+    if (type != REG_BINARY) return {};
+    std::string text(bytes->begin(), bytes->end());
     // A text stored with its terminator ends there.
-    bytes.resize(strnlen(bytes.data(), size));
-    return platform::Widen(bytes);
+    text.resize(strnlen(text.c_str(), text.size()));
+    return platform::Widen(text);
 }
 
-std::vector<std::wstring> Captions(HKEY key, const settings::BinarySetting& s, unsigned fallbackId) {
+std::vector<std::wstring> Captions(
+    const platform::RegistryKey& key, const settings::BinarySetting& s, unsigned fallbackId
+) {
     return CaptionsOrFallback(SplitPackLines(ReadPack(key, s)), SplitPackLines(platform::LoadResString(fallbackId)));
 }
 
@@ -82,15 +86,14 @@ BoosterSettings ReadBoosterSettings() {
 }
 
 TrayTexts ReadTrayTexts() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, settings::kSettingsKeyPath, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        key = nullptr;
+    const auto key = platform::RegistryKey::Open(
+        HKEY_CURRENT_USER, platform::AsciiName(settings::kSettingsKeyPath), KEY_QUERY_VALUE
+    );
     TrayTexts texts;
     texts.menu = Captions(key, settings::LangPack, str::STrayMenuPack);
     texts.internet = Captions(key, settings::LangInetPack, str::STrayInetPack);
     auto tip = Captions(key, settings::LangTrayPack, str::STrayTipPack);
     texts.tipFormat = tip.empty() ? std::wstring() : tip.front();
-    if (key) RegCloseKey(key);
     return texts;
 }
 

@@ -7,6 +7,7 @@
 
 #include "platform/error.h"
 #include "platform/resource_source.h"
+#include "platform/system_library.h"
 #include "resources/string_ids.h"
 #include "ui/property.h"
 
@@ -41,20 +42,42 @@ void TgsFileVersionInfo::set_Filename(const std::wstring& filename) {
     Read();
 }
 
+namespace {
+
+// The system's version library, loaded from the system folder only rather than imported, so a
+// planted file of its name beside the program is never loaded at start-up.
+struct VersionLibrary {
+    decltype(&GetFileVersionInfoSizeW) InfoSize =
+        platform::SystemFunction<decltype(&GetFileVersionInfoSizeW)>(L"version.dll", "GetFileVersionInfoSizeW");
+    decltype(&GetFileVersionInfoW) Info =
+        platform::SystemFunction<decltype(&GetFileVersionInfoW)>(L"version.dll", "GetFileVersionInfoW");
+    decltype(&VerQueryValueW) QueryValue =
+        platform::SystemFunction<decltype(&VerQueryValueW)>(L"version.dll", "VerQueryValueW");
+};
+
+const VersionLibrary& Version() {
+    static const VersionLibrary library;
+    return library;
+}
+
+}  // namespace
+
 void TgsFileVersionInfo::Read() {
     language_info_.clear();
     for (std::wstring& v : values_) v.clear();
 
     if (!IsFile(filename_)) throw platform::Error(platform::LoadResString(str::SFileNotFound) + filename_);
+    const VersionLibrary& version = Version();
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(filename_.c_str(), &ignored);
+    const DWORD size =
+        version.InfoSize && version.Info && version.QueryValue ? version.InfoSize(filename_.c_str(), &ignored) : 0;
     std::vector<BYTE> record(size);
-    if (size == 0 || !GetFileVersionInfoW(filename_.c_str(), 0, size, record.data()))
+    if (size == 0 || !version.Info(filename_.c_str(), 0, size, record.data()))
         throw platform::Error(platform::LoadResString(str::SInvalidVersionRecord) + filename_);
 
     void* table = nullptr;
     UINT table_size = 0;
-    if (!VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation", &table, &table_size) || table_size < 4)
+    if (!version.QueryValue(record.data(), L"\\VarFileInfo\\Translation", &table, &table_size) || table_size < 4)
         throw platform::Error(platform::LoadResString(str::SInvalidLanguageInfo) + filename_);
     const WORD* translation = static_cast<const WORD*>(table);
     const std::wstring language = Hex4(translation[0]) + Hex4(translation[1]);
@@ -63,7 +86,7 @@ void TgsFileVersionInfo::Read() {
         const std::wstring path = L"\\StringFileInfo\\" + language + L"\\" + kKeyNames[k];
         void* text = nullptr;
         UINT length = 0;
-        if (VerQueryValueW(record.data(), path.c_str(), &text, &length) && text)
+        if (version.QueryValue(record.data(), path.c_str(), &text, &length) && text)
             values_[k].assign(static_cast<const wchar_t*>(text), wcsnlen(static_cast<const wchar_t*>(text), length));
         else
             values_[k] = L"n/a";

@@ -136,7 +136,7 @@ TLCDScreen::TLCDScreen(ui::Component* owner)
 void TLCDScreen::Apply(const displays::WriteResult& result) {
     if (result.refusal) {
         HWND owner = Parent() && Parent()->HandleAllocated() ? GetAncestor(Parent()->Handle(), GA_ROOT) : nullptr;
-        MessageBoxW(owner, result.refusal, ui::Application::Instance().Title().c_str(), MB_OK | MB_ICONERROR);
+        ui::ShowMessage(owner, result.refusal, MB_ICONERROR);
         return;
     }
     if (result.rebuild_blank_cell) BuildBlankCell();

@@ -1,11 +1,15 @@
 #include "localizer/localizer_on_fly.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "core/localizer/language_module.h"
 #include "core/localizer/locale.h"
 #include "core/localizer/res_processor.h"
 #include "localizer/win_locale.h"
+#include "platform/data_folder.h"
+#include "platform/program_folder.h"
+#include "platform/registry.h"
 #include "platform/resource_source.h"
 #include "platform/text.h"
 #include "ui/form.h"
@@ -20,7 +24,8 @@ namespace {
 constexpr const char* kNativeAbbreviation = "ntv";
 constexpr const char* kExeChoice = "EXE";
 
-std::string Path(const std::wstring& file) { return platform::Narrow(file); }
+// A path as the localizer's messages show it.
+std::string PathText(const std::wstring& file) { return localizer::PathText(std::filesystem::path(file)); }
 
 bool FileExists(const std::wstring& file) {
     const DWORD attributes = GetFileAttributesW(file.c_str());
@@ -58,14 +63,6 @@ LangSettings ProgramSettings() {
     return *settings;
 }
 
-// Registry key closed when it goes.
-struct RegistryKey {
-    HKEY key = nullptr;
-    ~RegistryKey() {
-        if (key) RegCloseKey(key);
-    }
-};
-
 // Only the texts of a description: an open window keeps its size, place and state, and
 // takes the texts (and the fonts' character sets) of the new language.
 void KeepTexts(const LResFormItem& form, const std::string& component, std::vector<forms::Property>& properties) {
@@ -96,11 +93,7 @@ struct KLocalizerOnFly::Module {
     }
 };
 
-KLocalizerOnFly::KLocalizerOnFly() : dictionary_(SystemLocale()) {
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    ProgramFile.assign(path, length);
-}
+KLocalizerOnFly::KLocalizerOnFly() : ProgramFile(platform::ProgramPath()), dictionary_(SystemLocale()) {}
 
 KLocalizerOnFly::~KLocalizerOnFly() {
     if (module_) platform::SetResourceSource(nullptr);
@@ -145,9 +138,9 @@ void KLocalizerOnFly::Init(const std::wstring& settingsKey, const std::wstring& 
 
     SetFolder(folder.empty() ? FolderOf(ProgramFile) : folder);
     const std::wstring nativeFile = LanguageFile(kNativeAbbreviation);
-    if (!FileExists(nativeFile)) throw LocOnFlyError(msg::Format(msg::kLanguageFileNotFound, Path(nativeFile)));
+    if (!FileExists(nativeFile)) throw LocOnFlyError(msg::Format(msg::kLanguageFileNotFound, PathText(nativeFile)));
     LangFile native;
-    native.Open(Path(nativeFile));
+    native.Open(nativeFile);
     native.LoadFileInto(&dictionary_, -1, 0);
 
     const LangSettings program = ProgramSettings();
@@ -179,7 +172,7 @@ void KLocalizerOnFly::SetFolder(const std::wstring& folder) {
     if (full.back() != L'\\' && full.back() != L'/') full += L'\\';
     const DWORD attributes = GetFileAttributesW(full.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-        throw LocOnFlyError(msg::Format(msg::kPathDoesNotExist, Path(folder)));
+        throw LocOnFlyError(msg::Format(msg::kPathDoesNotExist, PathText(folder)));
     folder_ = full;
     RebuildLanguageList();
 }
@@ -195,7 +188,7 @@ void KLocalizerOnFly::RebuildLanguageList() {
     do {
         LangFile file;
         try {
-            file.Open(Path(folder_ + found.cFileName));
+            file.Open(folder_ + found.cFileName);
         } catch (const Error&) {
             continue;  // a damaged file offers no language
         }
@@ -227,7 +220,8 @@ std::wstring KLocalizerOnFly::LanguageFile(const std::string& abbreviation) cons
 std::wstring KLocalizerOnFly::ModuleFile(const std::string& abbreviation) const {
     std::string extension = abbreviation;
     for (char& c : extension) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-    const std::wstring folder = ModuleFolder.empty() ? FolderOf(ProgramFile) : ModuleFolder;
+    // Generated, so never beside the program: its folder may be read-only.
+    const std::wstring folder = ModuleFolder.empty() ? platform::UserDataFolder() : ModuleFolder;
     return folder + BaseNameOf(ProgramFile) + L"." + platform::Widen(extension);
 }
 
@@ -247,9 +241,9 @@ void KLocalizerOnFly::SwitchLanguage(std::uint16_t langId) {
     const std::string abbreviation = AbbreviationOf(langId);
     const std::wstring file = LanguageFile(abbreviation);
     if (abbreviation.empty() || !FileExists(file))
-        throw LocOnFlyError(msg::Format(msg::kLanguageFileNotFound, Path(file)));
+        throw LocOnFlyError(msg::Format(msg::kLanguageFileNotFound, PathText(file)));
     LangFile language;
-    language.Open(Path(file));
+    language.Open(file);
     Apply(language, abbreviation);
 }
 
@@ -262,7 +256,7 @@ void KLocalizerOnFly::SwitchLanguage(const std::string& abbreviation) {
         return;
     }
     const std::uint16_t langId = LanguageByAbbreviation(SystemLocale(), abbreviation);
-    if (langId == 0) throw LocOnFlyError(msg::Format(msg::kLanguageFileNotFound, Path(LanguageFile(abbreviation))));
+    if (langId == 0) throw LocOnFlyError(msg::Format(msg::kLanguageFileNotFound, PathText(LanguageFile(abbreviation))));
     SwitchLanguage(langId);
 }
 
@@ -271,18 +265,18 @@ LangSettings KLocalizerOnFly::SourceSettings() const { return module_ ? module_-
 std::unique_ptr<KLocalizerOnFly::Module> KLocalizerOnFly::LoadModule(const std::wstring& file) const {
     // The system's loader is not asked to map a file that our own reader finds damaged.
     try {
-        ResProcessor(dictionary_.GetLocale()).Load(Path(file));
+        ResProcessor(dictionary_.GetLocale()).Load(file);
     } catch (const Error&) {
-        throw LULoadResLibError(msg::Format(msg::kErrorLoadingResourceFile, Path(file)));
+        throw LULoadResLibError(msg::Format(msg::kErrorLoadingResourceFile, PathText(file)));
     }
     auto module = std::make_unique<Module>();
     module->file = file;
     module->handle = LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    if (!module->handle) throw LULoadResLibError(msg::Format(msg::kErrorLoadingResourceFile, Path(file)));
+    if (!module->handle) throw LULoadResLibError(msg::Format(msg::kErrorLoadingResourceFile, PathText(file)));
     auto settings = ModuleSettings(module->handle, L"QVT_LIBSETTINGS_", kLibSettingsMagic);
     if (!settings) throw LUInvalidResLibrary(msg::kInvalidResourceFileFormat);
     if (settings->BuildStamp != ProgramSettings().BuildStamp)
-        throw LUOutOfVersion(msg::Format(msg::kResourceFileOutOfVersion, Path(file)));
+        throw LUOutOfVersion(msg::Format(msg::kResourceFileOutOfVersion, PathText(file)));
     module->settings = *settings;
     return module;
 }
@@ -342,11 +336,11 @@ std::unique_ptr<KLocalizerOnFly::Module> KLocalizerOnFly::ReadyModule(
     // Made aside and put in place whole, so that the module in use stays usable until then.
     const std::wstring fresh = file + L".new";
     language.TargetIndex = index;
-    BuildLanguageModule(language, Path(fresh), Path(NativeModule()), dictionary_);
+    BuildLanguageModule(language, fresh, NativeModule(), dictionary_);
     if (loaded) UseOwnResources();
     if (!MoveFileExW(fresh.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING)) {
         DeleteFileW(fresh.c_str());
-        throw LocOnFlyError(msg::Format(msg::kCanNotDeleteFile, Path(file)));
+        throw LocOnFlyError(msg::Format(msg::kCanNotDeleteFile, PathText(file)));
     }
     return LoadModule(file);
 }
@@ -389,28 +383,21 @@ void KLocalizerOnFly::FillMenu(ui::MenuItem& parent, int groupIndex) {
     parent.SetEnabled(!parent.Items().empty());
 }
 
+std::wstring KLocalizerOnFly::ChoiceKey() const {
+    return regSection_.empty() ? regKey_ : regKey_ + L"\\" + regSection_;
+}
+
 std::wstring KLocalizerOnFly::ReadChoice() const {
-    const std::wstring key = regSection_.empty() ? regKey_ : regKey_ + L"\\" + regSection_;
-    wchar_t value[64];
-    DWORD size = sizeof value;
-    if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), regValue_.c_str(), RRF_RT_REG_SZ, nullptr, value, &size) !=
-        ERROR_SUCCESS)
-        return {};
-    return value;
+    const auto key = platform::RegistryKey::Open(HKEY_CURRENT_USER, ChoiceKey(), KEY_QUERY_VALUE);
+    // An abbreviation is a few letters; anything longer was not written by the program.
+    std::wstring choice = key.ReadString(regValue_).value_or(L"");
+    return choice.size() < 64 ? choice : std::wstring();
 }
 
 // Registry failures are silent: the choice is then simply not remembered.
 void KLocalizerOnFly::WriteChoice(const std::string& abbreviation) const {
-    const std::wstring key = regSection_.empty() ? regKey_ : regKey_ + L"\\" + regSection_;
-    RegistryKey opened;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened.key, nullptr) !=
-        ERROR_SUCCESS)
-        return;
-    const std::wstring value = platform::Widen(abbreviation);
-    RegSetValueExW(
-        opened.key, regValue_.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))
-    );
+    platform::RegistryKey::Create(HKEY_CURRENT_USER, ChoiceKey(), KEY_SET_VALUE)
+        .WriteString(regValue_, platform::Widen(abbreviation));
 }
 
 KLocalizerOnFly& Localizer() {

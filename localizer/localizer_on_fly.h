@@ -46,7 +46,7 @@ public:
     // The program's own file, its folder (trailing backslash) and name without extension.
     // Tests point them at a copy.
     std::wstring ProgramFile;
-    // Where generated modules go; empty: beside the program.
+    // Where generated modules go; empty: the user's data folder.
     std::wstring ModuleFolder;
 
     std::uint16_t CurrentLangID() const { return currentLangId_; }
@@ -88,6 +88,7 @@ private:
     // The module of the language: the one on disk when it is of this file's content, else
     // generated afresh.
     std::unique_ptr<Module> ReadyModule(LangFile& language, const std::string& abbreviation, int index);
+    std::wstring ChoiceKey() const;
     std::wstring ReadChoice() const;
     void WriteChoice(const std::string& abbreviation) const;
 

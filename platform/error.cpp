@@ -6,7 +6,7 @@
 
 namespace platform {
 
-Error::Error(const std::wstring& message) : std::runtime_error(Narrow(message)), message_(message) {}
+Error::Error(const std::wstring& message) : std::runtime_error(ToUtf8(message)), message_(message) {}
 
 std::wstring SystemErrorText(unsigned long code) {
     wchar_t* text = nullptr;

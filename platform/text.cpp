@@ -6,12 +6,22 @@ namespace platform {
 namespace {
 
 // `lost` (may be null) tells whether some character had no byte in the code page.
-std::string ToCodePage(std::wstring_view text, BOOL* lost) {
+std::string ToCodePage(std::wstring_view text, UINT codePage, BOOL* lost) {
     if (text.empty()) return {};
-    int length = static_cast<int>(text.size());
-    int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, nullptr, lost);
+    const int length = static_cast<int>(text.size());
+    const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    int n = WideCharToMultiByte(codePage, flags, text.data(), length, nullptr, 0, nullptr, lost);
     std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, out.data(), n, nullptr, lost);
+    WideCharToMultiByte(codePage, flags, text.data(), length, out.data(), n, nullptr, lost);
+    return out;
+}
+
+std::wstring FromCodePage(std::string_view text, UINT codePage) {
+    if (text.empty()) return {};
+    const int length = static_cast<int>(text.size());
+    int n = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
+    std::wstring out(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), length, out.data(), n);
     return out;
 }
 
@@ -25,7 +35,7 @@ public:
     std::optional<std::string> ToNarrow(std::u16string_view text) const override {
         std::wstring_view wide(reinterpret_cast<const wchar_t*>(text.data()), text.size());
         BOOL lost = FALSE;
-        std::string out = ToCodePage(wide, &lost);
+        std::string out = ToCodePage(wide, CP_ACP, &lost);
         if (lost) return std::nullopt;
         return out;
     }
@@ -33,16 +43,14 @@ public:
 
 }  // namespace
 
-std::wstring Widen(std::string_view text) {
-    if (text.empty()) return {};
-    int length = static_cast<int>(text.size());
-    int n = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
-    std::wstring out(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), length, out.data(), n);
-    return out;
-}
+std::wstring Widen(std::string_view text) { return FromCodePage(text, CP_ACP); }
 
-std::string Narrow(std::wstring_view text) { return ToCodePage(text, nullptr); }
+std::string Narrow(std::wstring_view text) { return ToCodePage(text, CP_ACP, nullptr); }
+
+// The system takes the lead of an invalid UTF-8 sequence as U+FFFD, so nothing is dropped.
+std::wstring FromUtf8(std::string_view text) { return FromCodePage(text, CP_UTF8); }
+
+std::string ToUtf8(std::wstring_view text) { return ToCodePage(text, CP_UTF8, nullptr); }
 
 const forms::CodePage& SystemCodePage() {
     static const AnsiCodePage page;

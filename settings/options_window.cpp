@@ -14,20 +14,12 @@
 #include "ui/form_loader.h"
 #include "ui/hot_key.h"
 #include "ui/page_control.h"
-#include "platform/text.h"
+#include "platform/program_folder.h"
 #include "ui/spin_edit.h"
 
 namespace {
 
-constexpr DWORD kProgramPathCapacity = 256;  // at most 255 characters and the terminator
-
 std::int32_t Flag(bool on, std::int32_t whenOn) { return on ? whenOn : 0; }
-
-std::string OwnAutostartCommand() {
-    wchar_t path[kProgramPathCapacity] = {};
-    GetModuleFileNameW(nullptr, path, kProgramPathCapacity);
-    return platform::Narrow(settings::AutostartCommand(path));
-}
 
 }  // namespace
 
@@ -72,9 +64,9 @@ void TOptWnd::Load() {
         Sc132->SetSelected(static_cast<COLORREF>(ReadSetting(settings::IconBackClr)));
         Sc133->SetSelected(static_cast<COLORREF>(ReadSetting(settings::IconTextClr)));
     }
+    // Any command there means autostart is on, quoted or not and however long its path.
     SettingsSession runKey(settings::kRunKeyPath);
-    char command[kProgramPathCapacity + 1];
-    Cb211->SetChecked(ReadSettingString(settings::kRunValueName, command, kProgramPathCapacity, nullptr) != 0);
+    Cb211->SetChecked(!ReadSettingString(settings::kRunValueName, 0, nullptr).value_or(L"").empty());
 }
 
 void TOptWnd::Save() {
@@ -109,7 +101,7 @@ void TOptWnd::Save() {
     }
     SettingsSession runKey(settings::kRunKeyPath);
     if (Cb211->Checked())
-        WriteSettingString(settings::kRunValueName, OwnAutostartCommand().c_str());
+        WriteSettingString(settings::kRunValueName, settings::AutostartCommand(platform::ProgramPath()));
     else
         DeleteSetting(settings::kRunValueName);
 }

@@ -4,8 +4,12 @@
 #include <cstring>
 
 #include "core/settings/range_encoding.h"
+#include "platform/registry.h"
 
 namespace {
+
+using platform::AsciiName;
+using platform::RegistryKey;
 
 // One entry per key opened and not yet closed; reads and writes go to the last one. Opening
 // the key that is already on top only counts; another path gets an entry of its own, so
@@ -13,23 +17,14 @@ namespace {
 // reads yield their defaults and its close still matches it.
 struct OpenKey {
     std::string path;
-    HKEY key;
+    RegistryKey key;
     int count;
 };
 std::vector<OpenKey> g_keys;
 
-HKEY CurrentKey() { return g_keys.empty() ? nullptr : g_keys.back().key; }
-
-LONG QueryValue(const char* name, DWORD* type, void* data, DWORD* size) {
-    HKEY key = CurrentKey();
-    if (!key) return ERROR_INVALID_HANDLE;
-    return RegQueryValueExA(key, name, nullptr, type, static_cast<BYTE*>(data), size);
-}
-
-LONG SetValue(const char* name, DWORD type, const void* data, DWORD size) {
-    HKEY key = CurrentKey();
-    if (!key) return ERROR_INVALID_HANDLE;
-    return RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+const RegistryKey& CurrentKey() {
+    static const RegistryKey none;
+    return g_keys.empty() ? none : g_keys.back().key;
 }
 
 }  // namespace
@@ -40,23 +35,19 @@ LONG OpenSettingsKey(const char* keyPath) {
         ++g_keys.back().count;
         return g_keys.back().key ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
     }
-    HKEY key = nullptr;
-    LONG status = RegCreateKeyExA(
-        HKEY_CURRENT_USER, keyPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr
-    );
-    if (status != ERROR_SUCCESS) key = nullptr;
-    g_keys.push_back({keyPath, key, 1});
+    RegistryKey key = RegistryKey::Create(HKEY_CURRENT_USER, AsciiName(keyPath));
+    const LONG status = key.Status();
+    g_keys.push_back({keyPath, std::move(key), 1});
     return status;
 }
 
 void CloseSettingsKey() {
     if (g_keys.empty()) return;
     if (--g_keys.back().count > 0) return;
-    if (g_keys.back().key) RegCloseKey(g_keys.back().key);
     g_keys.pop_back();
 }
 
-bool SettingsKeyIsOpen() { return CurrentKey() != nullptr; }
+bool SettingsKeyIsOpen() { return static_cast<bool>(CurrentKey()); }
 
 int SettingsKeyNesting() {
     int nesting = 0;
@@ -65,81 +56,48 @@ int SettingsKeyNesting() {
 }
 
 std::int32_t ReadSettingInt(const char* name, std::int32_t defaultValue, std::int32_t min, std::int32_t max) {
-    std::int32_t stored = 0;
-    DWORD size = sizeof stored;
-    if (QueryValue(name, nullptr, &stored, &size) == ERROR_SUCCESS && size == sizeof stored)
-        return settings::DecodeRanged(stored, min, max);
+    if (auto stored = CurrentKey().ReadDword(AsciiName(name)))
+        return settings::DecodeRanged(static_cast<std::int32_t>(*stored), min, max);
     WriteSettingInt(name, defaultValue, min, max);
     return defaultValue;
 }
 
 void WriteSettingInt(const char* name, std::int32_t value, std::int32_t min, std::int32_t max) {
-    std::int32_t stored = settings::EncodeRanged(value, min, max);
-    SetValue(name, REG_DWORD, &stored, sizeof stored);
+    CurrentKey().WriteDword(AsciiName(name), static_cast<std::uint32_t>(settings::EncodeRanged(value, min, max)));
 }
 
-DWORD ReadSettingString(const char* name, char* buffer, DWORD capacity, const char* defaultText) {
-    if (!buffer) return 0;
-    if (capacity == 0) {  // no room for any text: the buffer holds its one zero
-        buffer[0] = '\0';
-        return 0;
+std::optional<std::wstring> ReadSettingString(const char* name, std::size_t capacity, const wchar_t* defaultText) {
+    std::optional<std::wstring> text = CurrentKey().ReadString(AsciiName(name));
+    if (!text && defaultText) {
+        text = defaultText;
+        WriteSettingString(name, *text);
     }
-    DWORD size = capacity;
-    if (QueryValue(name, nullptr, buffer, &size) == ERROR_SUCCESS) {
-        // The value may lack a terminator: end the text after the bytes read. A text that
-        // leaves no room for its terminator does not fit, like a longer one.
-        size_t length = strnlen(buffer, size);
-        if (length < capacity) {
-            buffer[length] = '\0';
-            buffer[length + 1] = '\0';
-            return size;
-        }
-    }
-    if (!defaultText) {
-        buffer[0] = '\0';
-        buffer[1] = '\0';
-        return 0;
-    }
-    WriteSettingString(name, defaultText);
-    size_t length = std::min<size_t>(std::strlen(defaultText), capacity - 1);
-    std::memcpy(buffer, defaultText, length);
-    buffer[length] = '\0';
-    buffer[length + 1] = '\0';
-    return static_cast<DWORD>(length);
+    if (text && capacity > 0 && text->size() >= capacity) text->resize(capacity - 1);
+    return text;
 }
 
-LONG WriteSettingString(const char* name, const char* text) {
-    // Stored without its terminator. The registry quietly appends one when the byte after
-    // the given length is zero, so the text is handed over in a buffer that ends in a
-    // non-zero guard byte.
-    if (!text) return ERROR_INVALID_PARAMETER;
-    std::string guarded(text);
-    size_t length = guarded.size();
-    guarded.push_back('\x01');
-    return SetValue(name, REG_SZ, guarded.data(), static_cast<DWORD>(length));
-}
+LONG WriteSettingString(const char* name, std::wstring_view text) { return CurrentKey().WriteString(AsciiName(name), text); }
 
 void ReadSettingBinary(const char* name, void* out, const void* defaultData, DWORD size) {
     if (!out || !defaultData) return;
     // A stored value shorter than `size` overlays the default, so the caller never sees
     // uninitialised bytes.
     std::memcpy(out, defaultData, size);
-    DWORD read = size;
-    if (QueryValue(name, nullptr, out, &read) == ERROR_SUCCESS) return;
-    std::memcpy(out, defaultData, size);
+    if (auto stored = CurrentKey().ReadBytes(AsciiName(name))) {
+        std::memcpy(out, stored->data(), std::min<std::size_t>(stored->size(), size));
+        return;
+    }
     WriteSettingBinary(name, defaultData, size);
 }
 
 LONG WriteSettingBinary(const char* name, const void* data, DWORD size) {
     if (!data) return ERROR_INVALID_PARAMETER;
     if (size == 0) size = static_cast<DWORD>(std::strlen(static_cast<const char*>(data)));
-    return SetValue(name, REG_BINARY, data, size);
+    return CurrentKey().WriteBytes(AsciiName(name), REG_BINARY, data, size);
 }
 
 LONG DeleteSetting(const char* name) {
-    HKEY key = CurrentKey();
-    if (!key) return ERROR_INVALID_HANDLE;
-    return RegDeleteValueA(key, name);
+    return CurrentKey().DeleteValue(AsciiName(name));
 }
 
 namespace {
@@ -179,14 +137,12 @@ std::int32_t ReadSetting(const settings::IntSetting& s) { return ReadSettingInt(
 
 void WriteSetting(const settings::IntSetting& s, std::int32_t value) { WriteSettingInt(s.name, value, s.min, s.max); }
 
-std::string ReadSetting(const settings::TextSetting& s) {
-    std::string buffer(s.capacity + 1, '\0');
-    ReadSettingString(s.name, buffer.data(), static_cast<DWORD>(s.capacity), s.defaultValue);
-    return std::string(buffer.c_str());
+std::wstring ReadSetting(const settings::TextSetting& s) {
+    return ReadSettingString(s.name, s.capacity, AsciiName(s.defaultValue).c_str()).value_or(L"");
 }
 
-void WriteSetting(const settings::TextSetting& s, const std::string& text) {
-    WriteSettingString(s.name, text.substr(0, s.capacity - 1).c_str());
+void WriteSetting(const settings::TextSetting& s, std::wstring_view text) {
+    WriteSettingString(s.name, text.substr(0, s.capacity - 1));
 }
 
 void WriteSetting(const settings::BinarySetting& s, const std::string& textBlock) {

@@ -2,12 +2,14 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/settings/settings_table.h"
 
-// Access layer of the settings key under HKEY_CURRENT_USER. Callers bracket their
+// Access layer of the settings key under HKEY_CURRENT_USER (through platform::RegistryKey). Callers bracket their
 // accesses with OpenSettingsKey / CloseSettingsKey (which nest: accesses go to the key
 // opened last, and each close returns to the key open before it); every read supplies the
 // default and writes it back when the value is missing or unreadable. Nothing here reports
@@ -22,11 +24,13 @@ int SettingsKeyNesting();
 std::int32_t ReadSettingInt(const char* name, std::int32_t defaultValue, std::int32_t min, std::int32_t max);
 void WriteSettingInt(const char* name, std::int32_t value, std::int32_t min, std::int32_t max);
 
-// Reads into `buffer`, which must hold capacity + 1 bytes (a second zero follows the text's
-// terminator). Returns the data size read, or 0 when missing without a default. A null
-// text to write is refused with ERROR_INVALID_PARAMETER.
-DWORD ReadSettingString(const char* name, char* buffer, DWORD capacity, const char* defaultText);
-LONG WriteSettingString(const char* name, const char* text);
+// Reads a text of at most `capacity` - 1 characters (0: any length); a longer one is cut,
+// never replaced. A
+// missing value (or one of another type) yields `defaultText`, which is written back; with
+// no default it yields nothing and nothing is written. Texts are stored with their
+// terminator; one stored without it reads the same.
+std::optional<std::wstring> ReadSettingString(const char* name, std::size_t capacity, const wchar_t* defaultText);
+LONG WriteSettingString(const char* name, std::wstring_view text);
 
 void ReadSettingBinary(const char* name, void* out, const void* defaultData, DWORD size);
 // size 0 writes the text length of `data`.
@@ -39,8 +43,8 @@ LONG RestoreWindowRect(HWND window, const char* name);
 // The same operations addressed through the value table, so no caller repeats a default or range.
 std::int32_t ReadSetting(const settings::IntSetting& s);
 void WriteSetting(const settings::IntSetting& s, std::int32_t value);
-std::string ReadSetting(const settings::TextSetting& s);
-void WriteSetting(const settings::TextSetting& s, const std::string& text);
+std::wstring ReadSetting(const settings::TextSetting& s);
+void WriteSetting(const settings::TextSetting& s, std::wstring_view text);
 void WriteSetting(const settings::BinarySetting& s, const std::string& textBlock);
 
 // Opens the settings key for the lifetime of the object.

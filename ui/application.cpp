@@ -10,7 +10,6 @@
 #include "ui/form.h"
 
 using platform::Error;
-using platform::Widen;
 
 namespace ui {
 
@@ -78,10 +77,14 @@ std::wstring ExceptionMessage(std::exception_ptr error) {
     } catch (const Error& e) {
         return e.Message();
     } catch (const std::exception& e) {
-        return Widen(e.what());
+        return platform::FromUtf8(e.what());
     } catch (...) {
         return L"Unknown error";
     }
+}
+
+void ShowMessage(HWND owner, const std::wstring& text, UINT icon) {
+    MessageBoxW(owner, text.c_str(), Application::Instance().Title().c_str(), MB_OK | icon);
 }
 
 void HandleException() { Application::Instance().HandleException(std::current_exception()); }

@@ -68,4 +68,7 @@ void HandleException();
 // The text an exception carries: the program's own message, or what the library says.
 std::wstring ExceptionMessage(std::exception_ptr error);
 
+// A message box titled with the application's title; `icon` is one of the MB_ICON* flags.
+void ShowMessage(HWND owner, const std::wstring& text, UINT icon);
+
 }  // namespace ui

@@ -142,7 +142,7 @@ forms::Object FormResource(std::string_view className) {
     try {
         description = forms::ReadFormBinary(bytes);
     } catch (const forms::FormError& e) {
-        throw Error(FormatResString(str::SInvalidForm, name) + L": " + Widen(e.what()));
+        throw Error(FormatResString(str::SInvalidForm, name) + L": " + platform::FromUtf8(e.what()));
     } catch (const std::bad_alloc&) {
         throw Error(FormatResString(str::SInvalidForm, name) + L": Form description too large: out of memory");
     }

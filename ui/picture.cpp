@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/resource_source.h"
+#include "platform/system_library.h"
 #include "ui/property.h"
 
 namespace ui {
@@ -152,7 +153,10 @@ void Picture::BlitBitmap(HDC dc, const RECT& rect, HDC memory, bool transparent)
     int w = rect.right - rect.left, h = rect.bottom - rect.top;
     if (transparent) {
         COLORREF key = GetPixel(memory, 0, height_ - 1);
-        TransparentBlt(dc, rect.left, rect.top, w, h, memory, 0, 0, width_, height_, key);
+        // From the system folder only, rather than imported: see platform/system_library.h.
+        static const auto transparentBlt =
+            platform::SystemFunction<decltype(&TransparentBlt)>(L"msimg32.dll", "TransparentBlt");
+        if (transparentBlt) transparentBlt(dc, rect.left, rect.top, w, h, memory, 0, 0, width_, height_, key);
     } else {
         SetStretchBltMode(dc, COLORONCOLOR);
         StretchBlt(dc, rect.left, rect.top, w, h, memory, 0, 0, width_, height_, SRCCOPY);

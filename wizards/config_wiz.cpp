@@ -8,6 +8,7 @@
 #include "resources/string_ids.h"
 #include "settings/physical_memory.h"
 #include "settings/settings_store.h"
+#include "ui/application.h"
 #include "ui/form_loader.h"
 #include "wizards/system_cache.h"
 #include "wizards/system_summary.h"
@@ -114,19 +115,17 @@ void TConfigWiz::KWizardInteriorPage2NextButtonClick(wizards::WizardPageClickArg
     Memo1->Lines().SetText(JoinLines(lines));
 }
 
-// The cache mode first: when the system refuses it, nothing else is written and the
-// wizard stays open.
+// The user's own settings are always kept; the machine-wide cache mode needs an
+// administrator, and a refusal is said once without losing the other answers.
 void TConfigWiz::ConfigWizardFinishButtonClick(ui::NotifyArgs&) {
-    wizards::WriteLargeSystemCache(plan_.performance.cacheServer);
     {
         SettingsSession session;
         for (const wizards::SettingWrite& write : wizards::ServiceSettingWrites(plan_))
             WriteSetting(*write.setting, write.value);
-    }
-    {
-        SettingsSession session;
         WriteSetting(settings::CFGConfigWizardComplete, settings::kTrue);
     }
+    if (!wizards::WriteLargeSystemCache(plan_.performance.cacheServer))
+        ui::ShowMessage(Handle(), platform::LoadResString(str::SSystemCacheNeedsAdmin), MB_ICONWARNING);
     SetModalResult(ui::mrOk);
 }
 

@@ -2,8 +2,12 @@
 
 #include "core/settings/settings_table.h"
 #include "core/wizards/shell_verb.h"
+#include "platform/error.h"
 #include "platform/program_folder.h"
+#include "platform/resource_source.h"
+#include "resources/string_ids.h"
 #include "settings/settings_store.h"
+#include "ui/application.h"
 #include "ui/form_loader.h"
 #include "wizards/shell_verb_keys.h"
 
@@ -33,16 +37,19 @@ void MarkComplete(const wizards::FirstWizardOutcome& outcome) {
 
 UI_DEFINE_FORM(TFirstWiz, ui::Form);
 
-// The shell keys first: when the system refuses them, the wizard stays open and shows
-// again at the next start.
+// The answers are kept whatever the shell keys do: a refused verb is said once, and the
+// wizard still finishes rather than wait for the box to be unticked.
 void TFirstWiz::KWizard1FinishButtonClick(ui::NotifyArgs&) {
-    const wizards::FirstWizardOutcome outcome = wizards::OutcomeOf(wizards::FirstWizardEnd::Finish);
+    MarkComplete(wizards::OutcomeOf(wizards::FirstWizardEnd::Finish));
     if (CheckBox1->Checked()) {
-        wizards::WriteShellVerb(platform::ProgramFolder());
+        try {
+            wizards::WriteShellVerb(platform::ProgramFolder());
+        } catch (const platform::Error&) {
+            ui::ShowMessage(Handle(), platform::LoadResString(str::SOpenBoostedNotAdded), MB_ICONWARNING);
+        }
     } else {
         wizards::RemoveShellVerb();
     }
-    MarkComplete(outcome);
     SetModalResult(ui::mrOk);
 }
 

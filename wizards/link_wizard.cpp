@@ -21,10 +21,6 @@ using wizards::bkNext;
 // A dropped file's name is taken up to this many characters.
 constexpr UINT kDroppedNameLimit = 255;
 
-void Warn(HWND owner, const std::wstring& message) {
-    MessageBoxW(owner, message.c_str(), ui::Application::Instance().Title().c_str(), MB_OK | MB_ICONWARNING);
-}
-
 }  // namespace
 
 void TLinkWiz::FormCreate(ui::NotifyArgs&) { placementMode = wizards::kPlaceOnDesktop; }
@@ -59,7 +55,7 @@ void TLinkWiz::Button2Click(ui::NotifyArgs&) {
 void TLinkWiz::TakeSource(const std::wstring& file) {
     std::optional<wizards::TakenSource> taken = wizards::TakeSourceFile(file);
     if (!taken) {
-        Warn(Handle(), platform::LoadResString(str::SLinkInfoFailed));
+        ui::ShowMessage(Handle(), platform::LoadResString(str::SLinkInfoFailed), MB_ICONWARNING);
         return;
     }
     source_ = std::move(taken->source);
@@ -118,7 +114,7 @@ void TLinkWiz::LinkWizardFinishButtonClick(ui::NotifyArgs&) {
     const wizards::MadeShortcut made = wizards::MakeBoostShortcut(source_, Boost(), placementMode, Edit2->Caption());
     if (!made.saved) {
         // The wizard stays open, so that another place can be chosen.
-        Warn(Handle(), platform::FormatResString(str::SLinkSaveFailed, made.file));
+        ui::ShowMessage(Handle(), platform::FormatResString(str::SLinkSaveFailed, made.file), MB_ICONWARNING);
         return;
     }
     Close();

@@ -7,21 +7,20 @@
 
 #include "platform/com.h"
 #include "platform/handles.h"
-#include "platform/text.h"
 
 namespace wizards {
 namespace {
 
 using platform::ComPtr;
 
-ComPtr<IShellLinkA> NewLinkObject() {
-    IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, (void**)&link)))
+ComPtr<IShellLinkW> NewLinkObject() {
+    IShellLinkW* link = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, (void**)&link)))
         return {};
-    return ComPtr<IShellLinkA>(link);
+    return ComPtr<IShellLinkW>(link);
 }
 
-ComPtr<IPersistFile> PersistenceOf(IShellLinkA* link) {
+ComPtr<IPersistFile> PersistenceOf(IShellLinkW* link) {
     IPersistFile* file = nullptr;
     if (FAILED(link->QueryInterface(IID_IPersistFile, (void**)&file))) return {};
     return ComPtr<IPersistFile>(file);
@@ -30,28 +29,32 @@ ComPtr<IPersistFile> PersistenceOf(IShellLinkA* link) {
 // Reads one text of at most kLinkTextLimit characters through `get`.
 template <class Get>
 bool ReadText(std::wstring& into, Get get) {
-    char buffer[kLinkTextLimit + 1] = {};
+    wchar_t buffer[kLinkTextLimit + 1] = {};
     if (FAILED(get(buffer, static_cast<int>(kLinkTextLimit)))) return false;
-    into = platform::Widen(buffer);
+    into = buffer;
     return true;
 }
 
-bool ReadFields(IShellLinkA* link, ShortcutInfo& info) {
-    WIN32_FIND_DATAA found{};
-    if (!ReadText(info.targetPath, [&](char* b, int n) { return link->GetPath(b, n, &found, SLGP_UNCPRIORITY); }))
+bool ReadFields(IShellLinkW* link, ShortcutInfo& info) {
+    WIN32_FIND_DATAW found{};
+    if (!ReadText(info.targetPath, [&](wchar_t* b, int n) { return link->GetPath(b, n, &found, SLGP_UNCPRIORITY); }))
         return false;
     LPITEMIDLIST idList = nullptr;
     if (FAILED(link->GetIDList(&idList))) return false;
     if (idList) {
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(idList);
         info.idList.assign(bytes, bytes + ILGetSize(idList));
+        // The item list names the target in full; some link objects keep the path text only
+        // in the system's code page, which loses the characters outside it.
+        wchar_t path[MAX_PATH] = {};
+        if (SHGetPathFromIDListW(idList, path) && path[0]) info.targetPath = path;
         CoTaskMemFree(idList);
     }
-    if (!ReadText(info.description, [&](char* b, int n) { return link->GetDescription(b, n); })) return false;
-    if (!ReadText(info.workingDir, [&](char* b, int n) { return link->GetWorkingDirectory(b, n); })) return false;
-    if (!ReadText(info.arguments, [&](char* b, int n) { return link->GetArguments(b, n); })) return false;
+    if (!ReadText(info.description, [&](wchar_t* b, int n) { return link->GetDescription(b, n); })) return false;
+    if (!ReadText(info.workingDir, [&](wchar_t* b, int n) { return link->GetWorkingDirectory(b, n); })) return false;
+    if (!ReadText(info.arguments, [&](wchar_t* b, int n) { return link->GetArguments(b, n); })) return false;
     int iconIndex = 0;
-    if (!ReadText(info.iconPath, [&](char* b, int n) { return link->GetIconLocation(b, n, &iconIndex); })) return false;
+    if (!ReadText(info.iconPath, [&](wchar_t* b, int n) { return link->GetIconLocation(b, n, &iconIndex); })) return false;
     info.iconIndex = iconIndex;
     WORD hotKey = 0;
     if (FAILED(link->GetHotkey(&hotKey))) return false;
@@ -79,27 +82,14 @@ std::optional<int> PersistedShowCommand(const std::wstring& file) {
     return showCommand;
 }
 
-// The text in the system's code page, or nothing when a character would be lost.
-std::optional<std::string> Narrowed(const std::wstring& text) {
-    std::string narrow = platform::Narrow(text);
-    if (platform::Widen(narrow) != text) return std::nullopt;
-    return narrow;
-}
-
-bool WriteFields(IShellLinkA* link, const ShortcutInfo& info) {
-    auto target = Narrowed(info.targetPath);
-    auto description = Narrowed(info.description);
-    auto workingDir = Narrowed(info.workingDir);
-    auto arguments = Narrowed(info.arguments);
-    auto iconPath = Narrowed(info.iconPath);
-    if (!target || !description || !workingDir || !arguments || !iconPath) return false;
-    if (FAILED(link->SetPath(target->c_str()))) return false;
+bool WriteFields(IShellLinkW* link, const ShortcutInfo& info) {
+    if (FAILED(link->SetPath(info.targetPath.c_str()))) return false;
     if (!info.idList.empty() && FAILED(link->SetIDList(reinterpret_cast<LPCITEMIDLIST>(info.idList.data()))))
         return false;
-    return SUCCEEDED(link->SetDescription(description->c_str())) &&
-           SUCCEEDED(link->SetWorkingDirectory(workingDir->c_str())) &&
-           SUCCEEDED(link->SetArguments(arguments->c_str())) &&
-           SUCCEEDED(link->SetIconLocation(iconPath->c_str(), info.iconIndex)) &&
+    return SUCCEEDED(link->SetDescription(info.description.c_str())) &&
+           SUCCEEDED(link->SetWorkingDirectory(info.workingDir.c_str())) &&
+           SUCCEEDED(link->SetArguments(info.arguments.c_str())) &&
+           SUCCEEDED(link->SetIconLocation(info.iconPath.c_str(), info.iconIndex)) &&
            (info.hotKey == 0 || SUCCEEDED(link->SetHotkey(info.hotKey))) &&
            SUCCEEDED(link->SetShowCmd(ShowCommandFromState(info.showState)));
 }
@@ -113,7 +103,7 @@ std::wstring FolderPart(const std::wstring& file) {
 
 std::optional<ShortcutInfo> ReadShellLink(const std::wstring& file) {
     platform::ComSession com;
-    ComPtr<IShellLinkA> link = NewLinkObject();
+    ComPtr<IShellLinkW> link = NewLinkObject();
     if (!link) return std::nullopt;
     ComPtr<IPersistFile> persistence = PersistenceOf(link.Get());
     if (!persistence || FAILED(persistence.Get()->Load(file.c_str(), STGM_READ))) return std::nullopt;
@@ -130,7 +120,7 @@ bool SaveShellLink(const std::wstring& file, const ShortcutInfo& info) {
     if (existing != INVALID_FILE_ATTRIBUTES && (existing & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return false;
     platform::ComSession com;
-    ComPtr<IShellLinkA> link = NewLinkObject();
+    ComPtr<IShellLinkW> link = NewLinkObject();
     if (!link || !WriteFields(link.Get(), info)) return false;
     ComPtr<IPersistFile> persistence = PersistenceOf(link.Get());
     if (!persistence) return false;

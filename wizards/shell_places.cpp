@@ -9,7 +9,7 @@
 
 #include "core/wizards/link_memo.h"
 #include "platform/com.h"
-#include "platform/text.h"
+#include "platform/registry.h"
 
 namespace wizards {
 namespace {
@@ -39,12 +39,8 @@ ComPtr<IShellFolder> Desktop() {
 }  // namespace
 
 std::wstring DesktopFolder() {
-    char folder[kLinkTextLimit + 1] = {};
-    DWORD size = kLinkTextLimit;
-    if (RegGetValueA(HKEY_CURRENT_USER, kShellFoldersKey, "Desktop", RRF_RT_REG_SZ, nullptr, folder, &size) !=
-        ERROR_SUCCESS)
-        return {};
-    return platform::Widen(folder);
+    const auto key = platform::RegistryKey::Open(HKEY_CURRENT_USER, platform::AsciiName(kShellFoldersKey), KEY_QUERY_VALUE);
+    return key.ReadString(L"Desktop").value_or(L"");
 }
 
 std::wstring AssociatedProgram(const std::wstring& file) {

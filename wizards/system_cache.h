@@ -5,10 +5,11 @@
 // management key: on for a file server, off for a home computer.
 namespace wizards {
 
-// False when the key cannot be opened (a user without rights to the local machine's keys).
+// Read with read access only, so a standard user sees the real mode; false when the value
+// is missing or not a number.
 bool ReadLargeSystemCache();
-// Throws platform::Error naming the value when it cannot be written.
-void WriteLargeSystemCache(bool cacheServer);
+// False when the system refuses the change (only administrators may make it).
+bool WriteLargeSystemCache(bool cacheServer);
 
 // Tests stand in another root key; null returns to HKEY_LOCAL_MACHINE.
 void OverrideSystemCacheRoot(HKEY root);

@@ -97,9 +97,9 @@ std::string SystemFontName(int pixelsPerInch) {
 
 std::string ResolutionText(int width, int height) { return std::to_string(width) + "x" + std::to_string(height); }
 
-std::wstring LogFilePath(const std::wstring& name, const std::wstring& programFolder) {
+std::wstring LogFilePath(const std::wstring& name, const std::wstring& dataFolder) {
     const bool bare = name.find(L"//") == std::wstring::npos && name.find(L':') == std::wstring::npos;
-    return bare ? programFolder + name : name;
+    return bare ? dataFolder + name : name;
 }
 
 }  // namespace app

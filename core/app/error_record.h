@@ -54,8 +54,11 @@ std::string ProcessorName(std::int32_t level);
 std::string SystemFontName(int pixelsPerInch);
 std::string ResolutionText(int width, int height);
 
-// Where the log lies: a bare name (no "//" and no ":") in the program's folder, any other
-// name as given.
-std::wstring LogFilePath(const std::wstring& name, const std::wstring& programFolder);
+// The program's error log, in the user's data folder; "-bugreport" attaches it.
+inline constexpr const wchar_t* kErrorLogName = L"errorlog.txt";
+
+// Where the log lies: a bare name (no "//" and no ":") in the data folder, any other name as
+// given.
+std::wstring LogFilePath(const std::wstring& name, const std::wstring& dataFolder);
 
 }  // namespace app

@@ -1,30 +1,29 @@
 #include "core/localizer/lang_file.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <memory>
+#include <fstream>
 #include <unordered_set>
 
 namespace localizer {
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-std::vector<std::uint8_t> ReadUpTo(std::FILE* f, std::size_t limit) {
+std::vector<std::uint8_t> ReadUpTo(std::istream& in, std::size_t limit) {
     std::vector<std::uint8_t> bytes;
-    std::uint8_t buffer[65536];
+    char buffer[65536];
     while (bytes.size() < limit) {
         std::size_t want = std::min(sizeof buffer, limit - bytes.size());
-        std::size_t got = std::fread(buffer, 1, want, f);
+        in.read(buffer, static_cast<std::streamsize>(want));
+        const auto got = static_cast<std::size_t>(in.gcount());
         bytes.insert(bytes.end(), buffer, buffer + got);
         if (got < want) break;
     }
     return bytes;
+}
+
+[[noreturn]] void CannotOpen(const std::filesystem::path& fileName) {
+    throw FileError("Cannot open file \"" + PathText(fileName) + "\"");
 }
 
 // The largest header: fixed fields plus the longest Name and NativeName.
@@ -75,18 +74,23 @@ std::uint64_t MinProperty(std::uint16_t v) { return 2 + FlagsSize(v) + 4 + 4 + 4
 
 }  // namespace
 
-std::vector<std::uint8_t> ReadWholeFile(const std::string& fileName) {
-    File f(std::fopen(fileName.c_str(), "rb"));
-    if (!f) throw FileError("Cannot open file \"" + fileName + "\"");
-    return ReadUpTo(f.get(), static_cast<std::size_t>(-1));
+std::string PathText(const std::filesystem::path& fileName) {
+    const std::u8string text = fileName.u8string();
+    return std::string(text.begin(), text.end());
 }
 
-void WriteWholeFile(const std::string& fileName, std::span<const std::uint8_t> bytes) {
-    File f(std::fopen(fileName.c_str(), "wb"));
-    if (!f) throw FileError("Cannot create file \"" + fileName + "\"");
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size())
-        throw FileError("Stream write error");
-    if (std::fflush(f.get()) != 0) throw FileError("Stream write error");
+std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& fileName) {
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in) CannotOpen(fileName);
+    return ReadUpTo(in, static_cast<std::size_t>(-1));
+}
+
+void WriteWholeFile(const std::filesystem::path& fileName, std::span<const std::uint8_t> bytes) {
+    std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
+    if (!out) throw FileError("Cannot create file \"" + PathText(fileName) + "\"");
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) throw FileError("Stream write error");
 }
 
 LangFile::Header LangFile::ParseHeader(MemoryStream& s) {
@@ -126,18 +130,13 @@ void LangFile::ReadHeader(MemoryStream& stream, bool discard) {
     if (!discard) Store(h);
 }
 
-void LangFile::Open(const std::string& fileName) {
+void LangFile::Open(const std::filesystem::path& fileName) {
     FileName = fileName;
-    {
-        File probe(std::fopen(fileName.c_str(), "rb"));
-        if (!probe) return;  // a missing file leaves the defaults
-    }
-    File writable(std::fopen(fileName.c_str(), "r+b"));
-    ReadOnly = !writable;
-    writable.reset();
-    File f(std::fopen(fileName.c_str(), "rb"));
-    if (!f) throw FileError("Cannot open file \"" + fileName + "\"");
-    std::vector<std::uint8_t> head = ReadUpTo(f.get(), 1024);
+    if (!std::ifstream(fileName, std::ios::binary)) return;  // a missing file leaves the defaults
+    ReadOnly = !std::fstream(fileName, std::ios::binary | std::ios::in | std::ios::out);
+    std::ifstream f(fileName, std::ios::binary);
+    if (!f) CannotOpen(fileName);
+    std::vector<std::uint8_t> head = ReadUpTo(f, 1024);
     if (HasLzkSignature(head)) {
         Compressed = true;
         MemoryStream decoded(LzkDecompressPrefix(head));
@@ -145,7 +144,7 @@ void LangFile::Open(const std::string& fileName) {
     } else {
         Compressed = false;
         if (head.size() == 1024) {
-            auto more = ReadUpTo(f.get(), kMaxHeaderSize - 1024);
+            auto more = ReadUpTo(f, kMaxHeaderSize - 1024);
             head.insert(head.end(), more.begin(), more.end());
         }
         MemoryStream plain(std::move(head));
@@ -424,7 +423,9 @@ std::vector<std::uint8_t> LangFile::Write(const LangResource& dict, int index) c
     return std::move(s.Bytes());
 }
 
-void LangFile::SaveToFile(const std::string& fileName, const LangResource& dict, int index, bool compress) const {
+void LangFile::SaveToFile(
+    const std::filesystem::path& fileName, const LangResource& dict, int index, bool compress
+) const {
     std::vector<std::uint8_t> plain = Write(dict, index);
     if (compress) plain = LzkCompress(plain, static_cast<std::uint32_t>(plain.size()));
     WriteWholeFile(fileName, plain);

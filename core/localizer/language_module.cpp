@@ -41,8 +41,8 @@ void TranslateStrings(ResProcessor& resources, const LangResource& dictionary, i
 }  // namespace
 
 void BuildLanguageModule(
-    const LangFile& language, const std::string& moduleName, const std::string& nativeModule, LangResource& dictionary,
-    const StampClock& clock
+    const LangFile& language, const std::filesystem::path& moduleName, const std::filesystem::path& nativeModule,
+    LangResource& dictionary, const StampClock& clock
 ) {
     ResProcessor resources(dictionary.GetLocale());
     resources.Load(nativeModule);

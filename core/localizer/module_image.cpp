@@ -137,9 +137,10 @@ std::vector<std::uint8_t> ResProcessor::ModuleImage(const StampClock& clock) con
     return std::move(out.Bytes());
 }
 
-void ResProcessor::Save(const std::string& fileName, const StampClock& clock) const {
+void ResProcessor::Save(const std::filesystem::path& fileName, const StampClock& clock) const {
     const std::vector<std::uint8_t> image = ModuleImage(clock);
-    const std::string temporary = fileName + ".tmp";
+    std::filesystem::path temporary = fileName;
+    temporary += ".tmp";
     std::error_code error;
     try {
         WriteWholeFile(temporary, image);
@@ -155,7 +156,7 @@ void ResProcessor::Save(const std::string& fileName, const StampClock& clock) co
     }
     if (error) {
         std::filesystem::remove(temporary, error);
-        throw FileError("Cannot create file \"" + fileName + "\"");
+        throw FileError("Cannot create file \"" + PathText(fileName) + "\"");
     }
 }
 

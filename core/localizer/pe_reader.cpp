@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
+#include "core/localizer/lang_file.h"
 #include "core/localizer/pe_format.h"
 
 namespace localizer {
@@ -107,12 +106,12 @@ PEReader::PEReader(std::vector<std::uint8_t> image) : image_(std::move(image)) {
     throw ExeError(msg::kNoResources);
 }
 
-PEReader PEReader::FromFile(const std::string& fileName) {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file) throw ExeError(msg::kCouldNotOpen + fileName);
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) throw ExeError(msg::kCouldNotOpen + fileName);
-    return PEReader(std::move(bytes));
+PEReader PEReader::FromFile(const std::filesystem::path& fileName) {
+    try {
+        return PEReader(ReadWholeFile(fileName));
+    } catch (const FileError&) {
+        throw ExeError(msg::kCouldNotOpen + PathText(fileName));
+    }
 }
 
 std::span<const std::uint8_t> PEReader::SectionBytes(std::uint64_t offset, std::uint64_t size) const {

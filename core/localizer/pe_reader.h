@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
@@ -65,7 +66,7 @@ public:
     PEReader(const PEReader&) = delete;
     PEReader& operator=(const PEReader&) = delete;
     // ExeError "Couldn't open: " + name when the file cannot be read.
-    static PEReader FromFile(const std::string& fileName);
+    static PEReader FromFile(const std::filesystem::path& fileName);
 
     bool Is64Bit() const { return is64Bit_; }
     std::uint32_t ResourceVirtualAddress() const { return sectionAddress_; }

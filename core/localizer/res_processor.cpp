@@ -197,7 +197,7 @@ bool ResRCData::Remove(std::string_view name) {
 
 // The processor.
 
-void ResProcessor::Load(const std::string& fileName) {
+void ResProcessor::Load(const std::filesystem::path& fileName) {
     const PEReader reader = PEReader::FromFile(fileName);
     Load(reader);
 }

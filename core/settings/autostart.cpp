@@ -7,7 +7,7 @@ namespace settings {
 std::wstring AutostartCommand(std::wstring_view programPath) {
     std::size_t slash = programPath.rfind(L'\\');
     std::wstring_view folder = slash == std::wstring_view::npos ? programPath : programPath.substr(0, slash + 1);
-    return std::wstring(folder) + protocol::kServiceProgram;
+    return L"\"" + std::wstring(folder) + protocol::kServiceProgram + L"\"";
 }
 
 }  // namespace settings

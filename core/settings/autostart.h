@@ -4,9 +4,10 @@
 
 namespace settings {
 
-// The command the Run key holds while the service starts at logon: the folder of the
-// configurator's own executable (everything up to its last backslash; the whole path when it
-// has none) followed by the service program's name, without quotes.
+// The command the Run key holds while the service starts at logon: the service program in
+// the folder of the configurator's own executable (everything up to its last backslash; the
+// whole path when it has none), quoted as a whole, since the system reads an unquoted path
+// with spaces as a search for each of its prefixes.
 std::wstring AutostartCommand(std::wstring_view programPath);
 
 }  // namespace settings

@@ -14,7 +14,7 @@ std::wstring VerbCommand(std::wstring_view programFolder) {
     return command;
 }
 
-bool ShellDefaultNeedsFiller(std::optional<std::string_view> current) { return !current || current->empty(); }
+bool ShellDefaultNeedsFiller(const std::optional<std::wstring>& current) { return !current || current->empty(); }
 
 FirstWizardOutcome OutcomeOf(FirstWizardEnd end) {
     switch (end) {

@@ -8,7 +8,9 @@
 // first-run wizard's ending means for the rest of the start.
 namespace wizards {
 
-// Under HKEY_CLASSES_ROOT; each holds its text as the default value.
+// Below the classes key (the user's `kUserClassesKey`, or HKEY_CLASSES_ROOT); each holds its
+// text as the default value.
+inline constexpr const char* kUserClassesKey = "Software\\Classes\\";
 inline constexpr const char* kShellKey = "*\\shell";
 inline constexpr const char* kVerbKey = "*\\shell\\TesslyDavIdade";
 inline constexpr const char* kVerbCommandKey = "*\\shell\\TesslyDavIdade\\command";
@@ -22,8 +24,8 @@ std::wstring VerbCommand(std::wstring_view programFolder);
 
 // `*\shell` gets a single space as its default value when that is missing or empty; a value
 // already there belongs to another program and is left alone.
-inline constexpr const char* kShellDefaultFiller = " ";
-bool ShellDefaultNeedsFiller(std::optional<std::string_view> current);
+inline constexpr const wchar_t* kShellDefaultFiller = L" ";
+bool ShellDefaultNeedsFiller(const std::optional<std::wstring>& current);
 
 enum class FirstWizardEnd {
     Finish,

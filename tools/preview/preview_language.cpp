@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "localizer/localizer_on_fly.h"
+#include "platform/text.h"
 #include "tests/win/support/test_support.h"
 
 PreviewLanguage::PreviewLanguage(const std::wstring& previewName) : key_(L"Software\\TesslyTests\\" + previewName) {
@@ -22,6 +23,6 @@ void PreviewLanguage::Switch(const std::string& abbreviation) {
     try {
         localizer::Localizer().SwitchLanguage(abbreviation);
     } catch (const std::exception& error) {
-        MessageBoxA(nullptr, error.what(), "Preview", MB_OK);
+        MessageBoxW(nullptr, platform::FromUtf8(error.what()).c_str(), L"Preview", MB_OK);
     }
 }

@@ -73,9 +73,9 @@ TEST(ShellVerb, FolderWithSpacesOrQuotationMarksStillNamesTheServiceAndItsArgume
 
 TEST(ShellVerb, ShellKeyGetsASpaceOnlyWhenItsDefaultIsEmpty) {
     EXPECT_TRUE(ShellDefaultNeedsFiller(std::nullopt));
-    EXPECT_TRUE(ShellDefaultNeedsFiller(""));
-    EXPECT_FALSE(ShellDefaultNeedsFiller(" "));
-    EXPECT_FALSE(ShellDefaultNeedsFiller("open"));
+    EXPECT_TRUE(ShellDefaultNeedsFiller(L""));
+    EXPECT_FALSE(ShellDefaultNeedsFiller(L" "));
+    EXPECT_FALSE(ShellDefaultNeedsFiller(L"open"));
 }
 
 TEST(ShellVerb, FirstWizardOutcomes) {

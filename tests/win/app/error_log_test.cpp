@@ -17,7 +17,7 @@
 #include <jpeglib.h>
 
 #include "platform/error.h"
-#include "platform/program_folder.h"
+#include "platform/data_folder.h"
 #include "ui/application.h"
 #include "ui/timer.h"
 
@@ -295,7 +295,7 @@ TEST_F(ErrorLog, WithoutTheLogOptionOrWithABlankNameNothingIsWritten) {
     logger_.SetLogFileName(L"  ");
     Fail([] { ThrowFromOnePlace(L"unlogged"); });
     EXPECT_FALSE(fs::exists(LogPath()));
-    EXPECT_FALSE(fs::exists(platform::ProgramFolder() + L"  "));
+    EXPECT_FALSE(fs::exists(platform::UserDataFolder() + L"  "));
 }
 
 TEST_F(ErrorLog, TheLoggersOwnExceptionsAreIgnored) {
@@ -304,9 +304,11 @@ TEST_F(ErrorLog, TheLoggersOwnExceptionsAreIgnored) {
     EXPECT_FALSE(fs::exists(Shots()));
 }
 
-TEST_F(ErrorLog, ABareLogNameLiesInTheProgramsFolderAndTheLoggerLetsGoWhenDestroyed) {
+TEST_F(ErrorLog, ABareLogNameLiesInTheUsersDataFolderAndTheLoggerLetsGoWhenDestroyed) {
     logger_.SetLogFileName(L"errorlog.txt");
-    EXPECT_EQ(logger_.LogFilePath(), platform::ProgramFolder() + L"errorlog.txt");
+    EXPECT_EQ(logger_.LogFilePath(), platform::UserDataFolder() + L"errorlog.txt");
+    EXPECT_TRUE(platform::UserDataFolder().ends_with(L"\\TesslySoftware\\DozidiDavazez\\"));
+    EXPECT_TRUE(fs::is_directory(platform::UserDataFolder()));
     {
         TglExceptionHandler second;
         second.SetOptions(TglExceptionHandler::kStartupOptions);

@@ -1,5 +1,5 @@
-// The Help menu's mail items of the main window, with a recording mail library beside the
-// test program.
+// The Help menu's mail items of the main window, with a recording mail library in the
+// system's place.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 #include "tests/win/app/main_window_rig.h"
 #include "tests/win/booster/service_process.h"
@@ -32,10 +33,12 @@ protected:
                    ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt");
         std::filesystem::remove(record_);
         SetEnvironmentVariableW(L"MAPI_RECORD_FILE", record_.c_str());
+        mailLibrary_.emplace(RecordingMailLibrary(L"accepting"));
         window = CreateMainWindow();
     }
     void TearDown() override {
         window.reset();
+        mailLibrary_.reset();
         SetEnvironmentVariableW(L"MAPI_RECORD_FILE", nullptr);
         std::filesystem::remove(record_);
         ResetSettingsKey();
@@ -60,6 +63,7 @@ protected:
     }
 
     std::filesystem::path record_;
+    std::optional<SystemMailLibrary> mailLibrary_;
     std::unique_ptr<TFMCFGClass> window;
 };
 

@@ -53,10 +53,10 @@ TEST(MainWindowLanguage, TheLanguageMenuSwitchesTheWholeProgramAndBack) {
     EXPECT_TRUE(german.Checked());
     EXPECT_FALSE(english.Checked());
     EXPECT_EQ(RawText("LocalizerExt"), std::string("DEU") + '\0');
-    EXPECT_EQ(RawText("LangFileName"), "German");
+    EXPECT_EQ(RawText("LangFileName"), std::string("German") + '\0');
     EXPECT_EQ(RawText("LangTrayPack"), "[Tessly Dozidi Davazez]   Speicher: %d %%,  Prozessor: %d %%");
     EXPECT_EQ(fake.LastCommand(), protocol::kRestart);
-    EXPECT_EQ(app::LanguageFileName(), "German");
+    EXPECT_EQ(app::LanguageFileName(), L"German");
     {
         // A language module carries texts and forms only: pictures still come from the program.
         ui::ImageList toolbarImages(nullptr);
@@ -69,12 +69,12 @@ TEST(MainWindowLanguage, TheLanguageMenuSwitchesTheWholeProgramAndBack) {
     EXPECT_EQ(window->Language1->Caption(), L"Language");
     EXPECT_EQ(platform::ResourceSource(), GetModuleHandleW(nullptr));
     EXPECT_EQ(RawText("LocalizerExt"), std::string("EXE") + '\0');
-    EXPECT_EQ(RawText("LangFileName"), "English");
+    EXPECT_EQ(RawText("LangFileName"), std::string("English") + '\0');
     EXPECT_EQ(RawText("LangTrayPack"), "[Tessly Dozidi Davazez]   Memory : %d %%,  Processor : %d %%");
 
     window.reset();
     DeleteFileW((std::wstring(temp) + L"main_window_language_test.DEU").c_str());
-    app::SetLanguageFileName("english");
+    app::SetLanguageFileName(L"english");
     ResetSettingsKey();
 }
 

@@ -225,7 +225,7 @@ TEST_F(MainWindow, AMaximisedWindowStaysHiddenUntilItIsShown) {
 TEST_F(MainWindow, TheHelpFileFollowsTheLanguageAndFallsBackToEnglish) {
     std::wstring folder = platform::ProgramFolder() + L"help\\";
     CreateDirectoryW(folder.c_str(), nullptr);
-    app::SetLanguageFileName("deutsch");
+    app::SetLanguageFileName(L"deutsch");
     window = CreateMainWindow();
     EXPECT_EQ(window->HelpFile(), folder + L"english.chm");
     HANDLE file = CreateFileW((folder + L"deutsch.chm").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -233,7 +233,7 @@ TEST_F(MainWindow, TheHelpFileFollowsTheLanguageAndFallsBackToEnglish) {
     window->MM_0501->Click();  // recomputed on every use
     EXPECT_EQ(window->HelpFile(), folder + L"deutsch.chm");
     DeleteFileW((folder + L"deutsch.chm").c_str());
-    app::SetLanguageFileName("english");
+    app::SetLanguageFileName(L"english");
 }
 
 TEST_F(MainWindow, EscapeDoesNotEndTheProgram) {

@@ -1,5 +1,5 @@
 // The problem-report mails of the configurator program, composed through a recording
-// stand-in of the simple mail library that lies beside a copy of the program.
+// stand-in of the simple mail library put where the system's lies.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,8 +8,10 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <string>
 
+#include "platform/data_folder.h"
 #include "tests/win/support/test_support.h"
 
 using namespace testing_support;
@@ -54,8 +56,8 @@ std::vector<RecordedMail> ParseMails(const std::string& text) {
     return mails;
 }
 
-// A copy of the program in a folder of its own, with its native language file and the
-// chosen mail library beside it.
+// A copy of the program in a folder of its own, with its native language file, and the
+// chosen mail library in the system's place.
 class ProblemReport : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -72,10 +74,13 @@ protected:
             (ProductFolder() + kNativeLanguageFile).c_str(), (folder_ + kNativeLanguageFile).c_str(), FALSE
         ));
         SetEnvironmentVariableW(L"MAPI_RECORD_FILE", Record().c_str());
+        DeleteFileW(LogFile().c_str());
     }
     void TearDown() override {
         SetEnvironmentVariableW(L"MAPI_RECORD_FILE", nullptr);
-        for (const wchar_t* name : {L"TesslyMBCfg.exe", L"MAPI32.dll", L"mail.txt", L"errorlog.txt"}) {
+        mailLibrary_.reset();
+        DeleteFileW(LogFile().c_str());
+        for (const wchar_t* name : {L"TesslyMBCfg.exe", L"MAPI32.dll", L"mail.txt"}) {
             DeleteFileW((folder_ + name).c_str());
         }
         DeleteFileW((folder_ + kNativeLanguageFile).c_str());
@@ -87,21 +92,29 @@ protected:
 
     static std::wstring WideName(const char* name) { return std::wstring(name, name + strlen(name)); }
 
-    // The test run loads only a library beside the program (never the system's).
+    // The test run loads only the recorder (never a real mail program).
     void UseMailLibrary(MailLibrary library) {
-        if (library == MailLibrary::Missing) return;
-        const std::wstring variant = library == MailLibrary::Accepting ? L"accepting" : L"rejecting";
+        mailLibrary_.reset();
+        if (library == MailLibrary::Missing) {
+            mailLibrary_.emplace(L"");
+            return;
+        }
+        const std::wstring recorder =
+            RecordingMailLibrary(library == MailLibrary::Accepting ? L"accepting" : L"rejecting");
+        ASSERT_FALSE(recorder.empty());
+        mailLibrary_.emplace(recorder);
+    }
+
+    // A library of the mail library's name beside the program, as a planted file would lie.
+    void PlantMailLibrary(MailLibrary library) {
         ASSERT_TRUE(CopyFileW(
-            (TestFolder() + L"mapi\\" + variant + L"\\MAPI32.dll").c_str(), (folder_ + L"MAPI32.dll").c_str(), FALSE
+            RecordingMailLibrary(library == MailLibrary::Accepting ? L"accepting" : L"rejecting").c_str(),
+            (folder_ + L"MAPI32.dll").c_str(), FALSE
         ));
     }
 
-    static std::wstring TestFolder() {
-        wchar_t path[MAX_PATH] = {};
-        GetModuleFileNameW(nullptr, path, MAX_PATH);
-        std::wstring folder = path;
-        return folder.substr(0, folder.find_last_of(L'\\') + 1);
-    }
+    // The log the program writes and "-bugreport" attaches: in the user's data folder.
+    static std::wstring LogFile() { return platform::UserDataFolder() + L"errorlog.txt"; }
 
     std::wstring Program() const { return folder_ + L"TesslyMBCfg.exe"; }
     std::wstring Record() const { return folder_ + L"mail.txt"; }
@@ -109,13 +122,14 @@ protected:
     std::vector<RecordedMail> Mails() const { return ParseMails(ReadAll(Record())); }
 
     std::wstring folder_;
+    std::optional<SystemMailLibrary> mailLibrary_;
 };
 
 }  // namespace
 
 TEST_F(ProblemReport, TheBugReportCarriesTheQuestionsTheSystemSummaryAndTheWholeErrorLog) {
     UseMailLibrary(MailLibrary::Accepting);
-    std::ofstream(std::filesystem::path(folder_ + L"errorlog.txt"), std::ios::binary)
+    std::ofstream(std::filesystem::path(LogFile()), std::ios::binary)
         << "first line\r\nsecond line\nlast line";
     EXPECT_EQ(Run(L"-bugreport"), 0u);
     const std::vector<RecordedMail> mails = Mails();
@@ -191,10 +205,22 @@ TEST_F(ProblemReport, ARejectedOrImpossibleMailEndsTheProgramWithCode1000) {
     EXPECT_EQ(Run(L"-bugreport"), 1000u);
     EXPECT_EQ(Mails().size(), 1u);  // the request was made, and refused
     EXPECT_EQ(Run(L"-tellfriend"), 1000u);
-    DeleteFileW((folder_ + L"MAPI32.dll").c_str());
     DeleteFileW(Record().c_str());
     UseMailLibrary(MailLibrary::Missing);
     EXPECT_EQ(Run(L"-bugreport"), 1000u);
     EXPECT_EQ(Run(L"-uninstall"), 1000u);
     EXPECT_EQ(ReadAll(Record()), "");  // no request without the library
+}
+
+// A file of the mail library's name beside the program would run inside it, and inside an
+// uninstaller that starts "-uninstall" with administrator rights.
+TEST_F(ProblemReport, AMailLibraryBesideTheProgramIsNeverLoaded) {
+    PlantMailLibrary(MailLibrary::Rejecting);
+    UseMailLibrary(MailLibrary::Accepting);
+    EXPECT_EQ(Run(L"-uninstall"), 0u);  // the system's accepted it; the planted one would refuse
+    EXPECT_EQ(Mails().size(), 1u);
+    DeleteFileW(Record().c_str());
+    UseMailLibrary(MailLibrary::Missing);
+    EXPECT_EQ(Run(L"-uninstall"), 1000u);
+    EXPECT_EQ(ReadAll(Record()), "");  // the planted library was not asked
 }

@@ -43,7 +43,7 @@ TEST(Startup, FirstCopyRunsEveryStepInOrder) {
     EXPECT_EQ(steps, (std::vector<std::string>{"logger", "application", "localizer", "wizard", "main window"}));
     ASSERT_GE(languageFolder.size(), 6u);
     EXPECT_EQ(languageFolder.substr(languageFolder.size() - 6), L"\\lang\\");
-    EXPECT_EQ(app::LanguageFileName(), "english");
+    EXPECT_EQ(app::LanguageFileName(), L"english");
 
     // The wizard ran because the flag was missing; the flag was created with its default.
     EXPECT_EQ(testing_support::ReadRawDword("CFGFirstWizardComplete"), 0);

@@ -6,6 +6,8 @@
 
 #include "core/settings/autostart.h"
 #include "core/settings/settings_table.h"
+#include "platform/program_folder.h"
+#include "platform/registry.h"
 #include "service/service_link.h"
 #include "settings/options_window.h"
 #include "settings/physical_memory.h"
@@ -16,7 +18,6 @@
 #include "ui/form_loader.h"
 #include "ui/hot_key.h"
 #include "ui/page_control.h"
-#include "platform/text.h"
 #include "ui/spin_edit.h"
 
 using namespace testing_support;
@@ -25,23 +26,15 @@ namespace {
 
 constexpr std::uint64_t kMB = 1048576;
 
-std::optional<std::string> RunValue() {
-    char data[512];
-    DWORD size = sizeof data;
-    if (RegGetValueA(
-            HKEY_CURRENT_USER, settings::kRunKeyPath, settings::kRunValueName, RRF_RT_REG_SZ, nullptr, data, &size
-        ) != ERROR_SUCCESS)
-        return std::nullopt;
-    return std::string(data);
+platform::RegistryKey RunKey() {
+    return platform::RegistryKey::Create(HKEY_CURRENT_USER, platform::AsciiName(settings::kRunKeyPath));
 }
 
-void DeleteRunValue() { RegDeleteKeyValueA(HKEY_CURRENT_USER, settings::kRunKeyPath, settings::kRunValueName); }
+std::optional<std::wstring> RunValue() { return RunKey().ReadString(platform::AsciiName(settings::kRunValueName)); }
 
-std::string ExpectedAutostartCommand() {
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return platform::Narrow(settings::AutostartCommand(path));
-}
+void DeleteRunValue() { RunKey().DeleteValue(platform::AsciiName(settings::kRunValueName)); }
+
+std::wstring ExpectedAutostartCommand() { return settings::AutostartCommand(platform::ProgramPath()); }
 
 class OptionsWindow : public ::testing::Test {
 protected:
@@ -219,7 +212,7 @@ TEST_F(OptionsWindow, AutostartIsTheServiceBesideTheProgramAndGoesAwayWhenUnchec
         Press(*w.Button3);
     });
     EXPECT_EQ(RunValue(), ExpectedAutostartCommand());
-    EXPECT_NE(RunValue()->find("\\TesslyMBsrv.exe"), std::string::npos);
+    EXPECT_TRUE(RunValue()->ends_with(L"\\TesslyMBsrv.exe\""));
 
     WithWindow([](TOptWnd& w) {
         EXPECT_TRUE(w.Cb211->Checked());
@@ -235,6 +228,21 @@ TEST_F(OptionsWindow, AutostartIsTheServiceBesideTheProgramAndGoesAwayWhenUnchec
     });
     EXPECT_EQ(RunValue(), std::nullopt);
     EXPECT_EQ(ReadRawDword("OnTimeFree"), -1);
+}
+
+TEST_F(OptionsWindow, AnAutostartCommandWithOrWithoutQuotesOfAnyLengthReadsAsOn) {
+    const std::wstring name = platform::AsciiName(settings::kRunValueName);
+    for (const std::wstring& command :
+         {std::wstring(L"C:\\Old Place\\TesslyMBsrv.exe"),
+          L"\"C:\\" + std::wstring(400, L'д') + L"\\TesslyMBsrv.exe\""}) {
+        RunKey().WriteString(name, command);
+        WithWindow([](TOptWnd& w) {
+            EXPECT_TRUE(w.Cb211->Checked());
+            Press(*w.Button3);
+        });
+        // "Ok" writes this program's own command in its place.
+        EXPECT_EQ(RunValue(), ExpectedAutostartCommand());
+    }
 }
 
 TEST_F(OptionsWindow, HotKeysAreStoredAsShortcutCodes) {

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "platform/registry.h"
 #include "tests/win/support/test_support.h"
 
 using namespace testing_support;
@@ -104,14 +105,8 @@ TEST_F(SettingsStore, ANestedOpenOfAnotherKeyGoesThereUntilItsClose) {
     RegDeleteKeyA(HKEY_CURRENT_USER, other);
 }
 
-TEST_F(SettingsStore, NoCapacityAndNoTextAreRefusedWithoutTouchingMemory) {
+TEST_F(SettingsStore, NoDataIsRefusedAndWritesNothing) {
     SettingsSession session;
-    char buffer[4] = {'x', 'x', 'x', 'x'};
-    EXPECT_EQ(ReadSettingString("Text", buffer, 0, "english"), 0u);
-    EXPECT_EQ(buffer[0], '\0');
-    EXPECT_EQ(buffer[1], 'x');  // a capacity of 0 means a buffer of one byte
-    EXPECT_EQ(ReadSettingString("Text", nullptr, 5, "english"), 0u);
-    EXPECT_EQ(WriteSettingString("Text", nullptr), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(WriteSettingBinary("Block", nullptr, 0), ERROR_INVALID_PARAMETER);
     EXPECT_FALSE(ReadRawValue("Block").has_value());
 }
@@ -122,29 +117,35 @@ TEST_F(SettingsStore, WithoutAnOpenKeyReadsYieldDefaultsAndWritesDoNothing) {
     EXPECT_FALSE(ReadRawDword("OnTimeFreeSec").has_value());
 }
 
-TEST_F(SettingsStore, StringsAreStoredWithoutTerminatorAndFollowTheSizeRules) {
+TEST_F(SettingsStore, TextsAreStoredWideWithTheirTerminatorAndFollowTheSizeRules) {
     SettingsSession session;
-    char buffer[12];
-    std::memset(buffer, 'x', sizeof buffer);
-    // Missing with a default: the default is written and copied, truncated to capacity - 1.
-    EXPECT_EQ(ReadSettingString("Text", buffer, 5, "english"), 4u);
-    EXPECT_STREQ(buffer, "engl");
-    EXPECT_EQ(buffer[5], '\0');
-    DWORD type = 0;
-    auto raw = ReadRawValue("Text", &type);
-    ASSERT_TRUE(raw);
-    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(std::string(raw->begin(), raw->end()), "english");
-    // An existing value that does not fit reads as missing: the default replaces it.
-    EXPECT_EQ(ReadSettingString("Text", buffer, 5, "fr"), 2u);
-    EXPECT_STREQ(buffer, "fr");
-    // A value that fits is read as it is.
-    EXPECT_EQ(ReadSettingString("Text", buffer, 5, "zzzz"), 2u);
-    EXPECT_STREQ(buffer, "fr");
-    // Missing without a default: empty, and nothing is written.
-    EXPECT_EQ(ReadSettingString("Other", buffer, 5, nullptr), 0u);
-    EXPECT_STREQ(buffer, "");
-    EXPECT_FALSE(ReadRawValue("Other").has_value());
+    const auto raw = platform::RegistryKey::Open(HKEY_CURRENT_USER, platform::AsciiName(settings::kSettingsKeyPath));
+    // Missing with a default: the default is written whole and returned cut to capacity - 1.
+    EXPECT_EQ(ReadSettingString("Text", 5, L"english"), L"engl");
+    EXPECT_EQ(raw.ReadString(L"Text"), L"english");
+    DWORD size = 0;
+    ASSERT_EQ(RegQueryValueExW(raw.Get(), L"Text", nullptr, nullptr, nullptr, &size), ERROR_SUCCESS);
+    EXPECT_EQ(size, 8 * sizeof(wchar_t));
+    // An existing value that does not fit is cut, never replaced by the default.
+    EXPECT_EQ(ReadSettingString("Text", 5, L"fr"), L"engl");
+    EXPECT_EQ(raw.ReadString(L"Text"), L"english");
+    // Texts outside the system's code page come back as they were.
+    EXPECT_EQ(WriteSettingString("Text", L"Русский Ω"), ERROR_SUCCESS);
+    EXPECT_EQ(ReadSettingString("Text", 0, L"zzzz"), L"Русский Ω");
+    // Missing without a default: nothing, and nothing is written.
+    EXPECT_FALSE(ReadSettingString("Other", 5, nullptr));
+    EXPECT_FALSE(raw.HasValue(L"Other"));
+}
+
+TEST_F(SettingsStore, ARecordLongerThanTheCallersIsReadInPartNotReplaced) {
+    SettingsSession session;
+    std::uint8_t stored[8] = {9, 0, 0, 0, 8, 0, 0, 0};
+    WriteRawValue("Rect", REG_BINARY, stored, sizeof stored);
+    std::int32_t def = 1;
+    std::int32_t out = 0;
+    ReadSettingBinary("Rect", &out, &def, sizeof out);
+    EXPECT_EQ(out, 9);
+    EXPECT_EQ(ReadRawValue("Rect")->size(), 8u);
 }
 
 TEST_F(SettingsStore, BinaryTextBlocksAndRecordsRoundTrip) {

@@ -22,6 +22,12 @@ void ResetSettingsKey() {
     RegDeleteKeyA(HKEY_CURRENT_USER, settings::kSettingsKeyPath);
 }
 
+void ResetToConfiguredMachine() {
+    ResetSettingsKey();
+    WriteRawDword("CFGFirstWizardComplete", -1);
+    WriteRawDword("CFGConfigWizardComplete", -1);
+}
+
 std::optional<std::vector<std::uint8_t>> ReadRawValue(const char* name, DWORD* type) {
     HKEY key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, settings::kSettingsKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
@@ -104,6 +110,14 @@ HANDLE StartProcess(const std::wstring& commandLine, DWORD* processId) {
     return pi.hProcess;
 }
 
+void EndProcess(HANDLE& process) {
+    if (!process) return;
+    TerminateProcess(process, 0);
+    WaitForSingleObject(process, 10000);
+    CloseHandle(process);
+    process = nullptr;
+}
+
 std::optional<DWORD> RunAndWait(const std::wstring& commandLine, DWORD timeoutMs) {
     HANDLE process = StartProcess(commandLine);
     if (!process) return std::nullopt;
@@ -135,6 +149,36 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
 
 void PumpFor(DWORD ms) {
     PumpUntil([] { return false; }, ms);
+}
+
+SystemMailLibrary::SystemMailLibrary(const std::wstring& library) {
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    target_ = std::wstring(system) + L"\\MAPI32.dll";
+    saved_ = target_ + L".kept-by-tests";
+    if (GetFileAttributesW(saved_.c_str()) == INVALID_FILE_ATTRIBUTES) MoveFileW(target_.c_str(), saved_.c_str());
+    DeleteFileW(target_.c_str());
+    if (!library.empty()) CopyFileW(library.c_str(), target_.c_str(), FALSE);
+}
+
+SystemMailLibrary::~SystemMailLibrary() {
+    // A test that mailed from its own process holds the library; a loaded file cannot go.
+    while (HMODULE loaded = GetModuleHandleW(L"MAPI32.dll")) FreeLibrary(loaded);
+    DeleteFileW(target_.c_str());
+    MoveFileW(saved_.c_str(), target_.c_str());
+}
+
+std::wstring RecordingMailLibrary(const wchar_t* variant) {
+    // Tests live in <build>\tests\ or a folder below it; the libraries in <build>\tests\mapi\.
+    wchar_t path[MAX_PATH] = {};
+    std::wstring folder(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+    for (std::size_t slash = folder.find_last_of(L'\\'); slash != std::wstring::npos;
+         slash = folder.find_last_of(L'\\', slash - 1)) {
+        const std::wstring candidate = folder.substr(0, slash + 1) + L"mapi\\" + variant + L"\\MAPI32.dll";
+        if (GetFileAttributesW(candidate.c_str()) != INVALID_FILE_ATTRIBUTES) return candidate;
+        if (slash == 0) break;
+    }
+    return {};
 }
 
 }  // namespace testing_support

@@ -16,6 +16,9 @@ std::wstring ProductFolder();
 // Deletes the whole settings key, so a test starts as on a machine that never ran the program.
 void ResetSettingsKey();
 
+// The same, then marks both wizards as done, as on a machine that was set up before.
+void ResetToConfiguredMachine();
+
 // Raw access to values of the settings key, bypassing the access layer.
 std::optional<std::int32_t> ReadRawDword(const char* name);
 std::optional<std::vector<std::uint8_t>> ReadRawValue(const char* name, DWORD* type = nullptr);
@@ -30,6 +33,9 @@ void WriteRawValue(const char* name, DWORD type, const void* data, DWORD size);
 // Starts a program; returns its process handle (the caller closes it), or null.
 HANDLE StartProcess(const std::wstring& commandLine, DWORD* processId = nullptr);
 
+// Ends a program the test started, if any: terminates it, waits for it and closes the handle.
+void EndProcess(HANDLE& process);
+
 // Starts a program and waits for it to end; returns its exit code, or nothing when it
 // did not end within the timeout (it is then terminated).
 std::optional<DWORD> RunAndWait(const std::wstring& commandLine, DWORD timeoutMs = 20000);
@@ -38,5 +44,23 @@ std::optional<DWORD> RunAndWait(const std::wstring& commandLine, DWORD timeoutMs
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 15000);
 // Handles messages for a while, so that anything on its way has arrived.
 void PumpFor(DWORD ms);
+
+// Puts a recording stand-in of the simple mail library where the system's own lies (the
+// program loads it from nowhere else) for the lifetime of the object, and the system's back
+// afterwards. An empty path leaves the system without one.
+class SystemMailLibrary {
+public:
+    explicit SystemMailLibrary(const std::wstring& library);
+    ~SystemMailLibrary();
+    SystemMailLibrary(const SystemMailLibrary&) = delete;
+    SystemMailLibrary& operator=(const SystemMailLibrary&) = delete;
+
+private:
+    std::wstring target_;
+    std::wstring saved_;
+};
+
+// The recording mail libraries the build makes: "accepting" or "rejecting".
+std::wstring RecordingMailLibrary(const wchar_t* variant);
 
 }  // namespace testing_support

@@ -1,5 +1,6 @@
-// The first-run wizard: the "Open boosted" verb under HKEY_CLASSES_ROOT and how each way of
-// ending the wizard shapes the rest of the start.
+// The first-run wizard: the "Open boosted" verb, registered for the user under
+// HKEY_CURRENT_USER\Software\Classes, and how each way of ending the wizard shapes the rest of
+// the start.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,9 +9,11 @@
 #include <string>
 
 #include "platform/program_folder.h"
+#include "platform/registry.h"
 #include "platform/resource_source.h"
-#include "platform/text.h"
+#include "resources/string_ids.h"
 #include "tests/win/support/test_support.h"
+#include "tests/win/wizards/dialog_answerer.h"
 #include "tests/win/wizards/wizard_driver.h"
 #include "ui/form_loader.h"
 #include "wizards/first_wiz.h"
@@ -18,33 +21,40 @@
 #include "wizards/wizard_components.h"
 
 using namespace testing_support;
+using platform::RegistryKey;
 using wizards::bkCancel;
 using wizards::bkFinish;
 using wizards::bkNext;
 
 namespace {
 
-constexpr const char* kShell = "*\\shell";
-constexpr const char* kVerb = "*\\shell\\TesslyDavIdade";
-constexpr const char* kCommand = "*\\shell\\TesslyDavIdade\\command";
+// Below a classes key: the user's (HKEY_CURRENT_USER\Software\Classes) or the machine's
+// (HKEY_CLASSES_ROOT).
+constexpr const wchar_t* kShell = L"*\\shell";
+constexpr const wchar_t* kVerb = L"*\\shell\\TesslyDavIdade";
+constexpr const wchar_t* kCommand = L"*\\shell\\TesslyDavIdade\\command";
 
-std::optional<std::string> DefaultText(const char* key) {
-    char data[1024] = {};
-    DWORD size = sizeof data;
-    if (RegGetValueA(HKEY_CLASSES_ROOT, key, nullptr, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    return std::string(data);
+struct Place {
+    HKEY root;
+    std::wstring prefix;
+};
+const Place kUser{HKEY_CURRENT_USER, L"Software\\Classes\\"};
+const Place kMachine{HKEY_CLASSES_ROOT, L""};
+
+std::optional<std::wstring> DefaultText(const wchar_t* key, const Place& place = kUser) {
+    return RegistryKey::Open(place.root, place.prefix + key).ReadString(L"");
 }
 
-void SetDefaultText(const char* key, const std::string& text) {
-    RegSetKeyValueA(HKEY_CLASSES_ROOT, key, nullptr, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+void SetDefaultText(const wchar_t* key, const std::wstring& text, const Place& place = kUser) {
+    RegistryKey::Create(place.root, place.prefix + key).WriteString(L"", text);
 }
 
-bool KeyExists(const char* key) {
-    HKEY opened = nullptr;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
-    RegCloseKey(opened);
-    return true;
+bool KeyExists(const wchar_t* key, const Place& place = kUser) {
+    return static_cast<bool>(RegistryKey::Open(place.root, place.prefix + key));
+}
+
+void DeleteVerbs() {
+    for (const Place* place : {&kUser, &kMachine}) RegistryKey::DeleteTree(place->root, place->prefix + kVerb);
 }
 
 class FirstWizard : public ::testing::Test {
@@ -55,16 +65,16 @@ protected:
         ResetSettingsKey();
         wizards::SetConfigWizardDeferred(0);
         shellBefore_ = DefaultText(kShell);
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, kVerb);
-        RegDeleteKeyValueA(HKEY_CLASSES_ROOT, kShell, nullptr);
+        DeleteVerbs();
+        RegistryKey::Open(HKEY_CURRENT_USER, kUser.prefix + kShell, KEY_SET_VALUE).DeleteValue(L"");
     }
     void TearDown() override {
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, kVerb);
-        RegDeleteKeyA(HKEY_CLASSES_ROOT, kVerb);
+        wizards::OverrideShellVerbRoots(nullptr, nullptr);
+        DeleteVerbs();
         if (shellBefore_) {
             SetDefaultText(kShell, *shellBefore_);
         } else {
-            RegDeleteKeyValueA(HKEY_CLASSES_ROOT, kShell, nullptr);
+            RegistryKey::Open(HKEY_CURRENT_USER, kUser.prefix + kShell, KEY_SET_VALUE).DeleteValue(L"");
         }
     }
 
@@ -84,40 +94,38 @@ protected:
     }
 
 private:
-    std::optional<std::string> shellBefore_;
+    std::optional<std::wstring> shellBefore_;
 };
 
-std::string ExpectedCommand() {
-    std::string command(1, '"');
-    command += platform::Narrow(platform::ProgramFolder());
-    command += "TesslyMBsrv.exe\" \"-1\" \"s\" \"%1\"";
-    return command;
-}
+std::wstring ExpectedCommand() { return L"\"" + platform::ProgramFolder() + L"TesslyMBsrv.exe\" \"-1\" \"s\" \"%1\""; }
 
 }  // namespace
 
-TEST_F(FirstWizard, FinishWithTheBoxCheckedWritesTheVerbAndCompletes) {
+TEST_F(FirstWizard, FinishWithTheBoxCheckedWritesTheVerbForTheUserAndCompletes) {
     EXPECT_EQ(RunToLastPage(true, bkFinish), ui::mrOk);
-    EXPECT_EQ(DefaultText(kVerb), "Open boosted");
+    EXPECT_EQ(DefaultText(kVerb), L"Open boosted");
     EXPECT_EQ(DefaultText(kCommand), ExpectedCommand());
-    EXPECT_EQ(DefaultText(kShell), " ");
+    EXPECT_EQ(DefaultText(kShell), L" ");
+    EXPECT_FALSE(KeyExists(kVerb, kMachine));  // no administrator rights needed
     EXPECT_EQ(ReadRawDword("CFGFirstWizardComplete"), -1);
     EXPECT_EQ(wizards::ConfigWizardDeferred(), 0);
 }
 
 TEST_F(FirstWizard, AShellDefaultOfAnotherProgramIsLeftAlone) {
-    SetDefaultText(kShell, "openwith");
+    SetDefaultText(kShell, L"openwith");
     EXPECT_EQ(RunToLastPage(true, bkFinish), ui::mrOk);
-    EXPECT_EQ(DefaultText(kShell), "openwith");
-    EXPECT_EQ(DefaultText(kVerb), "Open boosted");
+    EXPECT_EQ(DefaultText(kShell), L"openwith");
+    EXPECT_EQ(DefaultText(kVerb), L"Open boosted");
 }
 
-TEST_F(FirstWizard, FinishWithTheBoxClearRemovesAnExistingVerb) {
-    SetDefaultText(kVerb, "Open boosted");
-    SetDefaultText(kCommand, "old");
+TEST_F(FirstWizard, FinishWithTheBoxClearRemovesAnExistingVerbFromBothPlaces) {
+    for (const Place* place : {&kUser, &kMachine}) {
+        SetDefaultText(kVerb, L"Open boosted", *place);
+        SetDefaultText(kCommand, L"old", *place);
+    }
     EXPECT_EQ(RunToLastPage(false, bkFinish), ui::mrOk);
-    EXPECT_FALSE(KeyExists(kCommand));
     EXPECT_FALSE(KeyExists(kVerb));
+    EXPECT_FALSE(KeyExists(kVerb, kMachine));
     EXPECT_EQ(ReadRawDword("CFGFirstWizardComplete"), -1);
 }
 
@@ -143,9 +151,28 @@ TEST_F(FirstWizard, CancelEarlierChangesNothing) {
     EXPECT_FALSE(KeyExists(kVerb));
 }
 
-TEST_F(FirstWizard, AFolderWithSpacesIsQuotedAsAWhole) {
-    wizards::WriteShellVerb(L"C:\\Program Files\\Tessly MB\\");
-    EXPECT_EQ(DefaultText(kCommand), "\"C:\\Program Files\\Tessly MB\\TesslyMBsrv.exe\" \"-1\" \"s\" \"%1\"");
+// A standard user's refusals, stood in by root keys that cannot be opened, since this system
+// grants every registry access.
+TEST_F(FirstWizard, ARefusedVerbIsSaidOnceAndTheWizardStillFinishes) {
+    const HKEY refused = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x7654321));
+    wizards::OverrideShellVerbRoots(refused, refused);
+    DialogAnswerer answerer;
+    EXPECT_EQ(RunToLastPage(true, bkFinish), ui::mrOk);
+    ASSERT_EQ(answerer.Messages().size(), 1u);
+    EXPECT_EQ(answerer.Messages()[0], platform::LoadResString(str::SOpenBoostedNotAdded));
+    EXPECT_EQ(ReadRawDword("CFGFirstWizardComplete"), -1);
+}
+
+TEST_F(FirstWizard, ARefusedMachineWideRemovalStillRemovesTheUsersVerb) {
+    SetDefaultText(kVerb, L"Open boosted");
+    wizards::OverrideShellVerbRoots(nullptr, reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x7654321)));
+    wizards::RemoveShellVerb();
+    EXPECT_FALSE(KeyExists(kVerb));
+}
+
+TEST_F(FirstWizard, AFolderWithSpacesAndAnyScriptIsQuotedAsAWholeAndKeptExactly) {
+    wizards::WriteShellVerb(L"C:\\Program Files\\Tessly Тест Ω\\");
+    EXPECT_EQ(DefaultText(kCommand), L"\"C:\\Program Files\\Tessly Тест Ω\\TesslyMBsrv.exe\" \"-1\" \"s\" \"%1\"");
     wizards::RemoveShellVerb();
     EXPECT_FALSE(KeyExists(kVerb));
     // Removing what is not there is no failure.
@@ -159,6 +186,6 @@ TEST_F(FirstWizard, TheMenuTextFollowsTheCurrentLanguage) {
     wizards::WriteShellVerb(L"C:\\MB\\");
     platform::SetResourceSource(nullptr);
     FreeLibrary(translated);
-    EXPECT_EQ(DefaultText(kVerb), "Beschleunigt starten");
-    EXPECT_EQ(DefaultText(kCommand), "\"C:\\MB\\TesslyMBsrv.exe\" \"-1\" \"s\" \"%1\"");
+    EXPECT_EQ(DefaultText(kVerb), L"Beschleunigt starten");
+    EXPECT_EQ(DefaultText(kCommand), L"\"C:\\MB\\TesslyMBsrv.exe\" \"-1\" \"s\" \"%1\"");
 }

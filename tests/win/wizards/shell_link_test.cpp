@@ -139,11 +139,23 @@ TEST(ShellLink, AnUnwritableDestinationFailsAndLeavesNothingHalfWritten) {
     CreateDirectoryW(occupied.c_str(), nullptr);
     EXPECT_FALSE(SaveShellLink(occupied, link));
     EXPECT_EQ(link_files::FilesIn(folder.Path()), std::vector<std::wstring>{L"Velocitor b.lnk"});
+}
 
-    // A path the code page cannot hold would be saved garbled.
-    link.targetPath = folder.Path() + L"\\\u4e2d.exe";
-    EXPECT_FALSE(SaveShellLink(folder.Path() + L"\\Velocitor c.lnk", link));
-    EXPECT_EQ(link_files::FilesIn(folder.Path()), std::vector<std::wstring>{L"Velocitor b.lnk"});
+TEST(ShellLink, PathsAndTextsOutsideTheCodePageAreSavedExactly) {
+    ScratchFolder folder(L"Ярлык Ω");
+    ShortcutInfo link;
+    link.targetPath = folder.Path() + L"\\\u4e2d Тест.exe";
+    link.workingDir = folder.Path();
+    link.arguments = L"\"C:\\Программы Ω\\x.exe\"";
+    link.description = L"Ускоренный запуск";
+    const std::wstring file = folder.Path() + L"\\Velocitor Тест.lnk";
+    ASSERT_TRUE(SaveShellLink(file, link));
+    const auto read = ReadShellLink(file);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->targetPath, link.targetPath);
+    EXPECT_EQ(read->workingDir, link.workingDir);
+    EXPECT_EQ(read->arguments, link.arguments);
+    EXPECT_EQ(read->description, link.description);
 }
 
 TEST(ShellLink, SpacesAndQuotesReachTheServiceAsExactlyItsArguments) {

@@ -6,8 +6,9 @@
 
 #include <string>
 
-#include "platform/text.h"
+#include "platform/registry.h"
 #include "tests/win/booster/service_process.h"
+#include "tests/win/support/remote_window.h"
 #include "tests/win/support/test_support.h"
 
 using namespace testing_support;
@@ -16,51 +17,10 @@ namespace {
 
 std::wstring Configurator() { return L"\"" + ProductFolder() + L"TesslyMBCfg.exe\""; }
 
-HWND ShownWindowOfClass(const wchar_t* className) {
-    HWND window = FindWindowW(className, nullptr);
-    return window && IsWindowVisible(window) ? window : nullptr;
-}
-
-// The main window exists, hidden, while it runs the configuration wizard; shown counts.
-HWND WaitForWindowOfClass(const wchar_t* className) {
-    HWND window = nullptr;
-    for (int i = 0; i < 400 && !window; ++i) {
-        window = ShownWindowOfClass(className);
-        if (!window) Sleep(50);
-    }
-    return window;
-}
-
-struct ButtonSearch {
-    std::wstring caption;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchButton(HWND child, LPARAM param) {
-    auto* search = reinterpret_cast<ButtonSearch*>(param);
-    wchar_t text[64] = {};
-    GetWindowTextW(child, text, 64);
-    if (search->caption == text && IsWindowVisible(child)) {
-        search->found = child;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-std::string VerbCommand() {
-    char data[1024] = {};
-    DWORD size = sizeof data;
-    RegGetValueA(HKEY_CLASSES_ROOT, "*\\shell\\TesslyDavIdade\\command", nullptr, RRF_RT_REG_SZ, nullptr, data, &size);
-    return data;
-}
-
-// Clicks the shown button of that caption in another process's window.
-bool Click(HWND window, const std::wstring& caption) {
-    ButtonSearch search{caption};
-    EnumChildWindows(window, MatchButton, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) return false;
-    SendMessageW(search.found, BM_CLICK, 0, 0);
-    return true;
+std::wstring VerbCommand() {
+    return platform::RegistryKey::Open(HKEY_CURRENT_USER, L"Software\\Classes\\*\\shell\\TesslyDavIdade\\command")
+        .ReadString(L"")
+        .value_or(L"");
 }
 
 class FirstStart : public ::testing::Test {
@@ -71,11 +31,7 @@ protected:
         ASSERT_TRUE(process_);
     }
     void TearDown() override {
-        if (process_) {
-            TerminateProcess(process_, 0);
-            WaitForSingleObject(process_, 10000);
-            CloseHandle(process_);
-        }
+        EndProcess(process_);
         StopServicesSettled();
     }
 
@@ -104,9 +60,7 @@ TEST_F(FirstStart, FinishLeadsToTheConfigurationWizardAndThenTheMainWindow) {
     HWND configuration = WaitForWindowOfClass(L"TConfigWiz");
     ASSERT_TRUE(configuration);
     EXPECT_EQ(ReadRawDword("CFGFirstWizardComplete"), -1);
-    std::string command(1, '"');
-    command += platform::Narrow(ProductFolder()) + "TesslyMBsrv.exe\" \"-1\" \"s\" \"%1\"";
-    EXPECT_EQ(VerbCommand(), command);
+    EXPECT_EQ(VerbCommand(), L"\"" + ProductFolder() + L"TesslyMBsrv.exe\" \"-1\" \"s\" \"%1\"");
     for (int page = 0; page < 3; ++page) EXPECT_TRUE(Click(configuration, L"&Next >"));
     ASSERT_TRUE(Click(configuration, L"&Finish"));
     EXPECT_TRUE(WaitForWindowOfClass(L"TFMCFGClass"));
