@@ -43,7 +43,7 @@ def finish(what):
 
 
 def unquote(text):
-    return re.sub(r'\\(.)', lambda m: {'n': '\n', 't': '\t', '"': '"', '\\': '\\'}.get(m.group(1), m.group(1)), text)
+    return re.sub(r'\\(.)', lambda m: {'n': '\n', 'r': '\r', 't': '\t', '"': '"', '\\': '\\'}.get(m.group(1), m.group(1)), text)
 
 
 def read_po(path):
@@ -166,12 +166,14 @@ def program_captions(lang):
     return same
 
 
+# Words that the language writes as English does, where they stand alone in a table heading.
+SAME_WORDS = {'de': set(), 'ru': set(), 'fr': {'Action'}}
 NAMES = ['Tessly Dozidi Davazez', 'TesslySoftware', 'Tessly Software', 'Velocitor', 'Simple MAPI',
          'Outlook', 'Thunderbird', 'Windows']
 
 
-def may_stay_english(kind, text, captions):
-    if kind == 'pre':
+def may_stay_english(kind, text, captions, lang):
+    if kind == 'pre' or text in SAME_WORDS[lang]:
         return True
     text = re.sub('\x01[^\x02]*\x02', ' ', text)  # code, keys, file names
     for name in NAMES + sorted(captions, key=len, reverse=True):
@@ -257,7 +259,7 @@ def check_translated(lang, page, blocks, english):
         return
     captions = program_captions(lang.code)
     for (kind, text), (_, original) in zip(blocks, english):
-        if text == original and not may_stay_english(kind, text, captions):
+        if text == original and not may_stay_english(kind, text, captions, lang.code):
             error(f'{lang.chm}/{page}: left in English: {text.replace(chr(1), "").replace(chr(2), "")[:80]!r}')
 
 
