@@ -23,6 +23,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import unicodedata
 from html.parser import HTMLParser
 from pathlib import Path
 
@@ -164,9 +165,9 @@ class PageParser(HTMLParser):
     def handle_starttag(self, tag, attrs):
         attrs = dict(attrs)
         if tag == 'meta' and attrs.get('name') == 'keywords':
-            self.keywords = [k.strip() for k in attrs.get('content', '').split(';') if k.strip()]
+            self.keywords = [' '.join(k.split()) for k in attrs.get('content', '').split(';') if k.strip()]
         if tag == 'meta' and attrs.get('name') == 'help-title':
-            self.help_title = attrs.get('content', '').strip()
+            self.help_title = ' '.join(attrs.get('content', '').split())
         if tag in ('a', 'link') and attrs.get('href'):
             self.links.append(attrs['href'])
         for key in ('id', 'name'):
@@ -209,9 +210,8 @@ def attr(text):
     return html.escape(text, quote=True)
 
 
-def sitemap_object(name, local=None, extra=()):
+def sitemap_object(name, local=None):
     params = [f'<param name="Name" value="{attr(name)}">']
-    params += [f'<param name="Name" value="{attr(n)}">' for n in extra]
     if local:
         params.append(f'<param name="Local" value="{attr(local)}">')
     return '<OBJECT type="text/sitemap">\n\t' + '\n\t'.join(params) + '\n\t</OBJECT>'
@@ -243,7 +243,9 @@ def make_hhc(lang, info):
 
 
 def sort_key(text):
-    return text.casefold().replace('ё', 'е').lstrip('"\'«„“')
+    """Index order: letters with accents, umlauts or a diaeresis (ё) beside their base letter."""
+    base = ''.join(c for c in unicodedata.normalize('NFD', text) if not unicodedata.combining(c))
+    return base.casefold().lstrip('-"\'«„“'), text
 
 
 def make_hhk(lang, info):
@@ -281,13 +283,26 @@ def make_hhk(lang, info):
     return ''.join(out)
 
 
+# chmcmd's full-text indexer knows only the letters a-z as parts of words: a search index of
+# German, French or Russian text would miss every word with an umlaut, an accent or a Cyrillic
+# letter. Those languages get the contents and the keyword index without a Search tab.
+SEARCHABLE = {'en'}
+# Navigation pane: tri-pane, contents follow the topic, favourites, the position given here,
+# and the Search tab where there is a search index. The title stays the help's own.
+NAV_STYLE = 0x20 | 0x100 | 0x1000 | 0x40000
+NAV_SEARCH_TAB = 0x400
+
+
 def make_hhp(lang, info, help_title):
     base = lang.name
+    search = lang.code in SEARCHABLE
+    nav = NAV_STYLE | (NAV_SEARCH_TAB if search else 0)
     window = (f'main="{help_title}","{base}.hhc","{base}.hhk","index.htm","index.htm",,,,,'
-              '0x63520,220,0x304e,[60,40,900,700],,,,,,,0')
+              f'0x{nav:x},260,0x304e,[60,40,900,700],,,,,,,0')
     lines = ['[OPTIONS]', 'Compatibility=1.1 or later', f'Compiled file={lang.chm}',
              f'Contents file={base}.hhc', f'Index file={base}.hhk', 'Default topic=index.htm',
-             'Default Window=main', 'Display compile progress=No', 'Full-text search=Yes',
+             'Default Window=main', 'Display compile progress=No',
+             f'Full-text search={"Yes" if search else "No"}',
              'Binary Index=Yes', f'Language=0x{lang.lcid:04x} {lang.display}', f'Title={help_title}',
              '', '[WINDOWS]', window, '', '[FILES]', 'help.css']
     lines += pages()
