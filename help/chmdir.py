@@ -159,7 +159,7 @@ def set_contexts(data, strings, contexts):
     (context id, topic file name) pairs.
     """
     chm = Chm(data)
-    table = bytearray(strings if strings else b'\0')
+    table = bytearray(strings)
     ivb = bytearray()
     for context_id, topic in contexts:
         offset = len(table)

@@ -142,9 +142,9 @@ def check_po(_args):
 # CHM files
 
 
-def chmls(*args, binary=False):
+def chmls(*args):
     result = subprocess.run(['chmls', *args], capture_output=True)
-    return result.stdout if binary else result.stdout.decode('latin-1')
+    return result.stdout.decode("latin-1")
 
 
 def chm_listing(chm):
@@ -285,14 +285,10 @@ def check_sitemaps(lang, out, names):
 
 
 def check_contexts(lang, chm, names):
-    with tempfile.TemporaryDirectory() as tmp:
-        ivb_path, strings_path = Path(tmp) / 'ivb', Path(tmp) / 'strings'
-        chmls('extract', str(chm), '/#IVB', str(ivb_path))
-        chmls('extract', str(chm), '/#STRINGS', str(strings_path))
-        if not ivb_path.exists() or not strings_path.exists():
-            error(f'{lang.chm}: no context map (#IVB, #STRINGS)')
-            return
-        ivb, strings = ivb_path.read_bytes(), strings_path.read_bytes()
+    ivb, strings = helptool.extract(chm, '/#IVB'), helptool.extract(chm, '/#STRINGS')
+    if not ivb or not strings:
+        error(f'{lang.chm}: no context map (#IVB, #STRINGS)')
+        return
     size, = struct.unpack_from('<I', ivb, 0)
     mapped = {}
     for pos in range(4, 4 + size, 8):

@@ -11,6 +11,7 @@ gettext PO files in translations/help (po4a, XHTML module), one CHM per language
     helptool.py check-po                  fail when a help PO entry is untranslated or fuzzy,
                                           or when help.pot or a PO is not the one help/en gives
     helptool.py check-chm BINDIR PAGES    check the four CHMs in BINDIR against the pages
+    helptool.py check-sources             contents, pages, context ids and forms agree
 
 Contents (.hhc) and index (.hhk) are made at build time from help/contents.txt and each page's
 <title> and <meta name="keywords">, so a translated page brings its own contents and index
@@ -102,24 +103,23 @@ class Language:
 # po4a
 
 
-def po4a_config(path, out_prefix):
+def po4a_config(path):
     lines = [
         '[po4a_langs] ' + ' '.join(LANGS),
         '[po4a_paths] translations/help/help.pot $lang:translations/help/$lang.po',
         '[options] --master-charset UTF-8 --localized-charset UTF-8 --keep 0 --porefs file '
-        '--msgmerge-opt --no-location --package-name TesslyDozidiDavazez-help '
-        '--copyright-holder TesslySoftware',
+        '--package-name TesslyDozidiDavazez-help --copyright-holder TesslySoftware',
         f'[po4a_alias:page] xhtml opt:"{PO4A_OPTIONS}"',
     ]
     for page in pages():
-        lines.append(f'[type: page] help/en/{page} $lang:{out_prefix}$lang/{page}')
+        lines.append(f'[type: page] help/en/{page} $lang:$lang/{page}')
     Path(path).write_text('\n'.join(lines) + '\n', encoding='utf-8')
 
 
 def run_po4a(root, destdir, *flags):
     with tempfile.TemporaryDirectory() as tmp:
         config = Path(tmp) / 'po4a.cfg'
-        po4a_config(config, '')
+        po4a_config(config)
         result = subprocess.run(['po4a', '--srcdir', str(root), '--destdir', str(destdir), *flags, str(config)],
                                 capture_output=True, text=True)
         if result.returncode != 0:
@@ -170,10 +170,10 @@ class PageParser(HTMLParser):
             self.help_title = ' '.join(attrs.get('content', '').split())
         if tag in ('a', 'link') and attrs.get('href'):
             self.links.append(attrs['href'])
-        for key in ('id', 'name'):
-            if tag == 'a' or key == 'id':
-                if attrs.get(key):
-                    self.anchors.add(attrs[key])
+        if attrs.get('id'):
+            self.anchors.add(attrs['id'])
+        if tag == 'a' and attrs.get('name'):
+            self.anchors.add(attrs['name'])
         if tag in self.BLOCKS:
             self.stack.append([tag, []])
         elif tag in ('code', 'kbd', 'samp') and self.stack:
@@ -293,7 +293,7 @@ NAV_STYLE = 0x20 | 0x100 | 0x1000 | 0x40000
 NAV_SEARCH_TAB = 0x400
 
 
-def make_hhp(lang, info, help_title):
+def make_hhp(lang, help_title):
     base = lang.name
     search = lang.code in SEARCHABLE
     nav = NAV_STYLE | (NAV_SEARCH_TAB if search else 0)
@@ -351,7 +351,7 @@ def cmd_build(args):
     base = lang.name
     (work / f'{base}.hhc').write_bytes(encode(lang, make_hhc(lang, info), 'the contents'))
     (work / f'{base}.hhk').write_bytes(encode(lang, make_hhk(lang, info), 'the index'))
-    (work / f'{base}.hhp').write_bytes(encode(lang, make_hhp(lang, info, help_title), 'the project'))
+    (work / f'{base}.hhp').write_bytes(encode(lang, make_hhp(lang, help_title), 'the project'))
     result = subprocess.run(['chmcmd', '--no-html-scan', f'{base}.hhp'], cwd=work, capture_output=True, text=True,
                             errors='replace')
     chm = work / lang.chm
@@ -359,6 +359,8 @@ def cmd_build(args):
         fail(f'chmcmd failed for {lang.code}:\n{result.stdout}{result.stderr}')
     # chmcmd writes absolute paths as the topics of the context map: store the right ones.
     strings = extract(chm, '/#STRINGS')
+    if not strings:
+        fail(f'{lang.chm}: chmcmd wrote no #STRINGS')
     data = chmdir.set_contexts(chm.read_bytes(), strings,
                                [(number, topic) for _, number, _, topic in context_ids()])
     out.parent.mkdir(parents=True, exist_ok=True)
@@ -374,17 +376,9 @@ def extract(chm, name):
         return target.read_bytes() if target.exists() else b''
 
 
-# ---------------------------------------------------------------------------------------------
-# Checks
-
-
 def main():
-    commands = {'update-po': cmd_update_po, 'translate': cmd_translate, 'build': cmd_build}
-    try:
-        import helpcheck
-        commands.update(helpcheck.COMMANDS)
-    except ImportError:
-        pass
+    import helpcheck  # the checks use this module's helpers
+    commands = {'update-po': cmd_update_po, 'translate': cmd_translate, 'build': cmd_build, **helpcheck.COMMANDS}
     if len(sys.argv) < 2 or sys.argv[1] not in commands:
         print(__doc__)
         sys.exit(2)
