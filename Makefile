@@ -38,14 +38,15 @@ test: test-native test-windows
 run: windows
 	@bash tools/run.sh
 
-# Figures, not pass/fail: LZK00 against memcpy and zlib (native, optimised, no sanitizers),
-# then the cost of a chart tick against a full redraw, the service's launch and boost times,
+# Figures, not pass/fail: LZK00 against memcpy and zlib and the refusal of hostile language
+# modules (native, optimised, no sanitizers), then the cost of a chart tick against a full redraw, the service's launch and boost times,
 # the language switch (uncached and cached), and the service's processor share while idle.
 BENCH ?= build/bench
 bench-native: setup
 	@cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(BENCH) -j$(JOBS) --target lzk_bench
+	@cmake --build $(BENCH) -j$(JOBS) --target lzk_bench resource_bomb_bench
 	@$(BENCH)/bench/lzk_bench .
+	@$(BENCH)/bench/resource_bomb_bench
 
 bench: bench-native windows
 	@xvfb-run -a -s "-screen 0 1024x768x24" $(WINE_RUN) bash -c \

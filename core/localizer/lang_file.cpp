@@ -6,6 +6,8 @@
 #include <memory>
 #include <unordered_set>
 
+#include "core/localizer/read_failure.h"
+
 namespace localizer {
 
 namespace {
@@ -166,13 +168,15 @@ int LangFile::PrepareTarget(LangResource* dictionary, int index) {
 
 void LangFile::LoadInto(MemoryStream& stream, LangResource* dictionary, unsigned options, int index) {
     PrepareTarget(dictionary, index);
-    MergeBody(stream, *dictionary, options, index, false);
+    ReadAsOwn<LFProcError>(msg::kLanguageFileTooLarge, [&] { MergeBody(stream, *dictionary, options, index, false); });
 }
 
 void LangFile::LoadFileInto(LangResource* dictionary, int index, unsigned options) {
     PrepareTarget(dictionary, index);
-    MemoryStream stream(ReadWholeFile(FileName));
-    MergeBody(stream, *dictionary, options, index, true);
+    ReadAsOwn<LFProcError>(msg::kLanguageFileTooLarge, [&] {
+        MemoryStream stream(ReadWholeFile(FileName));
+        MergeBody(stream, *dictionary, options, index, true);
+    });
 }
 
 void LangFile::MergeBody(MemoryStream& input, LangResource& dict, unsigned options, int index, bool discardHeader) {
