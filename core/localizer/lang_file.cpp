@@ -258,8 +258,10 @@ void LangFile::MergeBody(MemoryStream& input, LangResource& dict, unsigned optio
         }
     }
 
-    // 4. Numbering of new constants.
+    // 4. Numbering of new constants, above every ID the file uses: a header that understates
+    // LastConstID must not give a new constant the ID of a loaded one.
     if (structure) {
+        LastConstID = std::max(LastConstID, highestConst);
         constants = dict.BuildConstantList(true);
         for (auto* c : constants.Items)
             if (c->ID == 0) c->ID = ++LastConstID;
@@ -319,8 +321,9 @@ void LangFile::MergeBody(MemoryStream& input, LangResource& dict, unsigned optio
         }
     }
 
-    // 6. Numbering of new properties.
+    // 6. Numbering of new properties, in the same way.
     if (structure) {
+        LastPropID = std::max(LastPropID, highestProp);
         properties = dict.BuildPropertyList(true);
         for (auto* p : properties.Items)
             if (p->ID == 0) p->ID = ++LastPropID;
