@@ -35,8 +35,9 @@ TEST(ReadMemory, ModuleReadWithoutMemoryRaisesExeError) {
     BasicLocale locale;
     std::vector<Node> forms;
     for (int i = 0; i < 200; ++i)
-        forms.push_back(Node::NamedLeaf(u"TFORM" + std::u16string(1, char16_t(u'A' + i % 26)) + char16_t(u'a' + i / 26),
-                                        Bytes(10000, 1)));
+        forms.push_back(Node::NamedLeaf(
+            u"TFORM" + std::u16string(1, char16_t(u'A' + i % 26)) + char16_t(u'a' + i / 26), Bytes(10000, 1)
+        ));
     const PEReader reader(Image(Node::Dir(0, {Node::Dir(10, std::move(forms))})));
     EXPECT_EQ(ErrorOf([&] { ResProcessor(locale).Load(reader); }), "(read)");
     std::string error;
