@@ -55,16 +55,17 @@ bench: bench-native windows
 	   tools/service-cpu.sh $(WIN)/bin/TesslyMBsrv.exe 30 && tools/about-cpu.sh $(WIN)/bin/TesslyMBCfg.exe 30'; \
 	  status=$$?; $(WINE_RUN) wineserver -k 2>/dev/null || true; exit $$status
 
-# Coverage-guided fuzzing under ASan and UBSan (clang with libFuzzer), never part of
-# `make test`: the form readers, the LZK00 decoder, the language file reader and the
-# executable reader, one after the other, FUZZ_TIME seconds each (tools/fuzz.sh).
+# Coverage-guided fuzzing under ASan and UBSan (clang with libFuzzer) of every reader of
+# outside input, FUZZ_TIME seconds each (tools/fuzz.sh; FUZZ_TARGETS names some of them).
+# `make test` only replays the targets' seeds.
 FUZZ ?= build/fuzz
 FUZZ_TIME ?= 60
+FUZZ_TARGETS ?=
 fuzz:
 	@bash tools/setup.sh --fuzz
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build $(FUZZ) -j$(JOBS) --target form_fuzz lzk_fuzz langfile_fuzz pe_fuzz
-	@bash tools/fuzz.sh $(FUZZ) $(FUZZ_TIME)
+	@cmake --build $(FUZZ) -j$(JOBS) --target fuzz_targets
+	@bash tools/fuzz.sh $(FUZZ) $(FUZZ_TIME) $(FUZZ_TARGETS)
 
 clean:
 	rm -rf $(NATIVE) $(WIN) $(FUZZ) $(BENCH)
