@@ -105,13 +105,37 @@ TEST_F(Catalogues, CoverageListsUntranslatedChangedAndObsoleteEntries) {
 
     const PoCatalog complete = ParsePo(
         std::string(kGermanHeader) +
-        "msgctxt \"Main.STrayInetPack\"\nmsgid \"Visit site\\r\\nTell a friend\\r\\n\\r\\n\"\nmsgstr \"x\"\n\n"
+        "msgctxt \"Main.STrayInetPack\"\nmsgid \"Visit site\\r\\nTell a friend\\r\\n\\r\\n\"\n"
+        "msgstr \"Seite besuchen\\r\\nWeiterempfehlen\\r\\n\\r\\n\"\n\n"
         "msgctxt \"Wizard.SWizardNextButton\"\nmsgid \"&Next >\"\nmsgstr \"&Weiter >\"\n\n"
         "msgctxt \"TOptWnd.OptWnd.Caption\"\nmsgid \"Options\"\nmsgstr \"Optionen\"\n\n"
         "msgctxt \"TOptWnd.Button1.Caption\"\nmsgid \"Ok\"\nmsgstr \"OK\"\n\n"
         "msgctxt \"TOptWnd.CmBox231.Items.Strings\"\nmsgid \"Low\\nHigh\"\nmsgstr \"Niedrig\\nHoch\"\n"
     );
     EXPECT_TRUE(CheckCoverage(dict, complete).Complete());
+}
+
+// A translation that loses a placeholder, a mnemonic or a line break of its source would
+// break the formatting, the keyboard access or the layout that relies on it.
+TEST_F(Catalogues, CoverageListsTranslationsThatChangeTheirSourcesShape) {
+    const PoCatalog catalog = ParsePo(
+        std::string(kGermanHeader) +
+        "msgctxt \"Main.STrayInetPack\"\nmsgid \"Visit site\\r\\nTell a friend\\r\\n\\r\\n\"\n"
+        "msgstr \"Seite besuchen, weiterempfehlen\\r\\n\\r\\n\"\n\n"
+        "msgctxt \"Wizard.SWizardNextButton\"\nmsgid \"&Next >\"\nmsgstr \"Weiter >\"\n\n"
+        "msgctxt \"TOptWnd.OptWnd.Caption\"\nmsgid \"Options\"\nmsgstr \"Optionen\"\n\n"
+        "msgctxt \"TOptWnd.Button1.Caption\"\nmsgid \"Ok\"\nmsgstr \"OK\"\n\n"
+        "msgctxt \"TOptWnd.CmBox231.Items.Strings\"\nmsgid \"Low\\nHigh\"\nmsgstr \"Niedrig\\nHoch\"\n"
+    );
+    const Coverage coverage = CheckCoverage(dict, catalog);
+    EXPECT_EQ(
+        coverage.misshapen, (std::vector<std::string>{
+                                "Main.STrayInetPack: line breaks 3 became 2",
+                                "Wizard.SWizardNextButton: mnemonics 1 became 0",
+                            })
+    );
+    EXPECT_TRUE(coverage.untranslated.empty());
+    EXPECT_FALSE(coverage.Complete());
 }
 
 TEST_F(Catalogues, CompiledLanguageCarriesTheTranslationsUnderTheNativeIds) {
