@@ -38,14 +38,15 @@ test: test-native test-windows
 run: windows
 	@bash tools/run.sh
 
-# Figures, not pass/fail: LZK00 against memcpy and zlib (native, optimised, no sanitizers),
-# then the cost of a chart tick against a full redraw, the service's launch and boost times,
+# Figures, not pass/fail: LZK00 against memcpy and zlib and the refusal of hostile language
+# modules (native, optimised, no sanitizers), then the cost of a chart tick against a full redraw, the service's launch and boost times,
 # the language switch (uncached and cached), and the service's processor share while idle.
 BENCH ?= build/bench
 bench-native: setup
 	@cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(BENCH) -j$(JOBS) --target lzk_bench
+	@cmake --build $(BENCH) -j$(JOBS) --target lzk_bench resource_bomb_bench
 	@$(BENCH)/bench/lzk_bench .
+	@$(BENCH)/bench/resource_bomb_bench
 
 bench: bench-native windows
 	@xvfb-run -a -s "-screen 0 1024x768x24" $(WINE_RUN) bash -c \
@@ -54,16 +55,17 @@ bench: bench-native windows
 	   tools/service-cpu.sh $(WIN)/bin/TesslyMBsrv.exe 30 && tools/about-cpu.sh $(WIN)/bin/TesslyMBCfg.exe 30'; \
 	  status=$$?; $(WINE_RUN) wineserver -k 2>/dev/null || true; exit $$status
 
-# Coverage-guided fuzzing under ASan and UBSan (clang with libFuzzer), never part of
-# `make test`: the form readers, the LZK00 decoder, the language file reader and the
-# executable reader, one after the other, FUZZ_TIME seconds each (tools/fuzz.sh).
+# Coverage-guided fuzzing under ASan and UBSan (clang with libFuzzer) of every reader of
+# outside input, FUZZ_TIME seconds each (tools/fuzz.sh; FUZZ_TARGETS names some of them).
+# `make test` only replays the targets' seeds.
 FUZZ ?= build/fuzz
 FUZZ_TIME ?= 60
+FUZZ_TARGETS ?=
 fuzz:
 	@bash tools/setup.sh --fuzz
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build $(FUZZ) -j$(JOBS) --target form_fuzz lzk_fuzz langfile_fuzz pe_fuzz
-	@bash tools/fuzz.sh $(FUZZ) $(FUZZ_TIME)
+	@cmake --build $(FUZZ) -j$(JOBS) --target fuzz_targets
+	@bash tools/fuzz.sh $(FUZZ) $(FUZZ_TIME) $(FUZZ_TARGETS)
 
 clean:
 	rm -rf $(NATIVE) $(WIN) $(FUZZ) $(BENCH)

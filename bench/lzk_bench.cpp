@@ -2,8 +2,9 @@
 // only), for the program's own language file (built from resources/strings.def and
 // forms/*.form with the language file writer) and for a 1 MB text corpus (the licence
 // texts of /usr/share/common-licenses, which base-files installs on every Debian system,
-// concatenated in name order and repeated up to 1 MiB). Figures, not pass/fail; the goals
-// are printed beside them.
+// concatenated in name order and repeated up to 1 MiB), and the memory that a stream
+// claiming far more than it holds takes. Figures, not pass/fail; the goals are printed
+// beside them.
 //   lzk_bench SOURCE_DIR
 #include <zlib.h>
 
@@ -18,6 +19,7 @@
 #include "core/localizer/basic_locale.h"
 #include "core/localizer/lang_file.h"
 #include "core/localizer/lzk.h"
+#include "tests/core/allocation_meter.h"
 #include "tools/lngtool/program_lang.h"
 
 namespace {
@@ -98,8 +100,25 @@ void Report(const char* title, const Bytes& input) {
         100.0 * static_cast<double>(zlib.size()) / static_cast<double>(input.size()), zlib.size()
     );
     std::printf(
-        "  goals: LZK00 decode >= memcpy/4 = %.0f MB/s: %s; encode >= 30 MB/s: %s\n", memcpyRate / 4,
-        lzkDecode >= memcpyRate / 4 ? "met" : "NOT met", lzkEncode >= 30 ? "met" : "NOT met"
+        "  goals: LZK00 decode >= 3 x zlib level 6 = %.0f MB/s: %s; encode >= 30 MB/s: %s\n", 3 * zlibDecode,
+        lzkDecode >= 3 * zlibDecode ? "met" : "NOT met", lzkEncode >= 30 ? "met" : "NOT met"
+    );
+}
+
+// A stream that claims 4 GB and holds 20 MB of empty literal runs: it decodes to nothing,
+// and the memory it may take is what the decoder allocates before it knows that.
+void ReportEmptyRuns() {
+    Bytes stream(localizer::kLzkSignature, localizer::kLzkSignature + 5);
+    stream.insert(stream.end(), {0xFF, 0xFF, 0xFF, 0xFF});
+    stream.resize(stream.size() + 20'000'000, 0x00);
+    std::size_t decoded = 0;
+    const auto start = Clock::now();
+    const std::size_t peak = allocation_meter::PeakDuring([&] { decoded = localizer::LzkDecompress(stream).size(); });
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    std::printf(
+        "\n20 MB of empty literal runs claiming 4 GB: %zu bytes decoded in %.1f ms, peak %.1f MB allocated\n"
+        "  goal: the allocation follows what is decoded, not the claim\n",
+        decoded, seconds * 1e3, double(peak) / 1e6
     );
 }
 
@@ -150,6 +169,7 @@ int main(int argc, char** argv) {
         std::printf("LZK00 benchmark (native, optimised build; MB = 10^6 bytes, best of 5)\n");
         Report("Program language file (strings.def + forms/*.form, plain layout)", language);
         Report("Text corpus (/usr/share/common-licenses, 1 MiB)", corpus);
+        ReportEmptyRuns();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "lzk_bench: %s\n", e.what());
         return 1;

@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
-# Runs every fuzz target of a clang build for a while each, from its seed inputs into a
-# corpus kept in the build folder. A failing input lands in the build folder as crash-*.
-#   tools/fuzz.sh BUILD SECONDS
+# Runs the fuzz targets of a clang build (all, or those named) for a while each, from their
+# seed inputs into a corpus kept in the build folder, with a longest input, a memory limit
+# and a time limit per input. A failing input lands in BUILD/artifacts as crash-*, oom-* or
+# timeout-*; once its fault is fixed it becomes a seed, replayed by `make test`.
+#   tools/fuzz.sh BUILD SECONDS [TARGET...]
 set -euo pipefail
 build=$1 seconds=$2
-run() {  # name, target path below tests/core, seed folders...
-    local name=$1 target=$2
-    shift 2
+shift 2
+mkdir -p "$build/artifacts"
+while read -r name program max_len seeds; do
+    if [ $# -gt 0 ] && [[ " $* " != *" $name "* ]]; then continue; fi
     mkdir -p "$build/corpus/$name"
-    "$build/tests/core/$target" -max_total_time="$seconds" -print_final_stats=1 \
-        -artifact_prefix="$build/" "$build/corpus/$name" "$@"
-}
-run forms forms/form_fuzz tests/core/forms/fuzz/seeds forms
-for t in lzk langfile pe; do
-    run "$t" "localizer/${t}_fuzz" "tests/core/localizer/fuzz/seeds/$t"
-done
+    # shellcheck disable=SC2086  # the seed folders are separate words
+    "$program" -max_total_time="$seconds" -max_len="$max_len" -rss_limit_mb=2048 -timeout=10 \
+        -print_final_stats=1 -artifact_prefix="$build/artifacts/$name-" "$build/corpus/$name" $seeds \
+        </dev/null 2>&1 | tee "$build/$name.log" | grep -E '^(==|stat::number_of_executed_units|#[0-9]+ +DONE)|ERROR' || true
+    status=${PIPESTATUS[0]}
+    echo "$name: exit $status, $(grep -o 'number_of_executed_units: [0-9]*' "$build/$name.log")"
+    [ "$status" -eq 0 ] || exit "$status"
+done < "$build/fuzz_targets.txt"

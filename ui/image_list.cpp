@@ -1,8 +1,8 @@
 #include "ui/image_list.h"
 
-#include <algorithm>
 #include <cstring>
 
+#include "core/images/bitmap_file.h"
 #include "platform/handles.h"
 #include "platform/resource_source.h"
 #include "ui/property.h"
@@ -49,25 +49,13 @@ void ImageList::SetBitmapData(const std::vector<std::uint8_t>& data) {
 
 void ImageList::SetResourceName(const std::wstring& name) {
     resourceName_ = name;
-    std::vector<std::uint8_t> file;
     HMODULE source = ResourceSourceOf(name.c_str(), RT_BITMAP);
     HRSRC resource = FindResourceW(source, name.c_str(), RT_BITMAP);
     HGLOBAL loaded = resource ? LoadResource(source, resource) : nullptr;
-    const void* bits = loaded ? LockResource(loaded) : nullptr;
-    DWORD size = resource ? SizeofResource(source, resource) : 0;
-    if (bits && size > sizeof(BITMAPINFOHEADER)) {
-        // A bitmap resource is a .bmp file without its file header.
-        BITMAPINFOHEADER info;
-        std::memcpy(&info, bits, sizeof info);
-        BITMAPFILEHEADER header{};
-        header.bfType = 0x4D42;
-        header.bfSize = static_cast<DWORD>(sizeof header + size);
-        header.bfOffBits = static_cast<DWORD>(sizeof header + info.biSize + info.biClrUsed * sizeof(RGBQUAD));
-        file.resize(sizeof header + size);
-        std::memcpy(file.data(), &header, sizeof header);
-        std::memcpy(file.data() + sizeof header, bits, size);
-    }
-    SetBitmapData(file);
+    const auto* bits = static_cast<const std::uint8_t*>(loaded ? LockResource(loaded) : nullptr);
+    const DWORD size = bits ? SizeofResource(source, resource) : 0;
+    // A bitmap resource is a .bmp file without its file header.
+    SetBitmapData(images::BitmapFileOfResource({bits, size}).value_or(std::vector<std::uint8_t>()));
 }
 
 HIMAGELIST ImageList::Handle() {
@@ -80,30 +68,17 @@ int ImageList::Count() const { return handle_ ? ImageList_GetImageCount(handle_)
 void ImageList::Rebuild() {
     if (handle_) ImageList_Destroy(handle_);
     handle_ = nullptr;
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    bool valid = data_.size() > sizeof file + sizeof info;
-    if (valid) {
-        std::memcpy(&file, data_.data(), sizeof file);
-        std::memcpy(&info, data_.data() + sizeof file, sizeof info);
-        valid = file.bfType == 0x4D42 && info.biWidth > 0 && info.biHeight != 0 && file.bfOffBits < data_.size() &&
-                info.biCompression == BI_RGB;
-    }
-    if (valid) {
-        size_t stride = ((static_cast<size_t>(info.biWidth) * info.biBitCount + 31) / 32) * 4;
-        valid = file.bfOffBits + stride * static_cast<size_t>(std::abs(info.biHeight)) <= data_.size();
-    }
-    bool alpha = valid && info.biBitCount == 32;
+    const auto layout = images::CheckBitmapFile(data_);
+    const bool alpha = layout && layout->bitCount == 32;
     handle_ = ImageList_Create(width_, height_, (alpha ? ILC_COLOR32 : ILC_COLOR24 | ILC_MASK), 0, 4);
-    if (valid && handle_) {
+    if (layout && handle_) {
         void* bits = nullptr;
         platform::BitmapHandle bitmap(CreateDIBSection(
-            platform::WindowDc().Get(), reinterpret_cast<const BITMAPINFO*>(data_.data() + sizeof file), DIB_RGB_COLORS,
-            &bits, nullptr, 0
+            platform::WindowDc().Get(), reinterpret_cast<const BITMAPINFO*>(data_.data() + images::kFileHeaderSize),
+            DIB_RGB_COLORS, &bits, nullptr, 0
         ));
         if (bitmap && bits) {
-            size_t stride = ((static_cast<size_t>(info.biWidth) * info.biBitCount + 31) / 32) * 4;
-            std::memcpy(bits, data_.data() + file.bfOffBits, stride * static_cast<size_t>(std::abs(info.biHeight)));
+            std::memcpy(bits, data_.data() + layout->pixels, layout->stride * layout->rows);
             if (alpha) {
                 ImageList_Add(handle_, bitmap.Get(), nullptr);
             } else {
@@ -111,7 +86,7 @@ void ImageList::Rebuild() {
                 {
                     platform::MemoryDc memory(CreateCompatibleDC(nullptr));
                     platform::Selection selected(memory.Get(), bitmap.Get());
-                    key = GetPixel(memory.Get(), 0, std::abs(info.biHeight) - 1);
+                    key = GetPixel(memory.Get(), 0, static_cast<int>(layout->rows) - 1);
                 }
                 ImageList_AddMasked(handle_, bitmap.Get(), key);
             }

@@ -1,24 +1,15 @@
 #include "ui/picture.h"
 
-#include <cstring>
-#include <string>
 #include <utility>
 
+#include "core/images/bitmap_file.h"
+#include "core/images/icon_file.h"
+#include "core/images/stored_picture.h"
 #include "platform/resource_source.h"
 #include "platform/system_library.h"
 #include "ui/property.h"
 
 namespace ui {
-namespace {
-
-template <class T>
-bool ReadAt(const std::uint8_t* data, size_t size, size_t offset, T& out) {
-    if (offset > size || size - offset < sizeof(T)) return false;
-    std::memcpy(&out, data + offset, sizeof(T));
-    return true;
-}
-
-}  // namespace
 
 const PropertyTable& Picture::ClassProperties() {
     using namespace published;
@@ -72,68 +63,39 @@ void Picture::SetBitmap(platform::BitmapHandle bitmap) {
 
 void Picture::SetData(const std::vector<std::uint8_t>& data) {
     Clear();
-    if (!data.empty() && data[0] < data.size()) {
-        std::string kind(reinterpret_cast<const char*>(data.data() + 1), data[0]);
-        const std::uint8_t* body = data.data() + 1 + data[0];
-        size_t size = data.size() - 1 - data[0];
-        std::uint32_t bmpSize = 0;
-        bool ok = false;
-        if (kind == "TBitmap" && ReadAt(body, size, 0, bmpSize) && bmpSize <= size - 4)
-            ok = LoadBitmapFile(body + 4, bmpSize);
-        else if (kind == "TIcon")
-            ok = LoadIconFile(body, size);
+    if (const auto graphic = images::SplitStoredPicture(data)) {
+        const bool ok =
+            graphic->kind == images::GraphicKind::Bitmap ? LoadBitmapFile(graphic->file) : LoadIconFile(graphic->file);
         if (ok) data_ = data;
     }
     if (onChange) onChange();
 }
 
-bool Picture::LoadBitmapFile(const std::uint8_t* data, size_t size) {
-    BITMAPFILEHEADER file;
-    BITMAPINFOHEADER info;
-    if (!ReadAt(data, size, 0, file) || file.bfType != 0x4D42 || !ReadAt(data, size, sizeof file, info)) return false;
-    if (info.biWidth <= 0 || info.biHeight == 0 || file.bfOffBits >= size) return false;
-    size_t colors = info.biBitCount <= 8 ? (info.biClrUsed ? info.biClrUsed : (1u << info.biBitCount)) : 0;
-    size_t headerEnd = sizeof file + info.biSize + colors * sizeof(RGBQUAD);
-    size_t stride = ((static_cast<size_t>(info.biWidth) * info.biBitCount + 31) / 32) * 4;
-    size_t rows = static_cast<size_t>(info.biHeight < 0 ? -info.biHeight : info.biHeight);
-    if (info.biCompression != BI_RGB || headerEnd > size || file.bfOffBits + stride * rows > size) return false;
+bool Picture::LoadBitmapFile(std::span<const std::uint8_t> file) {
+    const auto layout = images::CheckBitmapFile(file);
+    if (!layout) return false;
+    const auto* info = reinterpret_cast<const BITMAPINFO*>(file.data() + images::kFileHeaderSize);
     platform::WindowDc screen;
-    HBITMAP bitmap = CreateDIBitmap(
-        screen.Get(), &info, CBM_INIT, data + file.bfOffBits, reinterpret_cast<const BITMAPINFO*>(data + sizeof file),
-        DIB_RGB_COLORS
-    );
+    HBITMAP bitmap =
+        CreateDIBitmap(screen.Get(), &info->bmiHeader, CBM_INIT, file.data() + layout->pixels, info, DIB_RGB_COLORS);
     if (!bitmap) return false;
     bitmap_.Reset(bitmap);
-    width_ = info.biWidth;
-    height_ = static_cast<int>(rows);
+    width_ = layout->width;
+    height_ = static_cast<int>(layout->rows);
     return true;
 }
 
-bool Picture::LoadIconFile(const std::uint8_t* data, size_t size) {
-    std::uint16_t reserved = 0, type = 0, count = 0;
-    if (!ReadAt(data, size, 0, reserved) || !ReadAt(data, size, 2, type) || !ReadAt(data, size, 4, count)) return false;
-    if (reserved != 0 || type != 1 || count == 0) return false;
-    // The entry closest to 32 x 32, the size the program's pictures use.
-    int best = -1, bestScore = INT_MAX;
-    for (int i = 0; i < count; ++i) {
-        std::uint8_t w = 0;
-        if (!ReadAt(data, size, 6 + 16 * static_cast<size_t>(i), w)) return false;
-        int score = std::abs((w ? w : 256) - 32);
-        if (score < bestScore) best = i, bestScore = score;
-    }
-    size_t entry = 6 + 16 * static_cast<size_t>(best);
-    std::uint8_t w = 0, h = 0;
-    std::uint32_t bytes = 0, offset = 0;
-    if (!ReadAt(data, size, entry, w) || !ReadAt(data, size, entry + 1, h) || !ReadAt(data, size, entry + 8, bytes) ||
-        !ReadAt(data, size, entry + 12, offset) || offset > size || bytes > size - offset)
-        return false;
-    int width = w ? w : 256, height = h ? h : 256;
+// The image closest to 32 x 32, the size the program's pictures use.
+bool Picture::LoadIconFile(std::span<const std::uint8_t> file) {
+    const auto image = images::PickIconImage(file, 32);
+    if (!image) return false;
     icon_.Reset(CreateIconFromResourceEx(
-        const_cast<std::uint8_t*>(data + offset), bytes, TRUE, 0x00030000, width, height, LR_DEFAULTCOLOR
+        const_cast<std::uint8_t*>(file.data() + image->offset), static_cast<DWORD>(image->size), TRUE, 0x00030000,
+        image->width, image->height, LR_DEFAULTCOLOR
     ));
     if (!icon_) return false;
-    width_ = width;
-    height_ = height;
+    width_ = image->width;
+    height_ = image->height;
     return true;
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -45,8 +46,8 @@ public:
     std::function<void()> onChange;  // the owning control repaints
 
 private:
-    bool LoadBitmapFile(const std::uint8_t* data, size_t size);
-    bool LoadIconFile(const std::uint8_t* data, size_t size);
+    bool LoadBitmapFile(std::span<const std::uint8_t> file);
+    bool LoadIconFile(std::span<const std::uint8_t> file);
     void BlitBitmap(HDC dc, const RECT& rect, HDC memory, bool transparent) const;
 
     std::vector<std::uint8_t> data_;

@@ -5,8 +5,7 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
-#include <cstring>
-
+#include "core/wizards/item_id_list.h"
 #include "core/wizards/link_memo.h"
 #include "platform/com.h"
 #include "platform/registry.h"
@@ -17,18 +16,6 @@ namespace {
 using platform::ComPtr;
 
 constexpr const char* kShellFoldersKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-
-// An item list's end is an item of size 0.
-bool IsTerminated(const std::vector<std::uint8_t>& idList) {
-    std::size_t at = 0;
-    while (at + sizeof(USHORT) <= idList.size()) {
-        USHORT size = 0;
-        std::memcpy(&size, idList.data() + at, sizeof size);
-        if (size == 0) return true;
-        at += size;
-    }
-    return false;
-}
 
 ComPtr<IShellFolder> Desktop() {
     IShellFolder* desktop = nullptr;
@@ -50,7 +37,7 @@ std::wstring AssociatedProgram(const std::wstring& file) {
 }
 
 std::wstring DisplayNameOf(const std::vector<std::uint8_t>& idList) {
-    if (!IsTerminated(idList)) return {};
+    if (!SplitItemIdList(idList)) return {};
     platform::ComSession com;
     ComPtr<IShellFolder> desktop = Desktop();
     STRRET name{};
@@ -66,19 +53,16 @@ std::wstring DisplayNameOf(const std::vector<std::uint8_t>& idList) {
 }
 
 std::optional<std::wstring> ClassIdPathOf(const std::vector<std::uint8_t>& idList) {
-    if (!IsTerminated(idList)) return std::nullopt;
+    const auto items = SplitItemIdList(idList);
+    if (!items) return std::nullopt;
     platform::ComSession com;
     ComPtr<IShellFolder> folder = Desktop();
     std::vector<std::wstring> classIds;
-    std::size_t at = 0;
-    while (folder) {
-        USHORT size = 0;
-        std::memcpy(&size, idList.data() + at, sizeof size);
-        if (size == 0) break;
+    for (const auto& bytes : *items) {
+        if (!folder) break;
         // The item on its own, as a list relative to the folder above it.
-        std::vector<std::uint8_t> item(idList.begin() + at, idList.begin() + at + size);
+        std::vector<std::uint8_t> item(bytes.begin(), bytes.end());
         item.resize(item.size() + sizeof(USHORT), 0);
-        at += size;
         IShellFolder* inner = nullptr;
         if (FAILED(folder.Get()->BindToObject(
                 reinterpret_cast<LPCITEMIDLIST>(item.data()), nullptr, IID_IShellFolder, (void**)&inner

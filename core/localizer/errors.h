@@ -24,7 +24,8 @@ public:
     using Error::Error;
 };
 
-// ELFProcError: "Invalid file format", "Invalid LangResources", "Invalid index".
+// ELFProcError: "Invalid file format", "Invalid LangResources", "Invalid index", and a
+// language file that cannot be read for want of memory.
 class LFProcError : public Error {
 public:
     using Error::Error;
@@ -77,6 +78,7 @@ inline constexpr const char* kCanNotGetLocaleInfo = "Can not get locale info";
 inline constexpr const char* kInvalidFileFormat = "Invalid file format";
 inline constexpr const char* kInvalidLangResources = "Invalid LangResources";
 inline constexpr const char* kInvalidIndex = "Invalid index";
+inline constexpr const char* kLanguageFileTooLarge = "Language file too large: out of memory while reading it";
 inline constexpr const char* kSourceNotDefined = "Source stream is not defined";
 inline constexpr const char* kDestinationNotDefined = "Destination stream is not defined";
 inline constexpr const char* kWrongStreamFormat = "Wrong stream format";

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <unordered_set>
 
+#include "core/localizer/read_failure.h"
+
 namespace localizer {
 
 namespace {
@@ -165,13 +167,15 @@ int LangFile::PrepareTarget(LangResource* dictionary, int index) {
 
 void LangFile::LoadInto(MemoryStream& stream, LangResource* dictionary, unsigned options, int index) {
     PrepareTarget(dictionary, index);
-    MergeBody(stream, *dictionary, options, index, false);
+    ReadAsOwn<LFProcError>(msg::kLanguageFileTooLarge, [&] { MergeBody(stream, *dictionary, options, index, false); });
 }
 
 void LangFile::LoadFileInto(LangResource* dictionary, int index, unsigned options) {
     PrepareTarget(dictionary, index);
-    MemoryStream stream(ReadWholeFile(FileName));
-    MergeBody(stream, *dictionary, options, index, true);
+    ReadAsOwn<LFProcError>(msg::kLanguageFileTooLarge, [&] {
+        MemoryStream stream(ReadWholeFile(FileName));
+        MergeBody(stream, *dictionary, options, index, true);
+    });
 }
 
 void LangFile::MergeBody(MemoryStream& input, LangResource& dict, unsigned options, int index, bool discardHeader) {
@@ -253,8 +257,10 @@ void LangFile::MergeBody(MemoryStream& input, LangResource& dict, unsigned optio
         }
     }
 
-    // 4. Numbering of new constants.
+    // 4. Numbering of new constants, above every ID the file uses: a header that understates
+    // LastConstID must not give a new constant the ID of a loaded one.
     if (structure) {
+        LastConstID = std::max(LastConstID, highestConst);
         constants = dict.BuildConstantList(true);
         for (auto* c : constants.Items)
             if (c->ID == 0) c->ID = ++LastConstID;
@@ -314,8 +320,9 @@ void LangFile::MergeBody(MemoryStream& input, LangResource& dict, unsigned optio
         }
     }
 
-    // 6. Numbering of new properties.
+    // 6. Numbering of new properties, in the same way.
     if (structure) {
+        LastPropID = std::max(LastPropID, highestProp);
         properties = dict.BuildPropertyList(true);
         for (auto* p : properties.Items)
             if (p->ID == 0) p->ID = ++LastPropID;

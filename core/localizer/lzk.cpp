@@ -41,71 +41,6 @@ void FlushLiterals(const std::uint8_t* run, std::size_t length, std::vector<std:
     out.insert(out.end(), run, run + length);
 }
 
-[[noreturn]] void WrongFormat() { throw KCompressError(msg::kWrongStreamFormat); }
-
-// Shared by the strict and the prefix decoder. Returns false when it stopped at a fault
-// (only in prefix mode; strict mode raises).
-template <bool Strict>
-std::vector<std::uint8_t> Decode(std::span<const std::uint8_t> stream, const LzkProgress& progress) {
-    if (!HasLzkSignature(stream) || stream.size() < kLzkHeaderSize) {
-        if (Strict) WrongFormat();
-        return {};
-    }
-    const std::uint8_t* s = stream.data();
-    const std::size_t size = stream.size();
-    std::size_t i = kLzkHeaderSize;
-    // The word promises the decoded size but is not trusted: at most 9 output bytes per
-    // input byte are possible (an 18-byte match from a 2-byte token).
-    std::uint64_t hint = std::min<std::uint64_t>(LzkWord(stream), 9ull * (size - i));
-    std::vector<std::uint8_t> out(static_cast<std::size_t>(hint < 16 ? 16 : hint));
-    std::size_t used = 0;
-    auto ensure = [&](std::size_t extra) {
-        if (used + extra > out.size()) out.resize(std::max(out.size() * 2, used + extra));
-    };
-    while (i < size) {
-        std::uint8_t b = s[i++];
-        if ((b & 1) == 0) {
-            std::size_t n = b >> 1;
-            if (n > size - i) {
-                if (Strict) WrongFormat();
-                n = size - i;  // the prefix keeps what it has
-                ensure(n);
-                std::memcpy(out.data() + used, s + i, n);
-                used += n;
-                break;
-            }
-            ensure(n);
-            std::memcpy(out.data() + used, s + i, n);
-            used += n;
-            i += n;
-        } else {
-            if (i >= size) {
-                if (Strict) WrongFormat();
-                break;
-            }
-            unsigned w = b | static_cast<unsigned>(s[i++]) << 8;
-            std::size_t offset = (w & 0x0FFF) >> 1;
-            std::size_t length = (w >> 12) + 3;
-            if (offset == 0 || offset > used) {
-                if (Strict) WrongFormat();
-                break;
-            }
-            ensure(length);
-            std::uint8_t* d = out.data() + used;
-            const std::uint8_t* from = d - offset;
-            if (offset >= length) {
-                std::memcpy(d, from, length);
-            } else {
-                for (std::size_t k = 0; k < length; ++k) d[k] = from[k];
-            }
-            used += length;
-        }
-        if (progress) progress(i, size);
-    }
-    out.resize(used);
-    return out;
-}
-
 }  // namespace
 
 bool HasLzkSignature(std::span<const std::uint8_t> bytes) {
@@ -192,14 +127,6 @@ std::vector<std::uint8_t> LzkCompress(
     for (int k = 0; k < 4; ++k) out.push_back(static_cast<std::uint8_t>(word >> (8 * k)));
     LzkEncodeTokens(source, out, progress);
     return out;
-}
-
-std::vector<std::uint8_t> LzkDecompress(std::span<const std::uint8_t> stream, const LzkProgress& progress) {
-    return Decode<true>(stream, progress);
-}
-
-std::vector<std::uint8_t> LzkDecompressPrefix(std::span<const std::uint8_t> stream) {
-    return Decode<false>(stream, {});
 }
 
 void KCompressor::Compress(std::uint32_t word) {

@@ -5,6 +5,7 @@
 
 #include "core/localizer/lang_file.h"
 #include "core/localizer/pe_format.h"
+#include "core/localizer/read_failure.h"
 
 namespace localizer {
 
@@ -39,16 +40,24 @@ PEResourceItem::PEResourceItem(const PEReader* reader, int level, std::uint32_t 
         id_ = static_cast<std::uint16_t>(nameField);
         return;
     }
-    const std::uint32_t nameOffset = nameField & ~pe::kSubtreeBit;
-    const std::uint16_t length = reader->SectionU16(nameOffset);
-    const auto units = reader->SectionBytes(std::uint64_t(nameOffset) + 2, 2ull * length);
-    wideName_.resize(length);
-    for (std::uint16_t i = 0; i < length; ++i)
-        wideName_[i] = static_cast<char16_t>(units[2 * i] | units[2 * i + 1] << 8);
+    // The name must lie in the section; it is read when asked for.
+    nameOffset_ = nameField & ~pe::kSubtreeBit;
+    nameLength_ = reader->SectionU16(nameOffset_);
+    reader->SectionBytes(std::uint64_t(nameOffset_) + 2, 2ull * nameLength_);
+}
+
+std::u16string PEResourceItem::WideName() const {
+    if (!named_) return {};
+    reader_->Charge(2ull + 2ull * nameLength_);
+    const auto units = reader_->SectionBytes(std::uint64_t(nameOffset_) + 2, 2ull * nameLength_);
+    std::u16string name(nameLength_, u'\0');
+    for (std::uint16_t i = 0; i < nameLength_; ++i)
+        name[i] = static_cast<char16_t>(units[2 * i] | units[2 * i + 1] << 8);
+    return name;
 }
 
 std::string PEResourceItem::Name(const Locale& locale) const {
-    if (named_) return locale.ToNarrow(wideName_, locale.SystemCodePage());
+    if (named_) return locale.ToNarrow(WideName(), locale.SystemCodePage());
     if (level_ == 0 && id_ < std::size(kTypeNames) && kTypeNames[id_]) return kTypeNames[id_];
     return std::to_string(id_);
 }
@@ -60,15 +69,19 @@ PEResourceList PEResourceItem::List() const {
 
 std::span<const std::uint8_t> PEResourceItem::Data() const {
     if (list_) Damaged();
-    return reader_->BytesAtRva(reader_->SectionU32(offset_), reader_->SectionU32(offset_ + 4));
+    const auto data = reader_->BytesAtRva(reader_->SectionU32(offset_), reader_->SectionU32(offset_ + 4));
+    reader_->Charge(data.size());
+    return data;
 }
 
 PEResourceList::PEResourceList(const PEReader* reader, std::uint32_t offset, int level) : level_(level) {
     const std::uint32_t count = reader->SectionU16(offset + pe::kNamedCountField) +
                                 std::uint32_t(reader->SectionU16(offset + pe::kIdCountField));
-    // The whole table must be there before anything is allocated for it.
+    // The whole table must be there, and within what the reader may still hand out, before
+    // anything is allocated for it.
     const auto table =
         reader->SectionBytes(std::uint64_t(offset) + pe::kDirectorySize, std::uint64_t(count) * pe::kEntrySize);
+    reader->Charge(pe::kDirectorySize + table.size());
     items_.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i)
         items_.emplace_back(reader, level, U32At(table, i * pe::kEntrySize), U32At(table, i * pe::kEntrySize + 4));
@@ -107,11 +120,19 @@ PEReader::PEReader(std::vector<std::uint8_t> image) : image_(std::move(image)) {
 }
 
 PEReader PEReader::FromFile(const std::filesystem::path& fileName) {
+    std::vector<std::uint8_t> bytes;
     try {
-        return PEReader(ReadWholeFile(fileName));
+        bytes = ReadAsOwn<ExeError>(msg::kModuleTooLarge, [&] { return ReadWholeFile(fileName); });
     } catch (const FileError&) {
         throw ExeError(msg::kCouldNotOpen + PathText(fileName));
     }
+    return PEReader(std::move(bytes));
+}
+
+void PEReader::Charge(std::uint64_t bytes) const {
+    const std::uint64_t allowed = kHandOutPerFileByte * image_.size();
+    if (bytes > allowed - handedOut_) Damaged();
+    handedOut_ += bytes;
 }
 
 std::span<const std::uint8_t> PEReader::SectionBytes(std::uint64_t offset, std::uint64_t size) const {

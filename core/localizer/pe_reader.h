@@ -11,6 +11,8 @@
 // TPEReader: the resources of a Windows executable, the program file (64-bit) or a
 // language module (32-bit). Every offset, size and RVA taken from the file is checked
 // against it: a damaged or hostile file raises ExeError, never reads outside the image.
+// Directories may share entries, names and data, so a small file could describe far more
+// than it holds; what a reader hands out over its life is therefore bounded by its size.
 namespace localizer {
 
 class PEReader;
@@ -23,7 +25,8 @@ public:
 
     bool Named() const { return named_; }
     std::uint16_t Id() const { return id_; }
-    const std::u16string& WideName() const { return wideName_; }
+    // Decoded on each call: entries that share one long name cost nothing until asked.
+    std::u16string WideName() const;
     // A named entry's name in the system code page; a numbered top-level entry below 17 the
     // resource type's name ("String", "RCData"); any other number its decimal text.
     std::string Name(const Locale& locale) const;
@@ -39,7 +42,8 @@ private:
     int level_;
     bool named_;
     std::uint16_t id_ = 0;
-    std::u16string wideName_;
+    std::uint32_t nameOffset_ = 0;  // of a named entry's length and characters
+    std::uint16_t nameLength_ = 0;
     bool list_;
     std::uint32_t offset_;  // of the directory or data entry, from the section's start
 };
@@ -81,12 +85,19 @@ public:
     // The bytes at an RVA inside the resource section.
     std::span<const std::uint8_t> BytesAtRva(std::uint32_t rva, std::uint32_t size) const;
 
+    // Counts what is handed out (directory entries listed, names decoded, data given);
+    // ExeError once the total passes kHandOutPerFileByte times the file's size. A walk of
+    // every entry takes about the file's size, so a module can be read several times over.
+    void Charge(std::uint64_t bytes) const;
+    static constexpr std::uint64_t kHandOutPerFileByte = 8;
+
 private:
     std::vector<std::uint8_t> image_;
     bool is64Bit_ = false;
     std::uint32_t sectionAddress_ = 0;
     std::uint32_t sectionStart_ = 0;  // file offset
     std::uint32_t sectionSize_ = 0;   // raw bytes present in the file
+    mutable std::uint64_t handedOut_ = 0;
 };
 
 }  // namespace localizer

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/localizer/pe_format.h"
+#include "core/localizer/read_failure.h"
 
 namespace localizer {
 
@@ -26,9 +27,9 @@ void WriteDirectoryHeader(MemoryStream& out, std::uint32_t stamp, std::uint16_t 
 
 }  // namespace
 
-std::span<const std::uint8_t> ResBlock::TakeData(const PEResourceItem& name, std::uint64_t& budget) {
+std::optional<std::span<const std::uint8_t>> ResBlock::TakeData(const PEResourceItem& name, std::uint64_t& budget) {
     const PEResourceList languages = name.List();
-    if (languages.Count() == 0) return {};
+    if (languages.Count() == 0) return std::nullopt;
     const auto data = languages[0].Data();
     if (data.size() > budget) throw ExeError(msg::kNotPeFile);
     budget -= data.size();
@@ -113,7 +114,7 @@ void ResString::Load(const PEResourceList& names, std::uint64_t& budget) {
     const std::uint32_t systemCodePage = GetLocale().SystemCodePage();
     for (const PEResourceItem& name : names.Items()) {
         if (name.Named() || name.Id() == 0 || name.Id() > kLastBlock) continue;
-        MemoryStream data(TakeData(name, budget));
+        MemoryStream data(TakeData(name, budget).value_or(std::span<const std::uint8_t>()));
         for (int slot = 0; slot < pe::kStringsPerBlock; ++slot) {
             std::u16string text;
             try {
@@ -161,11 +162,9 @@ void ResRCData::WriteTree(MemoryStream& out, std::uint32_t offset, const StampCl
 }
 
 void ResRCData::Load(const PEResourceList& names, std::uint64_t& budget) {
-    for (const PEResourceItem& name : names.Items()) {
-        if (name.List().Count() == 0) continue;
-        const auto data = TakeData(name, budget);
-        items_.push_back({name.Name(GetLocale()), std::vector<std::uint8_t>(data.begin(), data.end())});
-    }
+    for (const PEResourceItem& name : names.Items())
+        if (const auto data = TakeData(name, budget))
+            items_.push_back({name.Name(GetLocale()), std::vector<std::uint8_t>(data->begin(), data->end())});
 }
 
 ResRCDataItem* ResRCData::Find(std::string_view name) {
@@ -204,15 +203,17 @@ void ResProcessor::Load(const std::filesystem::path& fileName) {
 
 void ResProcessor::Load(const PEReader& reader) {
     groups_.clear();
-    std::uint64_t budget = reader.Image().size();
-    const PEResourceList types = reader.Resources();
-    for (const PEResourceItem& type : types.Items()) {
-        const std::string name = type.Name(*locale_);
-        if (name == "String")
-            AddStrings().Load(type.List(), budget);
-        else if (name == "RCData")
-            AddRCData().Load(type.List(), budget);
-    }
+    ReadAsOwn<ExeError>(msg::kModuleTooLarge, [&] {
+        std::uint64_t budget = reader.Image().size();
+        const PEResourceList types = reader.Resources();
+        for (const PEResourceItem& type : types.Items()) {
+            const std::string name = type.Name(*locale_);
+            if (name == "String")
+                AddStrings().Load(type.List(), budget);
+            else if (name == "RCData")
+                AddRCData().Load(type.List(), budget);
+        }
+    });
 }
 
 ResBlock* ResProcessor::Group(std::uint16_t type) const {

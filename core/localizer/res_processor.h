@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -56,7 +57,7 @@ protected:
     ) const;
     const Locale& GetLocale() const { return *locale_; }
     // The data of a name's first language, charged to the budget; nothing when it has none.
-    static std::span<const std::uint8_t> TakeData(const PEResourceItem& name, std::uint64_t& budget);
+    static std::optional<std::span<const std::uint8_t>> TakeData(const PEResourceItem& name, std::uint64_t& budget);
 
 private:
     const Locale* locale_;  // not owned

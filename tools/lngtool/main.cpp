@@ -10,7 +10,7 @@
 //   lngtool extract NTV POT      the translators' template from the native language file
 //   lngtool compile NTV PO DIR   a translation to DIR/<program>.<abbreviation>.lng, where
 //                                <program> is NTV's name before ".ntv.lng"
-//   lngtool coverage NTV PO...   untranslated and obsolete entries per language; exit code 1
+//   lngtool coverage NTV PO...   untranslated, obsolete and misshapen entries per language; exit code 1
 //                                when any language is incomplete
 // Errors go to stderr with the system's message; the exit code is then 1 (2 for usage).
 #include <cstdio>
@@ -227,14 +227,15 @@ int Coverage(const std::vector<std::string>& args) {
         const lngtool::Coverage coverage = lngtool::CheckCoverage(dict, catalog);
         const std::size_t done = coverage.total - coverage.untranslated.size();
         std::printf(
-            "%s (%s): %zu of %zu translated (%.1f %%), %zu untranslated, %zu changed, %zu obsolete\n", args[i].c_str(),
-            language == catalog.header.end() ? "?" : language->second.c_str(), done, coverage.total,
+            "%s (%s): %zu of %zu translated (%.1f %%), %zu untranslated, %zu changed, %zu obsolete, %zu misshapen\n",
+            args[i].c_str(), language == catalog.header.end() ? "?" : language->second.c_str(), done, coverage.total,
             coverage.total ? 100.0 * double(done) / double(coverage.total) : 100.0, coverage.untranslated.size(),
-            coverage.changed.size(), coverage.obsolete.size()
+            coverage.changed.size(), coverage.obsolete.size(), coverage.misshapen.size()
         );
         PrintList("untranslated", coverage.untranslated);
         PrintList("changed English text", coverage.changed);
         PrintList("obsolete", coverage.obsolete);
+        PrintList("placeholders, mnemonics or line breaks differ", coverage.misshapen);
         complete = complete && coverage.Complete();
     }
     return complete ? 0 : 1;

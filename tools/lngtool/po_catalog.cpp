@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "core/localizer/basic_locale.h"
+#include "tools/lngtool/text_shape.h"
 
 namespace lngtool {
 
@@ -120,6 +121,8 @@ Coverage CheckCoverage(const LangResource& dictionary, const PoCatalog& catalog)
             coverage.untranslated.push_back(entry.context);
         else if (found->second->source != entry.source)
             coverage.changed.push_back(entry.context);
+        else if (const auto difference = ShapeDifference(entry.source, found->second->translation))
+            coverage.misshapen.push_back(entry.context + ": " + *difference);
         if (found != translations.end()) translations.erase(found);
     }
     for (const auto& [context, entry] : translations) coverage.obsolete.push_back(context);

@@ -32,7 +32,10 @@ struct Coverage {
     std::vector<std::string> untranslated;  // contexts without a translation (or fuzzy)
     std::vector<std::string> obsolete;      // contexts the program no longer has
     std::vector<std::string> changed;       // contexts whose English text differs from the program's
-    bool Complete() const { return untranslated.empty() && obsolete.empty() && changed.empty(); }
+    // Context, ": " and what the translation fails to keep of its source (its placeholders,
+    // mnemonics or line breaks, see text_shape.h).
+    std::vector<std::string> misshapen;
+    bool Complete() const { return untranslated.empty() && obsolete.empty() && changed.empty() && misshapen.empty(); }
 };
 Coverage CheckCoverage(const localizer::LangResource& dictionary, const PoCatalog& catalog);
 

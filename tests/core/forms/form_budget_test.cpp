@@ -1,61 +1,14 @@
 // The readers' memory budget, measured: this program counts every byte the global
-// operator new hands out, so it runs apart from core_tests.
+// operator new hands out (allocation_meter), so it runs apart from core_tests.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <atomic>
-#include <cstdlib>
 #include <functional>
 #include <limits>
-#include <new>
 
+#include "tests/core/allocation_meter.h"
 #include "tests/core/forms/form_test_support.h"
 
-namespace {
-
-std::atomic<std::size_t> liveBytes{0};
-std::atomic<std::size_t> peakBytes{0};
-std::atomic<std::size_t> failAbove{std::numeric_limits<std::size_t>::max()};
-
-constexpr std::size_t kHeader = alignof(std::max_align_t);
-
-void* Allocate(std::size_t size) {
-    if (size > failAbove - std::min<std::size_t>(failAbove, liveBytes)) throw std::bad_alloc();
-    auto* block = static_cast<unsigned char*>(std::malloc(size + kHeader));
-    if (!block) throw std::bad_alloc();
-    *reinterpret_cast<std::size_t*>(block) = size;
-    const std::size_t live = liveBytes += size;
-    std::size_t peak = peakBytes;
-    while (live > peak && !peakBytes.compare_exchange_weak(peak, live)) {
-    }
-    return block + kHeader;
-}
-
-void Release(void* pointer) {
-    if (!pointer) return;
-    auto* block = static_cast<unsigned char*>(pointer) - kHeader;
-    liveBytes -= *reinterpret_cast<std::size_t*>(block);
-    std::free(block);
-}
-
-// The most memory held at once while `read` runs, above what was held before.
-template <typename Read>
-std::size_t PeakDuring(Read read) {
-    const std::size_t before = liveBytes;
-    peakBytes = before;
-    read();
-    return peakBytes - before;
-}
-
-}  // namespace
-
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
-void operator delete(void* pointer) noexcept { Release(pointer); }
-void operator delete[](void* pointer) noexcept { Release(pointer); }
-void operator delete(void* pointer, std::size_t) noexcept { Release(pointer); }
-void operator delete[](void* pointer, std::size_t) noexcept { Release(pointer); }
-
+using allocation_meter::PeakDuring;
 using namespace forms;
 
 namespace {
@@ -98,7 +51,7 @@ std::size_t SmallestBudget(const std::function<bool(std::size_t)>& reads) {
 
 }  // namespace
 
-// The hostile form, scaled down from 10 MB: 2 MB of nils in a list would take some
+// A hostile form, scaled down from 10 MB: 2 MB of nils in a list would take some
 // 800 MB as a tree; the reader stops at its budget with the format error, and the memory it
 // held meanwhile stays within that budget (vectors grow by doubling, so the old block and
 // the new one are held together for a moment: at most one and a half times the budget).
@@ -190,11 +143,14 @@ TEST(FormBudget, OutOfMemoryIsTheFormatError) {
     text += ")\r\nend\r\n";
     const ReadLimits unlimited{std::numeric_limits<std::size_t>::max(), 0};
     std::string binaryError, textError;
-    failAbove = liveBytes + (std::size_t(4) << 20);
-    binaryError = ErrorOf([&] { ReadFormBinary(hostile, unlimited); });
-    failAbove = liveBytes + (std::size_t(4) << 20);
-    textError = ErrorOf([&] { ParseFormText(text, Windows1252(), unlimited); });
-    failAbove = std::numeric_limits<std::size_t>::max();
+    {
+        allocation_meter::RefuseBeyond limit(std::size_t(4) << 20);
+        binaryError = ErrorOf([&] { ReadFormBinary(hostile, unlimited); });
+    }
+    {
+        allocation_meter::RefuseBeyond limit(std::size_t(4) << 20);
+        textError = ErrorOf([&] { ParseFormText(text, Windows1252(), unlimited); });
+    }
     EXPECT_EQ(binaryError, "Form description too large: out of memory while reading it");
     EXPECT_EQ(textError, "Form description too large: out of memory while reading it");
     EXPECT_NE(textError.find("Form description too large"), std::string::npos) << textError;

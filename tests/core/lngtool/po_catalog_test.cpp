@@ -46,6 +46,15 @@ const char* const kGermanHeader =
     "\"X-Native-Name: Deutsch\\n\"\n"
     "\"X-Code-Page: 1252\\n\"\n\n";
 
+// Every entry of the sample translated, as the coverage report wants it.
+const char* const kCompleteGerman =
+    "msgctxt \"Main.STrayInetPack\"\nmsgid \"Visit site\\r\\nTell a friend\\r\\n\\r\\n\"\n"
+    "msgstr \"Seite besuchen\\r\\nWeiterempfehlen\\r\\n\\r\\n\"\n\n"
+    "msgctxt \"Wizard.SWizardNextButton\"\nmsgid \"&Next >\"\nmsgstr \"&Weiter >\"\n\n"
+    "msgctxt \"TOptWnd.OptWnd.Caption\"\nmsgid \"Options\"\nmsgstr \"Optionen\"\n\n"
+    "msgctxt \"TOptWnd.Button1.Caption\"\nmsgid \"Ok\"\nmsgstr \"OK\"\n\n"
+    "msgctxt \"TOptWnd.CmBox231.Items.Strings\"\nmsgid \"Low\\nHigh\"\nmsgstr \"Niedrig\\nHoch\"\n";
+
 struct Catalogues : ::testing::Test {
     BasicLocale locale;
     LangResource dict{locale};
@@ -103,15 +112,28 @@ TEST_F(Catalogues, CoverageListsUntranslatedChangedAndObsoleteEntries) {
     EXPECT_EQ(coverage.obsolete, std::vector<std::string>{"Main.SGone"});
     EXPECT_FALSE(coverage.Complete());
 
-    const PoCatalog complete = ParsePo(
-        std::string(kGermanHeader) +
-        "msgctxt \"Main.STrayInetPack\"\nmsgid \"Visit site\\r\\nTell a friend\\r\\n\\r\\n\"\nmsgstr \"x\"\n\n"
-        "msgctxt \"Wizard.SWizardNextButton\"\nmsgid \"&Next >\"\nmsgstr \"&Weiter >\"\n\n"
-        "msgctxt \"TOptWnd.OptWnd.Caption\"\nmsgid \"Options\"\nmsgstr \"Optionen\"\n\n"
-        "msgctxt \"TOptWnd.Button1.Caption\"\nmsgid \"Ok\"\nmsgstr \"OK\"\n\n"
-        "msgctxt \"TOptWnd.CmBox231.Items.Strings\"\nmsgid \"Low\\nHigh\"\nmsgstr \"Niedrig\\nHoch\"\n"
+    EXPECT_TRUE(CheckCoverage(dict, ParsePo(std::string(kGermanHeader) + kCompleteGerman)).Complete());
+}
+
+// A translation that loses a placeholder, a mnemonic or a line break of its source would
+// break the formatting, the keyboard access or the layout that relies on it.
+TEST_F(Catalogues, CoverageListsTranslationsThatChangeTheirSourcesShape) {
+    std::string entries = kCompleteGerman;
+    auto replace = [&](const std::string& from, const std::string& to) {
+        entries.replace(entries.find(from), from.size(), to);
+    };
+    replace("Seite besuchen\\r\\nWeiterempfehlen", "Seite besuchen, weiterempfehlen");
+    replace("&Weiter", "Weiter");
+    const PoCatalog catalog = ParsePo(std::string(kGermanHeader) + entries);
+    const Coverage coverage = CheckCoverage(dict, catalog);
+    EXPECT_EQ(
+        coverage.misshapen, (std::vector<std::string>{
+                                "Main.STrayInetPack: line breaks 3 became 2",
+                                "Wizard.SWizardNextButton: mnemonics 1 became 0",
+                            })
     );
-    EXPECT_TRUE(CheckCoverage(dict, complete).Complete());
+    EXPECT_TRUE(coverage.untranslated.empty());
+    EXPECT_FALSE(coverage.Complete());
 }
 
 TEST_F(Catalogues, CompiledLanguageCarriesTheTranslationsUnderTheNativeIds) {

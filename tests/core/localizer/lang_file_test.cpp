@@ -226,9 +226,9 @@ TEST(LangFileLoad, RenumberingGivesTakenIdsTheNextFreeNumbers) {
         EXPECT_EQ(dict.ConstantByNames("A", "S2")->ID, 11u);  // LastConstID + 1
         EXPECT_EQ(dict.ConstantByNames("B", "S3")->ID, 12u);
         EXPECT_EQ(dict.PropertyByNames("F", "", "P1")->ID, 30u);
-        EXPECT_EQ(dict.PropertyByNames("F", "", "P2")->ID, 21u);
+        EXPECT_EQ(dict.PropertyByNames("F", "", "P2")->ID, 31u);  // above the highest ID seen
         EXPECT_EQ(f.LastConstID, 12u);
-        EXPECT_EQ(f.LastPropID, 30u);  // raised to the highest ID seen
+        EXPECT_EQ(f.LastPropID, 31u);
     }
     {
         // Without option bit 1 the ID stays taken twice.
@@ -239,6 +239,39 @@ TEST(LangFileLoad, RenumberingGivesTakenIdsTheNextFreeNumbers) {
         EXPECT_EQ(dict.ConstantByNames("A", "S2")->ID, 4u);
         EXPECT_EQ(dict.ConstantByNames("B", "S3")->ID, 11u);  // 0 is always numbered
     }
+}
+
+// A header whose LastConstID and LastPropID are below the IDs the file uses: new items are
+// numbered above every ID in use, so each translation merged by ID lands on its own string.
+TEST(LangFileLoad, UnderstatedLastIdsNeverGiveTwoItemsOneId) {
+    Raw structure(5);
+    structure.header(1, 1);
+    structure.u16(1).str8("A").flags(0).u16(3).constant("S1", 2, u"one").constant("S2", 0, u"two");
+    structure.constant("S3", 3, u"three");
+    structure.u16(1).str8("F").flags(0).u16(2).textProperty("P1", 0, u"p1").textProperty("P2", 2, u"p2").u16(0);
+    BasicLocale locale;
+    LangResource dict(locale);
+    LangFile f;
+    MemoryStream s(structure.bytes());
+    f.LoadInto(s, &dict, 0, -1);
+    EXPECT_EQ(dict.ConstantByNames("A", "S2")->ID, 4u);
+    EXPECT_EQ(dict.PropertyByNames("F", "", "P1")->ID, 3u);
+    EXPECT_EQ(f.LastConstID, 4u);
+    EXPECT_EQ(f.LastPropID, 3u);
+
+    dict.AddLanguage(0, 0x0407);
+    Raw translation(5);
+    translation.header();
+    translation.u16(1).str8("A").flags(0).u16(3).constant("S1", 2, u"eins").constant("S2", 4, u"zwei");
+    translation.constant("S3", 3, u"drei");
+    translation.u16(1).str8("F").flags(0).u16(2).textProperty("P1", 3, u"e1").textProperty("P2", 2, u"e2").u16(0);
+    MemoryStream t(translation.bytes());
+    LangFile().LoadInto(t, &dict, 0, 1);
+    EXPECT_EQ(dict.ConstantByNames("A", "S1")->Value(1)->Text(), u"eins");
+    EXPECT_EQ(dict.ConstantByNames("A", "S2")->Value(1)->Text(), u"zwei");
+    EXPECT_EQ(dict.ConstantByNames("A", "S3")->Value(1)->Text(), u"drei");
+    EXPECT_EQ(dict.PropertyByNames("F", "", "P1")->Value(1)->Text(), u"e1");
+    EXPECT_EQ(dict.PropertyByNames("F", "", "P2")->Value(1)->Text(), u"e2");
 }
 
 // ---- Merging into a language index ---------------------------------------------------------

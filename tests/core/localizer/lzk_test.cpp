@@ -178,15 +178,105 @@ TEST(LzkDecoder, PrefixDecoderStopsQuietlyWhereTheStreamWasCut) {
     }
 }
 
-TEST(LzkDecoder, ReportsProgressAfterEveryToken) {
+// Progress comes every few kilobytes of the stream, and once at its end.
+TEST(LzkDecoder, ReportsProgressEveryFewKilobytes) {
     std::vector<std::pair<std::uint64_t, std::uint64_t>> calls;
-    Bytes stream = Stream({0x02, 'a', 0x03, 0x00});
-    LzkDecompress(stream, [&](std::uint64_t p, std::uint64_t s) { calls.emplace_back(p, s); });
-    ASSERT_EQ(calls.size(), 2u);
-    EXPECT_EQ(calls[0].first, 11u);
-    EXPECT_EQ(calls[0].second, 13u);
-    EXPECT_EQ(calls[1].first, 13u);
-    EXPECT_EQ(calls[1].second, 13u);
+    Bytes small = Stream({0x02, 'a', 0x03, 0x00});
+    LzkDecompress(small, [&](std::uint64_t p, std::uint64_t s) { calls.emplace_back(p, s); });
+    EXPECT_EQ(calls, (std::vector<std::pair<std::uint64_t, std::uint64_t>>{{13, 13}}));
+
+    std::mt19937 rng(3);
+    Bytes text(200000);
+    for (auto& b : text) b = static_cast<std::uint8_t>('a' + rng() % 4);
+    const Bytes packed = LzkCompress(text, 0);
+    calls.clear();
+    EXPECT_EQ(LzkDecompress(packed, [&](std::uint64_t p, std::uint64_t s) { calls.emplace_back(p, s); }), text);
+    ASSERT_GT(calls.size(), packed.size() / 8192);
+    std::uint64_t last = 0;
+    for (const auto& [position, size] : calls) {
+        EXPECT_EQ(size, packed.size());
+        EXPECT_GT(position, last);
+        EXPECT_LE(position - last, 8192u);
+        last = position;
+    }
+    EXPECT_EQ(last, packed.size());
+}
+
+// What a decoder written straight from the token rules, one byte at a time, makes of a
+// stream: the bytes, and whether it refused it (strict) or where it stopped (prefix).
+struct Reference {
+    Bytes bytes;
+    bool refused = false;
+};
+Reference ReferenceDecode(const Bytes& stream) {
+    Reference r;
+    std::size_t i = 9;
+    while (i < stream.size()) {
+        const std::uint8_t b = stream[i++];
+        if ((b & 1) == 0) {
+            std::size_t n = b >> 1;
+            if (n > stream.size() - i) r.refused = true, n = stream.size() - i;
+            r.bytes.insert(r.bytes.end(), stream.begin() + std::ptrdiff_t(i), stream.begin() + std::ptrdiff_t(i + n));
+            i += n;
+            if (r.refused) return r;
+            continue;
+        }
+        if (i >= stream.size()) return r.refused = true, r;
+        const unsigned w = b | unsigned(stream[i++]) << 8;
+        const std::size_t offset = (w & 0x0FFF) >> 1, length = (w >> 12) + 3;
+        if (offset == 0 || offset > r.bytes.size()) return r.refused = true, r;
+        for (std::size_t k = 0; k < length; ++k) r.bytes.push_back(r.bytes[r.bytes.size() - offset]);
+    }
+    return r;
+}
+
+// Long streams of valid and damaged tokens, whole and cut anywhere: the decoder makes the
+// reference's bytes and refuses exactly what it refuses; the prefix decoder keeps what the
+// reference made before it stopped.
+TEST(LzkDecoder, DecodesAndRefusesAsTheTokenRulesSay) {
+    std::mt19937 rng(11);
+    for (int round = 0; round < 300; ++round) {
+        Bytes tokens;
+        std::size_t written = 0;
+        const int count = 1 + int(rng() % 400);
+        for (int t = 0; t < count; ++t) {
+            if (rng() % 2 || written == 0) {
+                const std::size_t n = rng() % 128;
+                tokens.push_back(std::uint8_t(n * 2));
+                for (std::size_t k = 0; k < n; ++k) tokens.push_back(std::uint8_t(rng() % 3));
+                written += n;
+            } else {
+                // Mostly offsets that reach into the output, 1, 2..15, 16 and above; now
+                // and then one that reaches before it.
+                const std::size_t reach = std::min<std::size_t>(written, 2047);
+                std::size_t offset = rng() % 4 == 0 ? 1 + rng() % std::min<std::size_t>(reach, 16) : 1 + rng() % reach;
+                if (round % 10 == 0 && t == count / 2) offset = std::min<std::size_t>(written + 1, 2047);
+                const std::size_t length = 3 + rng() % 16;
+                const unsigned w = unsigned(offset * 2 + 1) + unsigned((length - 3) << 12);
+                tokens.push_back(std::uint8_t(w));
+                tokens.push_back(std::uint8_t(w >> 8));
+                written += length;
+            }
+        }
+        const Bytes whole = Stream(tokens, std::uint32_t(rng()));
+        for (std::size_t cut : {whole.size(), whole.size() - 1 - rng() % tokens.size(), 9 + rng() % tokens.size()}) {
+            const Bytes stream(whole.begin(), whole.begin() + std::ptrdiff_t(cut));
+            const Reference expected = ReferenceDecode(stream);
+            if (expected.refused) {
+                EXPECT_EQ(ErrorOf(stream), "Wrong stream format") << round << " cut " << cut;
+            } else {
+                EXPECT_EQ(LzkDecompress(stream), expected.bytes) << round << " cut " << cut;
+            }
+            EXPECT_EQ(LzkDecompressPrefix(stream), expected.bytes) << round << " cut " << cut;
+        }
+    }
+}
+
+// A stream's word may claim any size: empty literal runs that claim 4 GB decode to nothing.
+TEST(LzkDecoder, AnyClaimedSizeDecodesToWhatTheTokensMake) {
+    EXPECT_EQ(LzkDecompress(Stream(Bytes(100000, 0x00), 0xFFFFFFFF)), Bytes());
+    const Bytes text(50000, 'z');
+    EXPECT_EQ(LzkDecompress(LzkCompress(text, 1)), text);
 }
 
 // ---- Encoder behaviour ------------------------------------------------------------------

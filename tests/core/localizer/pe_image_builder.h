@@ -151,4 +151,50 @@ inline Bytes StringBlock(const std::vector<std::pair<int, std::u16string>>& slot
     return b;
 }
 
+// A hostile resource tree that describes far more than it holds: `entries` named RCDATA
+// entries that all share one name of `nameLength` characters and one language directory
+// with 4 bytes of data. 20,000 entries and a 65,535-character name make some 292 KB that
+// a reader copying every name would turn into 2.6 GB.
+inline Bytes SharedNameBomb(std::size_t entries, std::uint16_t nameLength, const ImageLayout& layout = {}) {
+    Bytes tree(16 + 8);
+    Put16(tree, 14, 1);
+    Put32(tree, 16, 10);
+    Put32(tree, 20, 0x80000000u | 24);
+    const std::size_t names = 24, languages = names + 16 + 8 * entries;
+    const std::size_t dataEntry = languages + 24, data = dataEntry + 16, name = data + 4;
+    Put16(tree, names + 12, std::uint16_t(entries));
+    for (std::size_t i = 0; i < entries; ++i) {
+        Put32(tree, names + 16 + 8 * i, 0x80000000u | std::uint32_t(name));
+        Put32(tree, names + 20 + 8 * i, 0x80000000u | std::uint32_t(languages));
+    }
+    Put16(tree, languages + 14, 1);
+    Put32(tree, languages + 20, std::uint32_t(dataEntry));
+    Put32(tree, dataEntry, layout.sectionAddress + std::uint32_t(data));
+    Put32(tree, dataEntry + 4, 4);
+    Put32(tree, data, 0x30465054);  // "TPF0"
+    Put16(tree, name, nameLength);
+    for (std::size_t i = 0; i < nameLength; ++i) Put16(tree, name + 2 + 2 * i, u'A' + i % 26);
+    return Image(tree, layout);
+}
+
+// Another: `types` RCDATA type entries that all lead to one directory of `types` names,
+// each with an empty language directory. Listing every type's names would take
+// types x types entries from a file of some 16 x types bytes.
+inline Bytes SharedDirectoryBomb(std::size_t types) {
+    Bytes tree(16 + 8 * types);
+    Put16(tree, 14, std::uint16_t(types));
+    const std::size_t names = tree.size(), languages = names + 16 + 8 * types;
+    for (std::size_t i = 0; i < types; ++i) {
+        Put32(tree, 16 + 8 * i, 10);
+        Put32(tree, 20 + 8 * i, 0x80000000u | std::uint32_t(names));
+    }
+    Put16(tree, names + 14, std::uint16_t(types));
+    for (std::size_t i = 0; i < types; ++i) {
+        Put32(tree, names + 16 + 8 * i, std::uint32_t(i + 1));
+        Put32(tree, names + 20 + 8 * i, 0x80000000u | std::uint32_t(languages));
+    }
+    Put16(tree, languages + 14, 0);
+    return Image(tree);
+}
+
 }  // namespace pe_test

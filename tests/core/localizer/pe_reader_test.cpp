@@ -204,3 +204,51 @@ TEST(PEReader, SharedDataCannotMultiplyTheFile) {
         }
     EXPECT_EQ(ErrorOf([&] { ResProcessor(locale).Load(PEReader(Image(tree))); }), "Not a PE (WIN32 Executable) file");
 }
+
+// Entries that share one long name, or directories shared by many entries, describe far
+// more than the file holds; the reader refuses them once it has handed out a few times the
+// file's size, whether the processor or another walker asks.
+TEST(PEReader, SharedNamesAndDirectoriesCannotMultiplyTheFile) {
+    BasicLocale locale;
+    const Bytes names = SharedNameBomb(20000, 0xFFFF);
+    EXPECT_LT(names.size(), 300'000u);
+    EXPECT_EQ(ErrorOf([&] { ResProcessor(locale).Load(PEReader(names)); }), "Not a PE (WIN32 Executable) file");
+    EXPECT_EQ(
+        ErrorOf([&] {
+            PEReader reader(names);
+            WalkAll(reader, locale);
+        }),
+        "Not a PE (WIN32 Executable) file"
+    );
+    const Bytes directories = SharedDirectoryBomb(20000);
+    EXPECT_EQ(ErrorOf([&] { ResProcessor(locale).Load(PEReader(directories)); }), "Not a PE (WIN32 Executable) file");
+}
+
+// The same sharing on a small scale is read, and so is a large module in which nothing is
+// shared, also after a walk over all of it.
+TEST(PEReader, LargeAndModestlySharedModulesRead) {
+    BasicLocale locale;
+    ResProcessor shared(locale);
+    shared.Load(PEReader(SharedNameBomb(3, 40)));
+    ASSERT_NE(shared.RCData(), nullptr);
+    EXPECT_EQ(shared.RCData()->Items().size(), 3u);
+
+    std::vector<Node> forms, blocks;
+    for (int i = 0; i < 3000; ++i) {
+        std::u16string name = u"TFORM" + std::u16string(200, u'A' + i % 26);
+        for (int digit = i; digit; digit /= 10) name += char16_t(u'0' + digit % 10);
+        forms.push_back(Node::NamedLeaf(name, Bytes(2000, std::uint8_t(i))));
+    }
+    for (int block = 1; block <= 4096; ++block)
+        blocks.push_back(Node::Leaf(std::uint16_t(block), StringBlock({{block % 16, u"Text of a block"}})));
+    const Bytes image = Image(Node::Dir(0, {Node::Dir(6, std::move(blocks)), Node::Dir(10, std::move(forms))}));
+    EXPECT_GT(image.size(), 6'000'000u);
+    PEReader reader(image);
+    WalkAll(reader, locale);
+    ResProcessor resources(locale);
+    resources.Load(reader);
+    ASSERT_NE(resources.RCData(), nullptr);
+    EXPECT_EQ(resources.RCData()->Items().size(), 3000u);
+    EXPECT_EQ(resources.RCData()->Items()[2999].data, Bytes(2000, std::uint8_t(2999)));
+    EXPECT_EQ(resources.Strings()->Items().size(), 4096u);
+}
