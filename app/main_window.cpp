@@ -363,10 +363,10 @@ void TFMCFGClass::MM_050401Click(ui::NotifyArgs&) { app::ComposeBugReport(false)
 void TFMCFGClass::MM_050403Click(ui::NotifyArgs&) { app::ComposeTellAFriend(false); }
 
 void TFMCFGClass::MM_0502Click(ui::NotifyArgs&) {
-    platform::ShellStartDetached(platform::LoadResString(str::SHomePageUrl), L"");
+    platform::ShellStartDetached(platform::LoadWebAddress(str::SHomePageUrl), L"");
 }
 void TFMCFGClass::MM_0503Click(ui::NotifyArgs&) {
-    platform::ShellStartDetached(platform::LoadResString(str::SForumUrl), L"");
+    platform::ShellStartDetached(platform::LoadWebAddress(str::SForumUrl), L"");
 }
 
 void TFMCFGClass::MM_0505Click(ui::NotifyArgs&) {

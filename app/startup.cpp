@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "core/app/acted_texts.h"
 #include "core/app/command_line.h"
 #include "platform/program_folder.h"
 #include "platform/resource_source.h"
@@ -55,7 +56,9 @@ bool FirstRunWizardComplete() {
 const std::wstring& LanguageFileName() { return g_languageFileName; }
 
 void SetLanguageFileName(const std::wstring& name) {
-    g_languageFileName = name.substr(0, settings::LangFileName.capacity - 1);
+    // The language file's own name picks the help file: a folder or drive in it would pick
+    // any file on the disk.
+    g_languageFileName = app::PlainFileNameOr(name.substr(0, settings::LangFileName.capacity - 1), L"english");
 }
 
 void WriteServiceTrayTexts() {

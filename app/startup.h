@@ -29,8 +29,9 @@ struct StartupParts {
 // Runs start-up steps 1-12 and returns the process exit code.
 int RunStartup(const std::wstring& commandLine, const StartupParts& parts);
 
-// The language file name read at start-up (at most 254 characters); the main window uses
-// it for the help file and replaces it after a language switch.
+// The language file name read at start-up (at most 254 characters; a plain file name, else
+// "english"); the main window uses it for the help file and replaces it after a language
+// switch.
 const std::wstring& LanguageFileName();
 void SetLanguageFileName(const std::wstring& name);
 

@@ -46,11 +46,11 @@ void TAbout::FormCreate(ui::NotifyArgs&) {
 }
 
 void TAbout::Panel1Click(ui::NotifyArgs&) {
-    platform::ShellStartDetached(platform::LoadResString(str::SHomePageUrl), L"");
+    platform::ShellStartDetached(platform::LoadWebAddress(str::SHomePageUrl), L"");
 }
 
 void TAbout::Panel2Click(ui::NotifyArgs&) {
-    platform::ShellStartDetached(platform::LoadResString(str::SPartnerHomePageUrl), L"");
+    platform::ShellStartDetached(platform::LoadWebAddress(str::SPartnerHomePageUrl), L"");
 }
 
 void TAbout::Button1Click(ui::NotifyArgs&) { Close(); }

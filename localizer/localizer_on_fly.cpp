@@ -327,19 +327,26 @@ std::unique_ptr<KLocalizerOnFly::Module> KLocalizerOnFly::ReadyModule(
     const std::wstring file = ModuleFile(abbreviation);
     const bool loaded = module_ && module_->file == file;  // in use, and so out of date
     // A module older than the program it was made from may lack what an update of the
-    // program brought (the build stamp is fixed), so it is made again.
+    // program brought (the build stamp is fixed), so it is made again. The module is only a
+    // cache of the language file: a damaged or foreign one is made again too.
     if (!loaded && FileExists(file) && WriteTime(file) >= WriteTime(NativeModule())) {
-        auto module = LoadModule(file);
-        if (module->settings.LangID == language.LangID && module->settings.LangStamp == language.LangStamp)
-            return module;
+        try {
+            auto module = LoadModule(file);
+            if (module->settings.LangID == language.LangID && module->settings.LangStamp == language.LangStamp)
+                return module;
+        } catch (const Error&) {
+        }
     }
     // Made aside and put in place whole, so that the module in use stays usable until then.
     const std::wstring fresh = file + L".new";
     language.TargetIndex = index;
     BuildLanguageModule(language, fresh, NativeModule(), dictionary_);
+    // The module in use is let go only for its replacement, and taken up again when that
+    // cannot be put in place, so a failed switch leaves the language in use whole.
     if (loaded) UseOwnResources();
     if (!MoveFileExW(fresh.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING)) {
         DeleteFileW(fresh.c_str());
+        if (loaded) UseModule(LoadModule(file));
         throw LocOnFlyError(msg::Format(msg::kCanNotDeleteFile, PathText(file)));
     }
     return LoadModule(file);

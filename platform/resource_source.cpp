@@ -1,5 +1,6 @@
 #include "platform/resource_source.h"
 
+#include "core/app/acted_texts.h"
 #include "platform/text.h"
 
 namespace platform {
@@ -18,13 +19,23 @@ HINSTANCE ResourceSourceOf(LPCWSTR name, LPCWSTR type) {
     return FindResourceW(source, name, type) ? source : GetModuleHandleW(nullptr);
 }
 
-std::wstring LoadResString(UINT id) {
+namespace {
+
+std::wstring LoadString(HINSTANCE module, UINT id) {
     // LoadStringW with a zero buffer size hands out a pointer into the resource itself,
     // which is not zero-terminated: take exactly the length it reports.
     const wchar_t* text = nullptr;
-    int length = LoadStringW(ResourceSource(), id, reinterpret_cast<LPWSTR>(&text), 0);
+    int length = LoadStringW(module, id, reinterpret_cast<LPWSTR>(&text), 0);
     if (length <= 0 || !text) return {};
     return std::wstring(text, static_cast<size_t>(length));
+}
+
+}  // namespace
+
+std::wstring LoadResString(UINT id) { return LoadString(ResourceSource(), id); }
+
+std::wstring LoadWebAddress(UINT id) {
+    return app::WebAddressOr(LoadResString(id), LoadString(GetModuleHandleW(nullptr), id));
 }
 
 std::string LoadResStringA(UINT id) { return Narrow(LoadResString(id)); }

@@ -19,6 +19,10 @@ std::wstring LoadResString(UINT id);
 // The same, converted to the current 8-bit code page (registry values, mail texts).
 std::string LoadResStringA(UINT id);
 
+// String `id` as a web or mail address to hand to the shell: the translation when it is one,
+// else the program's own text, so a language file cannot make the shell start a program.
+std::wstring LoadWebAddress(UINT id);
+
 // Replaces each "%s" of a resource-string format by `argument`.
 std::wstring FormatResString(UINT id, const std::wstring& argument);
 

@@ -49,6 +49,16 @@ TEST(Startup, FirstCopyRunsEveryStepInOrder) {
     EXPECT_EQ(testing_support::ReadRawDword("CFGFirstWizardComplete"), 0);
 }
 
+TEST(Startup, AStoredLanguageNameThatIsNoPlainFileNameNamesTheEnglishHelp) {
+    for (const wchar_t* hostile : {L"..\\..\\Windows\\Help\\any", L"C:\\x", L"\\\\server\\share\\x", L""}) {
+        app::SetLanguageFileName(hostile);
+        EXPECT_EQ(app::LanguageFileName(), L"english") << hostile;
+    }
+    app::SetLanguageFileName(L"Deutsch");
+    EXPECT_EQ(app::LanguageFileName(), L"Deutsch");
+    app::SetLanguageFileName(L"english");
+}
+
 TEST(Startup, ASecondCopyExitsAtOnceButSwitchesStillAct) {
     // The other copy's guard.
     HANDLE firstCopy = CreateEventW(nullptr, FALSE, FALSE, app::kInstanceEventName);
