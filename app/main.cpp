@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "app/context_help.h"
 #include "app/exception_handler.h"
 #include "app/main_window.h"
 #include "app/problem_reports.h"
@@ -31,6 +32,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         application.SetTitle(app::kApplicationName);
         controls::RegisterDisplayComponents();
         wizards::RegisterWizardComponents();
+        app::InstallContextHelp();
     };
     parts.showAboutBox = ShowAboutBox;
     parts.composeBugReport = [] { return static_cast<int>(app::ComposeBugReport(true)); };
