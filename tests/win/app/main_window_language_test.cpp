@@ -78,4 +78,39 @@ TEST(MainWindowLanguage, TheLanguageMenuSwitchesTheWholeProgramAndBack) {
     ResetSettingsKey();
 }
 
+// The system's help viewer shows the help file's own title; the window is closed again.
+bool HelpWindowOpened(const wchar_t* title) {
+    HWND viewer = FindWindowW(nullptr, title);
+    if (!viewer) return false;
+    SendMessageW(viewer, WM_CLOSE, 0, 0);
+    return !IsWindow(viewer);
+}
+
+TEST(MainWindowLanguage, HelpTopicsOpenTheHelpFileOfTheCurrentLanguage) {
+    StopAnyService();
+    ResetSettingsKey();
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    localizer::KLocalizerOnFly& localizer = localizer::Localizer();
+    localizer.ModuleFolder = temp;
+    localizer.Init(platform::Widen(settings::kSettingsKeyPath), platform::ProgramFolder() + L"main_language_data\\");
+    FakeService fake(FakeService::Mode::kAnswer, protocol::kRunning);
+    auto window = CreateMainWindow();
+    ui::MenuItem& english = *window->Language1->Items()[0];
+    ui::MenuItem& german = *window->Language1->Items()[1];
+    english.Click();
+
+    window->MM_0501->Click();
+    EXPECT_TRUE(HelpWindowOpened(L"Tessly Dozidi Davazez Help"));
+    german.Click();
+    window->MM_0501->Click();
+    EXPECT_TRUE(HelpWindowOpened(L"Hilfe zu Tessly Dozidi Davazez"));
+
+    english.Click();
+    window.reset();
+    DeleteFileW((std::wstring(temp) + L"main_window_language_test.DEU").c_str());
+    app::SetLanguageFileName(L"english");
+    ResetSettingsKey();
+}
+
 }  // namespace
