@@ -136,6 +136,12 @@ protected:
     fs::path LogPath() const { return folder_ / "errorlog.txt"; }
     fs::path Shots() const { return folder_ / "minidump"; }
     std::vector<std::string> LoggedRecords() const { return Records(ReadAll(LogPath())); }
+    // The texts of the message boxes shown while a failure is handled, each left open `openMs`.
+    static std::vector<std::wstring> BoxTextsOf(const std::wstring& failure, DWORD openMs = 0) {
+        BoxAnswerer answerer(openMs);
+        Fail([&failure] { ThrowFromOnePlace(failure); });
+        return answerer.Texts();
+    }
 
     fs::path folder_;
     TglExceptionHandler logger_;
@@ -259,9 +265,7 @@ TEST_F(ErrorLog, TheScreenshotIsAJpegOfTheWholeScreen) {
 
 TEST_F(ErrorLog, TheUserIsToldUnlessQuiet) {
     logger_.SetOptions(TglExceptionHandler::kStartupOptions);
-    BoxAnswerer answerer;
-    Fail([] { ThrowFromOnePlace(L"Cannot go on"); });
-    const std::vector<std::wstring> texts = answerer.Texts();
+    const std::vector<std::wstring> texts = BoxTextsOf(L"Cannot go on");
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(
         texts[0],
@@ -281,9 +285,7 @@ TEST_F(ErrorLog, QuietTheUserSeesNothingButTheRecordIsWritten) {
 TEST_F(ErrorLog, ALogThatCannotBeWrittenIsReportedAndTheProgramGoesOn) {
     logger_.SetLogFileName((folder_ / "no such folder" / "errorlog.txt").wstring());
     logger_.SetOptions(TglExceptionHandler::kStartupOptions);
-    BoxAnswerer answerer;
-    Fail([] { ThrowFromOnePlace(L"lost"); });
-    const std::vector<std::wstring> texts = answerer.Texts();
+    const std::vector<std::wstring> texts = BoxTextsOf(L"lost");
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].substr(0, 29), L"Error log was not saved. \r\n\r\n");
     EXPECT_GT(texts[0].size(), 29u);  // with the system's reason
@@ -294,9 +296,7 @@ TEST_F(ErrorLog, ALogThatCannotBeWrittenIsReportedAndTheProgramGoesOn) {
 
 TEST_F(ErrorLog, WithoutALogTheBoxDoesNotSpeakOfOne) {
     logger_.SetOptions(TglExceptionHandler::kRunTime);
-    BoxAnswerer answerer;
-    Fail([] { ThrowFromOnePlace(L"unlogged"); });
-    const std::vector<std::wstring> texts = answerer.Texts();
+    const std::vector<std::wstring> texts = BoxTextsOf(L"unlogged");
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0], L"unlogged");
     EXPECT_FALSE(fs::exists(LogPath()));
@@ -309,10 +309,8 @@ TEST_F(ErrorLog, FailuresWhileTheBoxIsOpenAreLoggedAndCountedInIt) {
     ui::Timer timer(nullptr);
     timer.OnTimer = [](ui::NotifyArgs&) { ThrowAt<7>(); };
     timer.SetInterval(20);
-    BoxAnswerer answerer(600);
-    Fail([] { ThrowFromOnePlace(L"first failure"); });
+    const std::vector<std::wstring> texts = BoxTextsOf(L"first failure", 600);
     timer.SetEnabled(false);
-    const std::vector<std::wstring> texts = answerer.Texts();
     ASSERT_EQ(texts.size(), 1u);
     const std::wstring counted = L"More errors logged while this message was shown: ";
     const std::size_t at = texts[0].find(counted);
