@@ -16,7 +16,8 @@ HelpViewer& ReplacedViewer() {
     return viewer;
 }
 
-// The compiled-help viewer of the system folder, loaded once per process.
+// The current language's help file in the system folder's compiled-help viewer (loaded once
+// per process), or in a test's recorder.
 void OpenHelp(HWND owner, UINT command, DWORD_PTR data) {
     const std::wstring file = LocateHelpFile();
     if (ReplacedViewer()) {

@@ -170,19 +170,20 @@ void TglExceptionHandler::KeepScreenshot() {
     }
 }
 
+std::wstring TglExceptionHandler::BoxTitle() const {
+    return platform::FormatResString(str::SErrorBoxTitle, applicationName_);
+}
+
 void TglExceptionHandler::ShowError(const std::wstring& text) {
-    const std::wstring title = platform::FormatResString(str::SErrorBoxTitle, applicationName_);
     boxShown_ = true;
     boxText_ = text;
     errorsWhileShown_ = 0;
-    MessageBoxW(nullptr, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    MessageBoxW(nullptr, text.c_str(), BoxTitle().c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
     boxShown_ = false;
 }
 
 void TglExceptionHandler::CountErrorWhileShown() {
     ++errorsWhileShown_;
-    const std::wstring title = platform::FormatResString(str::SErrorBoxTitle, applicationName_);
-    const std::wstring count =
-        platform::FormatResString(str::SErrorsWhileShown, std::to_wstring(errorsWhileShown_));
-    app::SetMessageBoxText(app::FindThreadMessageBox(title), boxText_ + count);
+    const std::wstring count = platform::FormatResString(str::SErrorsWhileShown, std::to_wstring(errorsWhileShown_));
+    app::SetMessageBoxText(app::FindThreadMessageBox(BoxTitle()), boxText_ + count);
 }

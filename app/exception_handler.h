@@ -74,6 +74,7 @@ private:
     );
     void AppendToLog(const std::string& record) const;
     void KeepScreenshot();
+    std::wstring BoxTitle() const;
     void ShowError(const std::wstring& text);
     void CountErrorWhileShown();
 
@@ -85,8 +86,8 @@ private:
     std::unique_ptr<TglSysInfo> sysInfo_;
     std::filesystem::path screenshotFolder_;
     std::optional<app::HandledException> handling_;  // set while an exception is handled
-    std::uintptr_t unseenThrows_ = 0;                 // stands in for the address of throws not seen
-    bool boxShown_ = false;
-    std::wstring boxText_;
-    int errorsWhileShown_ = 0;
+    std::uintptr_t unseenThrows_ = 0;                // stands in for the address of throws not seen
+    bool boxShown_ = false;                          // one box at a time
+    std::wstring boxText_;                           // what the open box said at first
+    int errorsWhileShown_ = 0;                       // failures logged while it is open
 };

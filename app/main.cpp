@@ -44,7 +44,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             localizer::Localizer().Init(platform::Widen(settings::kSettingsKeyPath), languageFolder);
         } catch (const localizer::Error& error) {
             if (reportFailure)
-                MessageBoxW(nullptr, platform::FromUtf8(error.what()).c_str(), app::kApplicationName, MB_OK | MB_ICONERROR);
+                MessageBoxW(
+                    nullptr, platform::FromUtf8(error.what()).c_str(), app::kApplicationName, MB_OK | MB_ICONERROR
+                );
         }
     };
     parts.runFirstRunWizard = RunFirstRunWizard;

@@ -339,9 +339,7 @@ void TFMCFGClass::SetBoostProgress(int percent) {
 
 // Other windows and the shell ---------------------------------------------------------------
 
-void TFMCFGClass::HelpExecute(ui::NotifyArgs&) {
-    app::ShowHelpContents(Handle());
-}
+void TFMCFGClass::HelpExecute(ui::NotifyArgs&) { app::ShowHelpContents(Handle()); }
 
 // The mail program's answer does not concern the window.
 void TFMCFGClass::MM_050401Click(ui::NotifyArgs&) { app::ComposeBugReport(false); }

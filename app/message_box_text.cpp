@@ -58,14 +58,18 @@ void SetMessageBoxText(HWND box, const std::wstring& text) {
         for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             const RECT r = RectIn(box, child);
             if (child == label)
-                SetWindowPos(child, nullptr, 0, 0, r.right - r.left, r.bottom - r.top + grow, SWP_NOMOVE | SWP_NOZORDER);
+                SetWindowPos(
+                    child, nullptr, 0, 0, r.right - r.left, r.bottom - r.top + grow, SWP_NOMOVE | SWP_NOZORDER
+                );
             else if (r.top >= shown.bottom)
                 SetWindowPos(child, nullptr, r.left, r.top + grow, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         }
         RECT frame{};
         GetWindowRect(box, &frame);
-        SetWindowPos(box, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + grow,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(
+            box, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + grow,
+            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE
+        );
     }
     SetWindowTextW(label, text.c_str());
 }

@@ -77,7 +77,7 @@ int RunSteps(const std::wstring& commandLine, const StartupParts& parts) {
     if (parts.initApplication) parts.initApplication();        // 3
     if (parts.initLocalizer)                                   // 4
         parts.initLocalizer(platform::ProgramFolder() + L"lang\\", !IsMailSwitch(which));
-    {                                                                                     // 5
+    {  // 5
         SettingsSession session;
         SetLanguageFileName(ReadSetting(settings::LangFileName));
         WriteServiceTrayTexts();

@@ -49,7 +49,7 @@ protected:
         InitializeKit();
         wizards::RegisterWizardComponents();
         ResetSettingsKey();
-        app::SetLanguageFileName(L"English");
+        app::SetLanguageFileName(L"english");
         app::InstallContextHelp();
         app::SetHelpViewer([this](HWND, const std::wstring& file, UINT command, DWORD_PTR data) {
             calls_.push_back({file, command, data});

@@ -289,7 +289,7 @@ TEST_F(ErrorLog, ALogThatCannotBeWrittenIsReportedAndTheProgramGoesOn) {
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].substr(0, 29), L"Error log was not saved. \r\n\r\n");
     EXPECT_GT(texts[0].size(), 29u);  // with the system's reason
-    EXPECT_EQ(texts[1], L"lost");  // no record, so no word of one
+    EXPECT_EQ(texts[1], L"lost");     // no record, so no word of one
     EXPECT_FALSE(fs::exists(folder_ / "no such folder"));
     EXPECT_TRUE(fs::exists(Shots() / "1.jpg"));  // the screenshot is kept all the same
 }

@@ -42,7 +42,9 @@ protected:
         moduleFolder_ = temp;
         localizer::KLocalizerOnFly& localizer = localizer::Localizer();
         localizer.ModuleFolder = moduleFolder_;
-        localizer.Init(platform::Widen(settings::kSettingsKeyPath), platform::ProgramFolder() + L"main_language_data\\");
+        localizer.Init(
+            platform::Widen(settings::kSettingsKeyPath), platform::ProgramFolder() + L"main_language_data\\"
+        );
         fake_.emplace(FakeService::Mode::kAnswer, protocol::kRunning);
         window = CreateMainWindow();
     }
