@@ -395,6 +395,8 @@ void Form::ShowHelp() { Application::Instance().ShowHelp(Handle(), HelpIdentity(
 
 bool Form::HandleDialogKey(const MSG& msg) {
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1 && GetKeyState(VK_MENU) >= 0 && GetKeyState(VK_CONTROL) >= 0) {
+        const WinControl* focused = FromHandle(msg.hwnd);
+        if (focused && focused->WantsKey(VK_F1)) return false;
         ShowHelp();
         return true;
     }

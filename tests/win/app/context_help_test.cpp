@@ -83,6 +83,18 @@ TEST_F(ContextHelp, F1InTheOptionsWindowOpensTheTopicOfTheTabInFront) {
     EXPECT_EQ(OnlyRequestedContext(), help::IDH_OPTIONS_VIEW);
 }
 
+TEST_F(ContextHelp, AHotKeyFieldTakesF1AsItsKey) {
+    auto window = ui::CreateForm<TOptWnd>();
+    ShowModalAndDo(*window, [&] {
+        window->Hk221->SetShortCut(0);
+        window->Hk221->SetFocus();
+        PressF1();
+        EXPECT_EQ(LOBYTE(window->Hk221->ShortCut()), VK_F1);
+        window->SetModalResult(ui::mrCancel);
+    });
+    EXPECT_TRUE(calls_.empty());
+}
+
 TEST_F(ContextHelp, TheHelpRequestOfAControlInASettingsDialogOpensTheDialogsTopic) {
     auto dialog = ui::CreateForm<TForm9>();
     ShowModalAndDo(*dialog, [&] {
