@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/message_box_text.h"
 #include "app/screen_capture.h"
 #include "app/throw_site.h"
 #include "core/app/screenshot_files.h"
@@ -85,28 +86,42 @@ std::wstring TglExceptionHandler::LogFilePath() const {
 
 void TglExceptionHandler::HandleException(std::exception_ptr error) {
     if (IsOwnException(error)) return;
-    const app::ThrowSite site = app::ThrowSiteOf(error);
+    app::ThrowSite site = app::ThrowSiteOf(error);
+    // Throws the hook never saw each count as a place of their own (code addresses are far
+    // above any count), so each of them keeps its screenshot.
+    if (site.address == 0) site.address = ++unseenThrows_;
     const std::wstring text = ui::ExceptionMessage(error);
+    bool written = false;
     {
         Handling handling(handling_, {site.className, site.address});
-        WriteRecord(L"", text, L"");
+        written = WriteRecord(L"", text, L"");
     }
-    if (!Has(kQuiet)) ShowError(text + platform::LoadResString(str::SErrorLogCreated));
+    if (Has(kQuiet)) return;
+    if (boxShown_) {
+        CountErrorWhileShown();
+        return;
+    }
+    ShowError(written ? text + platform::LoadResString(str::SErrorLogCreated) : text);
 }
 
-void TglExceptionHandler::WriteRecord(
+bool TglExceptionHandler::WriteRecord(
     const std::wstring& id, const std::wstring& exceptionMessage, const std::wstring& message
 ) {
+    bool written = false;
     try {
         const std::string record = app::FormatErrorRecord(BuildRecord(id, exceptionMessage, message));
         const bool named = std::any_of(logFileName_.begin(), logFileName_.end(), [](wchar_t c) { return c > L' '; });
-        if (Has(kWriteLog) && named) AppendToLog(record);
+        if (Has(kWriteLog) && named) {
+            AppendToLog(record);
+            written = true;
+        }
     } catch (...) {
-        if (!Has(kQuiet)) {
+        if (!Has(kQuiet) && !boxShown_) {
             ShowError(platform::LoadResString(str::SErrorLogNotSaved) + ui::ExceptionMessage(std::current_exception()));
         }
     }
     if (Has(kScreenshots) && handling_ && screenshotAddresses_.insert(handling_->address).second) KeepScreenshot();
+    return written;
 }
 
 app::ErrorRecord TglExceptionHandler::BuildRecord(
@@ -155,7 +170,20 @@ void TglExceptionHandler::KeepScreenshot() {
     }
 }
 
-void TglExceptionHandler::ShowError(const std::wstring& text) const {
-    const std::wstring title = platform::FormatResString(str::SErrorBoxTitle, applicationName_);
-    MessageBoxW(nullptr, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+std::wstring TglExceptionHandler::BoxTitle() const {
+    return platform::FormatResString(str::SErrorBoxTitle, applicationName_);
+}
+
+void TglExceptionHandler::ShowError(const std::wstring& text) {
+    boxShown_ = true;
+    boxText_ = text;
+    errorsWhileShown_ = 0;
+    MessageBoxW(nullptr, text.c_str(), BoxTitle().c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    boxShown_ = false;
+}
+
+void TglExceptionHandler::CountErrorWhileShown() {
+    ++errorsWhileShown_;
+    const std::wstring count = platform::FormatResString(str::SErrorsWhileShown, std::to_wstring(errorsWhileShown_));
+    app::SetMessageBoxText(app::FindThreadMessageBox(BoxTitle()), boxText_ + count);
 }

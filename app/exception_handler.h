@@ -56,13 +56,15 @@ public:
     // The log file's full path by the location rule.
     std::wstring LogFilePath() const;
 
-    // The application's handler: logs the exception and, unless quiet, tells the user.
+    // The application's handler: logs the exception and, unless quiet, tells the user. One
+    // message box at a time: failures while it is open (its loop runs timers) are logged
+    // and counted in its text.
     void HandleException(std::exception_ptr error);
 
     // Appends a record; each text appears only when not empty. While an exception is being
     // handled the record names it and, the first time its address fails, a screenshot is
-    // kept.
-    void WriteRecord(const std::wstring& id, const std::wstring& exceptionMessage, const std::wstring& message);
+    // kept. False when no record was written (logging off or the log not writable).
+    bool WriteRecord(const std::wstring& id, const std::wstring& exceptionMessage, const std::wstring& message);
 
 private:
     void Detach();
@@ -72,7 +74,9 @@ private:
     );
     void AppendToLog(const std::string& record) const;
     void KeepScreenshot();
-    void ShowError(const std::wstring& text) const;
+    std::wstring BoxTitle() const;
+    void ShowError(const std::wstring& text);
+    void CountErrorWhileShown();
 
     bool active_ = false;
     std::wstring logFileName_ = L"_errors_log.txt";
@@ -82,4 +86,8 @@ private:
     std::unique_ptr<TglSysInfo> sysInfo_;
     std::filesystem::path screenshotFolder_;
     std::optional<app::HandledException> handling_;  // set while an exception is handled
+    std::uintptr_t unseenThrows_ = 0;                // stands in for the address of throws not seen
+    bool boxShown_ = false;                          // one box at a time
+    std::wstring boxText_;                           // what the open box said at first
+    int errorsWhileShown_ = 0;                       // failures logged while it is open
 };

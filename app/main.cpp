@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "app/context_help.h"
 #include "app/exception_handler.h"
 #include "app/main_window.h"
 #include "app/problem_reports.h"
@@ -31,17 +32,21 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         application.SetTitle(app::kApplicationName);
         controls::RegisterDisplayComponents();
         wizards::RegisterWizardComponents();
+        app::InstallContextHelp();
     };
     parts.showAboutBox = ShowAboutBox;
     parts.composeBugReport = [] { return static_cast<int>(app::ComposeBugReport(true)); };
     parts.composeUninstallFeedback = [] { return static_cast<int>(app::ComposeUninstallFeedback(true)); };
     parts.composeTellAFriend = [] { return static_cast<int>(app::ComposeTellAFriend(true)); };
-    parts.initLocalizer = [](const std::wstring& languageFolder) {
+    parts.initLocalizer = [](const std::wstring& languageFolder, bool reportFailure) {
         // Without its language files the program still runs, in its own language.
         try {
             localizer::Localizer().Init(platform::Widen(settings::kSettingsKeyPath), languageFolder);
         } catch (const localizer::Error& error) {
-            MessageBoxW(nullptr, platform::FromUtf8(error.what()).c_str(), app::kApplicationName, MB_OK | MB_ICONERROR);
+            if (reportFailure)
+                MessageBoxW(
+                    nullptr, platform::FromUtf8(error.what()).c_str(), app::kApplicationName, MB_OK | MB_ICONERROR
+                );
         }
     };
     parts.runFirstRunWizard = RunFirstRunWizard;

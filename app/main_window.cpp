@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/context_help.h"
 #include "app/problem_reports.h"
 
 #include "app/startup.h"
@@ -12,7 +13,6 @@
 #include "platform/launch.h"
 #include "platform/program_folder.h"
 #include "platform/resource_source.h"
-#include "platform/system_library.h"
 #include "platform/text.h"
 #include "resources/string_ids.h"
 #include "service/status_block_view.h"
@@ -41,13 +41,6 @@ constexpr int kDefaultCursor = 0;
 constexpr DWORD kBoostEndPauseMs = 1500;
 constexpr int kProgressPanel = 0;
 constexpr int kStatePanel = 1;
-
-// The compiled-help viewer of the system folder, loaded once per process.
-void ShowHelpFile(HWND owner, const std::wstring& file) {
-    using HtmlHelpW = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
-    static const HtmlHelpW helpCall = platform::SystemFunction<HtmlHelpW>(L"HHCtrl.OCX", "HtmlHelpW");
-    if (helpCall) helpCall(owner, file.c_str(), 0, 0);
-}
 
 // The installer holds a named mutex while it works. One made by an elevated installer may
 // refuse us access, which shows just as well that it is there.
@@ -101,7 +94,6 @@ void TFMCFGClass::FormCreate(ui::NotifyArgs&) {
         if (view.charts[n - 1]) LayoutCharts(n);
     if (wizards::ConfigWizardDueAtStart(wizards::ConfigWizardDeferred(), configWizardComplete)) RunConfigWizard();
     service::StartService();
-    helpFile_ = LocateHelpFile();
 }
 
 void TFMCFGClass::ApplyViewState(const app::ViewState& view) {
@@ -127,12 +119,6 @@ int TFMCFGClass::CurrentViewState() const {
     for (int i = 0; i < app::kIntervalCount; ++i) view.intervals[i] = intervalItems_[i]->Checked();
     for (int i = 0; i < app::kChartChoiceCount; ++i) view.charts[i] = chartItems_[i]->Checked();
     return view.ToBits();
-}
-
-std::wstring TFMCFGClass::LocateHelpFile() const {
-    std::wstring folder = platform::ProgramFolder() + L"help\\";
-    std::wstring own = folder + app::LanguageFileName() + L".chm";
-    return GetFileAttributesW(own.c_str()) != INVALID_FILE_ATTRIBUTES ? own : folder + L"english.chm";
 }
 
 void TFMCFGClass::LangClick(localizer::KLocalizerOnFly&, const localizer::LFInfo& language) {
@@ -353,10 +339,7 @@ void TFMCFGClass::SetBoostProgress(int percent) {
 
 // Other windows and the shell ---------------------------------------------------------------
 
-void TFMCFGClass::HelpExecute(ui::NotifyArgs&) {
-    helpFile_ = LocateHelpFile();
-    ShowHelpFile(Handle(), helpFile_);
-}
+void TFMCFGClass::HelpExecute(ui::NotifyArgs&) { app::ShowHelpContents(Handle()); }
 
 // The mail program's answer does not concern the window.
 void TFMCFGClass::MM_050401Click(ui::NotifyArgs&) { app::ComposeBugReport(false); }

@@ -138,7 +138,6 @@ class TFMCFGClass : public ui::Form, public service::StateDisplay {
     int BoostProgress() const { return boostProgress_; }
     bool BoostRunning() const { return boostRunning_; }
     int CommandMask() const { return commandMask_; }
-    const std::wstring& HelpFile() const { return helpFile_; }
     const app::MainCharts& Charts() const { return charts_; }
     // The localizer's call after a language switch: the choice, the service's tray texts,
     // the chart captions.
@@ -155,7 +154,6 @@ private:
     void OnServiceNotification(WPARAM code, LPARAM from);
     void SetBoostRunning(bool running);
     void SetBoostProgress(int percent);
-    std::wstring LocateHelpFile() const;
 
     std::array<ui::MenuItem*, 4> intervalItems_{};
     std::array<ui::MenuItem*, 5> chartItems_{};
@@ -165,7 +163,6 @@ private:
     bool boostRunning_ = false;
     int boostProgress_ = 0;
     int commandMask_ = 0;
-    std::wstring helpFile_;
 };
 
 // Creates the main window from its description, shows it modally and frees it.

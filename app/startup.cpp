@@ -69,17 +69,23 @@ void WriteServiceTrayTexts() {
 
 namespace {
 
+bool IsMailSwitch(app::Switch which) {
+    return which == app::Switch::BugReport || which == app::Switch::Uninstall || which == app::Switch::TellFriend;
+}
+
 int RunSteps(const std::wstring& commandLine, const StartupParts& parts) {
-    if (parts.installErrorLogger) parts.installErrorLogger();                             // 1
-    bool alreadyRunning = CreateInstanceGuard();                                          // 2
-    if (parts.initApplication) parts.initApplication();                                   // 3
-    if (parts.initLocalizer) parts.initLocalizer(platform::ProgramFolder() + L"lang\\");  // 4
-    {                                                                                     // 5
+    const app::Switch which = FindSwitch(commandLine);
+    if (parts.installErrorLogger) parts.installErrorLogger();  // 1
+    bool alreadyRunning = CreateInstanceGuard();               // 2
+    if (parts.initApplication) parts.initApplication();        // 3
+    if (parts.initLocalizer)                                   // 4
+        parts.initLocalizer(platform::ProgramFolder() + L"lang\\", !IsMailSwitch(which));
+    {  // 5
         SettingsSession session;
         SetLanguageFileName(ReadSetting(settings::LangFileName));
         WriteServiceTrayTexts();
     }
-    int switchExit = RunSwitch(FindSwitch(commandLine), parts);  // 6
+    int switchExit = RunSwitch(which, parts);  // 6
     if (switchExit >= 0) return switchExit;
     if (alreadyRunning) return kExitOk;                                                   // 8
     if (!FirstRunWizardComplete() && parts.runFirstRunWizard) parts.runFirstRunWizard();  // 9

@@ -14,10 +14,12 @@ inline constexpr const wchar_t* kInstanceEventName = L"TesslyMBCfgMutex";
 inline constexpr const wchar_t* kApplicationName = L"Tessly Dozidi Davazez";
 
 struct StartupParts {
-    std::function<void()> installErrorLogger;                               // step 1
-    std::function<void()> initApplication;                                  // step 3
-    std::function<void(const std::wstring& languageFolder)> initLocalizer;  // step 4
-    std::function<void()> showAboutBox;                                     // "-about"
+    std::function<void()> installErrorLogger;  // step 1
+    std::function<void()> initApplication;     // step 3
+    // Step 4. A mail switch runs without windows of its own (an uninstaller waits for it), so
+    // a missing language file is reported only when `reportFailure` is set.
+    std::function<void(const std::wstring& languageFolder, bool reportFailure)> initLocalizer;
+    std::function<void()> showAboutBox;  // "-about"
     // The mails return the mail call's result: 0 for success.
     std::function<int()> composeBugReport;          // "-bugreport"
     std::function<int()> composeUninstallFeedback;  // "-uninstall"

@@ -71,6 +71,10 @@ void Application::HandleException(std::exception_ptr error) {
     MessageBoxW(nullptr, ExceptionMessage(error).c_str(), title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
 
+void Application::ShowHelp(HWND owner, const std::string& identity) {
+    if (helpHandler_) helpHandler_(owner, identity);
+}
+
 std::wstring ExceptionMessage(std::exception_ptr error) {
     try {
         std::rethrow_exception(error);

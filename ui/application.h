@@ -44,6 +44,13 @@ public:
     }
     void HandleException(std::exception_ptr error);
 
+    // Context help: the handler opens the topic of a window or page known by its help
+    // identity (Form::HelpIdentity); without a handler there is no help.
+    void SetHelpHandler(std::function<void(HWND owner, const std::string& identity)> handler) {
+        helpHandler_ = std::move(handler);
+    }
+    void ShowHelp(HWND owner, const std::string& identity);
+
     // Application-events components listen here.
     [[nodiscard]] Connection AddMinimizeListener(std::function<void()> listener) {
         return minimized_.Connect(std::move(listener));
@@ -59,6 +66,7 @@ private:
     Form* mainForm_ = nullptr;  // not owned
     bool terminated_ = false;
     std::function<void(std::exception_ptr)> exceptionHandler_;
+    std::function<void(HWND, const std::string&)> helpHandler_;
     Signal<> minimized_;
 };
 

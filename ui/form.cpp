@@ -8,6 +8,7 @@
 #include "platform/text.h"
 #include "ui/application.h"
 #include "ui/button.h"
+#include "ui/help_page.h"
 #include "ui/label.h"
 #include "ui/menu.h"
 #include "ui/page_control.h"
@@ -380,7 +381,25 @@ bool Form::FocusByMnemonic(wchar_t key) {
     return false;
 }
 
+std::string Form::HelpIdentity() const {
+    std::string identity = ClassName();
+    for (Component* c : Components()) {
+        auto* host = dynamic_cast<HelpPageHost*>(c);
+        if (!host || !host->HelpPage()) continue;
+        return identity + "." + host->HelpPage()->Name();
+    }
+    return identity;
+}
+
+void Form::ShowHelp() { Application::Instance().ShowHelp(Handle(), HelpIdentity()); }
+
 bool Form::HandleDialogKey(const MSG& msg) {
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1 && GetKeyState(VK_MENU) >= 0 && GetKeyState(VK_CONTROL) >= 0) {
+        const WinControl* focused = FromHandle(msg.hwnd);
+        if (focused && focused->WantsKey(VK_F1)) return false;
+        ShowHelp();
+        return true;
+    }
     if (msg.message == WM_SYSCHAR) return FocusByMnemonic(static_cast<wchar_t>(msg.wParam));
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
         PageControl* pages = PageControlFor(msg.hwnd);
@@ -423,6 +442,9 @@ LRESULT Form::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnGetMinMaxInfo(lParam);
         case WM_ACTIVATE:
             return OnActivate(wParam, lParam);
+        case WM_HELP:  // F1 in a menu, or passed up by a control
+            ShowHelp();
+            return TRUE;
         default:
             return WinControl::WndProc(message, wParam, lParam);
     }

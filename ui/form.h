@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "ui/form_class.h"
@@ -85,6 +86,12 @@ public:
     // Ctrl+Shift+Tab turn the pages of a page control; Alt plus a label's underlined letter
     // focuses the label's control.
     bool HandleDialogKey(const MSG& msg);
+
+    // What the window's context help is known by: its class ("TOptWnd"), followed by the
+    // page in front when it shows pages ("TOptWnd.TabSheet2").
+    std::string HelpIdentity() const;
+    // F1, WM_HELP and a Help button: the application's help for HelpIdentity().
+    void ShowHelp();
 
     // The form that holds a window, or null.
     static Form* OfWindow(HWND window);

@@ -24,6 +24,9 @@ public:
 
     Event<NotifyArgs> OnChange;
 
+    // F1 may be the chosen key: here it is typed, not a request for help.
+    bool WantsKey(WPARAM key) const override { return key == VK_F1; }
+
 protected:
     void FillCreateParams(CreateParams& params) override;
     void HandleCreated() override;

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "ui/help_page.h"
 #include "ui/win_control.h"
 
 namespace ui {
@@ -24,7 +25,7 @@ protected:
 };
 
 // The platform's tab control holding tab sheets; exactly the active sheet is shown.
-class PageControl : public WinControl {
+class PageControl : public WinControl, public HelpPageHost {
     UI_PUBLISHED(PageControl, "TPageControl")
 
 public:
@@ -38,6 +39,7 @@ public:
     // Ctrl+Tab and Ctrl+Shift+Tab: the next or previous sheet as if its tab were clicked,
     // with the keyboard focus on that sheet's first control.
     void SelectNextSheet(bool forward);
+    Component* HelpPage() const override { return active_; }
 
     bool AdoptChild(Component& child) override;
     // Called by the sheets.

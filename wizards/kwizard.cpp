@@ -370,6 +370,10 @@ void TKWizard::ButtonClicked(TKWizardButtonControl& button) {
         }
     }
     button.PlainClick();
+    if (kind == bkHelp) {
+        if (ui::Form* form = ParentForm()) form->ShowHelp();
+        return;
+    }
     Move(ButtonTable()[kind].move);
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/wizards/wizard_buttons.h"
 #include "ui/button.h"
+#include "ui/help_page.h"
 #include "ui/image_list.h"
 #include "ui/signal.h"
 #include "ui/win_control.h"
@@ -63,7 +64,7 @@ private:
 
 // A page-based wizard that fills its form: an ordered list of pages of which one is shown,
 // above a bar of navigation buttons that follow the active page's settings.
-class TKWizard : public ui::WinControl {
+class TKWizard : public ui::WinControl, public ui::HelpPageHost {
     UI_PUBLISHED(TKWizard, "TKWizard")
 
 public:
@@ -74,6 +75,7 @@ public:
     TKWizardCustomPage* ActivePage() const { return activePage_; }
     // Ignored while loading, for a page of another wizard and for a disabled page.
     void SetActivePage(TKWizardCustomPage* page);
+    ui::Component* HelpPage() const override { return activePage_; }
 
     void SelectFirstPage() { Move(PageMove::First); }
     void SelectLastPage() { Move(PageMove::Last); }

@@ -18,6 +18,7 @@
 
 #include "platform/error.h"
 #include "platform/data_folder.h"
+#include "platform/text.h"
 #include "ui/application.h"
 #include "ui/timer.h"
 
@@ -78,10 +79,11 @@ std::map<std::string, std::string> Fields(const std::string& record) {
     return fields;
 }
 
-// Answers the logger's message boxes from another thread, noting their texts.
+// Answers the logger's message boxes from another thread, noting their texts; each box is
+// left open for `openMs` first.
 class BoxAnswerer {
 public:
-    BoxAnswerer() : thread_([this] { Run(); }) {}
+    explicit BoxAnswerer(DWORD openMs = 0) : openMs_(openMs), thread_([this] { Run(); }) {}
     ~BoxAnswerer() {
         stop_ = true;
         if (thread_.joinable()) thread_.join();
@@ -96,6 +98,7 @@ private:
     void Run() {
         while (!stop_) {
             if (HWND box = FindWindowW(L"#32770", kBoxTitle)) {
+                Sleep(openMs_);
                 wchar_t text[2048] = {};
                 GetDlgItemTextW(box, 0xFFFF, text, 2048);
                 texts_.push_back(text);
@@ -105,6 +108,7 @@ private:
             Sleep(10);
         }
     }
+    DWORD openMs_;
     std::atomic<bool> stop_{false};
     std::vector<std::wstring> texts_;
     std::thread thread_;
@@ -132,6 +136,12 @@ protected:
     fs::path LogPath() const { return folder_ / "errorlog.txt"; }
     fs::path Shots() const { return folder_ / "minidump"; }
     std::vector<std::string> LoggedRecords() const { return Records(ReadAll(LogPath())); }
+    // The texts of the message boxes shown while a failure is handled, each left open `openMs`.
+    static std::vector<std::wstring> BoxTextsOf(const std::wstring& failure, DWORD openMs = 0) {
+        BoxAnswerer answerer(openMs);
+        Fail([&failure] { ThrowFromOnePlace(failure); });
+        return answerer.Texts();
+    }
 
     fs::path folder_;
     TglExceptionHandler logger_;
@@ -255,9 +265,7 @@ TEST_F(ErrorLog, TheScreenshotIsAJpegOfTheWholeScreen) {
 
 TEST_F(ErrorLog, TheUserIsToldUnlessQuiet) {
     logger_.SetOptions(TglExceptionHandler::kStartupOptions);
-    BoxAnswerer answerer;
-    Fail([] { ThrowFromOnePlace(L"Cannot go on"); });
-    const std::vector<std::wstring> texts = answerer.Texts();
+    const std::vector<std::wstring> texts = BoxTextsOf(L"Cannot go on");
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(
         texts[0],
@@ -277,15 +285,51 @@ TEST_F(ErrorLog, QuietTheUserSeesNothingButTheRecordIsWritten) {
 TEST_F(ErrorLog, ALogThatCannotBeWrittenIsReportedAndTheProgramGoesOn) {
     logger_.SetLogFileName((folder_ / "no such folder" / "errorlog.txt").wstring());
     logger_.SetOptions(TglExceptionHandler::kStartupOptions);
-    BoxAnswerer answerer;
-    Fail([] { ThrowFromOnePlace(L"lost"); });
-    const std::vector<std::wstring> texts = answerer.Texts();
+    const std::vector<std::wstring> texts = BoxTextsOf(L"lost");
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].substr(0, 29), L"Error log was not saved. \r\n\r\n");
     EXPECT_GT(texts[0].size(), 29u);  // with the system's reason
-    EXPECT_EQ(texts[1].substr(0, 6), L"lost\r\n");
+    EXPECT_EQ(texts[1], L"lost");     // no record, so no word of one
     EXPECT_FALSE(fs::exists(folder_ / "no such folder"));
     EXPECT_TRUE(fs::exists(Shots() / "1.jpg"));  // the screenshot is kept all the same
+}
+
+TEST_F(ErrorLog, WithoutALogTheBoxDoesNotSpeakOfOne) {
+    logger_.SetOptions(TglExceptionHandler::kRunTime);
+    const std::vector<std::wstring> texts = BoxTextsOf(L"unlogged");
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0], L"unlogged");
+    EXPECT_FALSE(fs::exists(LogPath()));
+}
+
+// The box's loop runs the program's timers: a handler failing on every tick is logged each
+// time, and counted in the one box that is open, instead of opening a box per tick.
+TEST_F(ErrorLog, FailuresWhileTheBoxIsOpenAreLoggedAndCountedInIt) {
+    logger_.SetOptions(TglExceptionHandler::kStartupOptions);
+    ui::Timer timer(nullptr);
+    timer.OnTimer = [](ui::NotifyArgs&) { ThrowAt<7>(); };
+    timer.SetInterval(20);
+    const std::vector<std::wstring> texts = BoxTextsOf(L"first failure", 600);
+    timer.SetEnabled(false);
+    ASSERT_EQ(texts.size(), 1u);
+    const std::wstring counted = L"More errors logged while this message was shown: ";
+    const std::size_t at = texts[0].find(counted);
+    ASSERT_NE(at, std::wstring::npos) << platform::Narrow(texts[0]);
+    EXPECT_EQ(texts[0].substr(0, 15), L"first failure\r\n");
+    const int count = std::stoi(texts[0].substr(at + counted.size()));
+    EXPECT_GE(count, 2);
+    EXPECT_GE(LoggedRecords().size(), static_cast<std::size_t>(1 + count));
+    EXPECT_TRUE(fs::exists(Shots() / "2.jpg"));  // one screenshot for each of the two places
+    EXPECT_FALSE(fs::exists(Shots() / "3.jpg"));
+}
+
+// An exception made without a throw (as a foreign library may hand one over) has no known
+// address; each still gets its screenshot.
+TEST_F(ErrorLog, ExceptionsOfUnknownOriginEachKeepAScreenshot) {
+    ui::Application::Instance().HandleException(std::make_exception_ptr(platform::Error(L"handed over")));
+    ui::Application::Instance().HandleException(std::make_exception_ptr(platform::Error(L"handed over again")));
+    EXPECT_EQ(LoggedRecords().size(), 2u);
+    EXPECT_TRUE(fs::exists(Shots() / "2.jpg"));
 }
 
 TEST_F(ErrorLog, WithoutTheLogOptionOrWithABlankNameNothingIsWritten) {

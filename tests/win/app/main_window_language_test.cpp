@@ -2,6 +2,10 @@
 // resource strings, the stored choice and the service's tray texts.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
+#include <string>
+
 #include "app/startup.h"
 #include "core/service/service_protocol.h"
 #include "core/settings/settings_table.h"
@@ -26,16 +30,39 @@ std::string RawText(const char* name) {
     return value ? std::string(value->begin(), value->end()) : "(none)";
 }
 
-TEST(MainWindowLanguage, TheLanguageMenuSwitchesTheWholeProgramAndBack) {
-    StopAnyService();
-    ResetSettingsKey();
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    localizer::KLocalizerOnFly& localizer = localizer::Localizer();
-    localizer.ModuleFolder = temp;
-    localizer.Init(platform::Widen(settings::kSettingsKeyPath), platform::ProgramFolder() + L"main_language_data\\");
-    FakeService fake(FakeService::Mode::kAnswer, protocol::kRunning);
-    auto window = CreateMainWindow();
+// The main window with the localizer reading this test's language files, and a service
+// that answers.
+class MainWindowLanguage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        StopAnyService();
+        ResetSettingsKey();
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        moduleFolder_ = temp;
+        localizer::KLocalizerOnFly& localizer = localizer::Localizer();
+        localizer.ModuleFolder = moduleFolder_;
+        localizer.Init(
+            platform::Widen(settings::kSettingsKeyPath), platform::ProgramFolder() + L"main_language_data\\"
+        );
+        fake_.emplace(FakeService::Mode::kAnswer, protocol::kRunning);
+        window = CreateMainWindow();
+    }
+    void TearDown() override {
+        window.reset();
+        fake_.reset();
+        DeleteFileW((moduleFolder_ + L"main_window_language_test.DEU").c_str());
+        app::SetLanguageFileName(L"english");
+        ResetSettingsKey();
+    }
+
+    std::wstring moduleFolder_;
+    std::optional<FakeService> fake_;
+    std::unique_ptr<TFMCFGClass> window;
+};
+
+TEST_F(MainWindowLanguage, TheLanguageMenuSwitchesTheWholeProgramAndBack) {
+    FakeService& fake = *fake_;
 
     ui::MenuItem& menu = *window->Language1;
     ASSERT_TRUE(menu.Enabled());
@@ -71,11 +98,28 @@ TEST(MainWindowLanguage, TheLanguageMenuSwitchesTheWholeProgramAndBack) {
     EXPECT_EQ(RawText("LocalizerExt"), std::string("EXE") + '\0');
     EXPECT_EQ(RawText("LangFileName"), std::string("English") + '\0');
     EXPECT_EQ(RawText("LangTrayPack"), "[Tessly Dozidi Davazez]   Memory : %d %%,  Processor : %d %%");
+}
 
-    window.reset();
-    DeleteFileW((std::wstring(temp) + L"main_window_language_test.DEU").c_str());
-    app::SetLanguageFileName(L"english");
-    ResetSettingsKey();
+// The system's help viewer shows the help file's own title; the window is closed again.
+bool HelpWindowOpened(const wchar_t* title) {
+    HWND viewer = FindWindowW(nullptr, title);
+    if (!viewer) return false;
+    SendMessageW(viewer, WM_CLOSE, 0, 0);
+    return !IsWindow(viewer);
+}
+
+TEST_F(MainWindowLanguage, HelpTopicsOpenTheHelpFileOfTheCurrentLanguage) {
+    ui::MenuItem& english = *window->Language1->Items()[0];
+    ui::MenuItem& german = *window->Language1->Items()[1];
+    english.Click();
+
+    window->MM_0501->Click();
+    EXPECT_TRUE(HelpWindowOpened(L"Tessly Dozidi Davazez Help"));
+    german.Click();
+    window->MM_0501->Click();
+    EXPECT_TRUE(HelpWindowOpened(L"Hilfe zu Tessly Dozidi Davazez"));
+
+    english.Click();
 }
 
 }  // namespace

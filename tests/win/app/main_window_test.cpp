@@ -1,13 +1,21 @@
 // The main window with no service program beside it, as on a machine where the service is
 // missing, and its persisted view state.
+#include <windows.h>
+
+#include <htmlhelp.h>
+
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
+#include <vector>
 
+#include "app/context_help.h"
 #include "app/startup.h"
 #include "controls/about_box.h"
 #include "controls/msc_graph.h"
 #include "core/service/service_protocol.h"
+#include "help/help_context.h"
 #include "platform/program_folder.h"
 #include "platform/text.h"
 #include "settings/options_window.h"
@@ -222,18 +230,22 @@ TEST_F(MainWindow, AMaximisedWindowStaysHiddenUntilItIsShown) {
     EXPECT_EQ(std::memcmp(stored->data(), rect, sizeof rect), 0);
 }
 
-TEST_F(MainWindow, TheHelpFileFollowsTheLanguageAndFallsBackToEnglish) {
-    std::wstring folder = platform::ProgramFolder() + L"help\\";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    app::SetLanguageFileName(L"deutsch");
+TEST_F(MainWindow, HelpTopicsOpenTheContentsAndF1TheMainWindowsTopic) {
+    std::vector<std::pair<UINT, DWORD_PTR>> calls;
+    app::InstallContextHelp();
+    app::SetHelpViewer([&calls](HWND, const std::wstring&, UINT command, DWORD_PTR data) {
+        calls.emplace_back(command, data);
+    });
     window = CreateMainWindow();
-    EXPECT_EQ(window->HelpFile(), folder + L"english.chm");
-    HANDLE file = CreateFileW((folder + L"deutsch.chm").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    CloseHandle(file);
-    window->MM_0501->Click();  // recomputed on every use
-    EXPECT_EQ(window->HelpFile(), folder + L"deutsch.chm");
-    DeleteFileW((folder + L"deutsch.chm").c_str());
-    app::SetLanguageFileName(L"english");
+    window->MM_0501->Click();
+    window->Show();
+    PostMessageW(window->Handle(), WM_KEYDOWN, VK_F1, 0x003B0001);
+    ui::Application::Instance().ProcessMessages();
+    app::SetHelpViewer(nullptr);
+    ui::Application::Instance().SetHelpHandler(nullptr);
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0], std::make_pair(UINT{HH_DISPLAY_TOPIC}, DWORD_PTR{0}));
+    EXPECT_EQ(calls[1], std::make_pair(UINT{HH_HELP_CONTEXT}, DWORD_PTR{help::IDH_MAIN_WINDOW}));
 }
 
 TEST_F(MainWindow, EscapeDoesNotEndTheProgram) {

@@ -200,6 +200,19 @@ TEST_F(ProblemReport, TheUninstallFeedbackAndTheTellAFriendMailHaveTheirOwnTexts
     );
 }
 
+// An uninstaller waits for "-uninstall": without language files the switches show nothing
+// of their own and go on in English (a box would keep the program from ending).
+TEST_F(ProblemReport, WithoutLanguageFilesTheMailSwitchesGoOnInEnglishWithoutABox) {
+    DeleteFileW((folder_ + kNativeLanguageFile).c_str());
+    UseMailLibrary(MailLibrary::Accepting);
+    EXPECT_EQ(Run(L"-uninstall"), 0u);
+    EXPECT_EQ(Run(L"-bugreport"), 0u);
+    EXPECT_EQ(Run(L"-tellfriend"), 0u);
+    const std::vector<RecordedMail> mails = Mails();
+    ASSERT_EQ(mails.size(), 3u);
+    EXPECT_EQ(mails[0].body.substr(0, 31), "Hello, .\r\n\r\nUnfortunately, i am");
+}
+
 TEST_F(ProblemReport, ARejectedOrImpossibleMailEndsTheProgramWithCode1000) {
     UseMailLibrary(MailLibrary::Rejecting);
     EXPECT_EQ(Run(L"-bugreport"), 1000u);

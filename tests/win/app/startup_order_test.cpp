@@ -25,7 +25,7 @@ TEST(Startup, FirstCopyRunsEveryStepInOrder) {
     app::StartupParts parts;
     parts.installErrorLogger = [&] { steps.push_back("logger"); };
     parts.initApplication = [&] { steps.push_back("application"); };
-    parts.initLocalizer = [&](const std::wstring& folder) {
+    parts.initLocalizer = [&](const std::wstring& folder, bool) {
         steps.push_back("localizer");
         languageFolder = folder;
     };
