@@ -16,7 +16,12 @@ void TForm10::FormCreate(ui::NotifyArgs&) {
     Cb21->SetChecked(ReadSetting(settings::MemMinCPUBusyDetect) != 0);
     Se23->SetValue(ReadSetting(settings::MemMinCPUBusyVal));
     Se24->SetValue(ReadSetting(settings::MemMinCPUBusySec));
+    ShowSmartUsage();
 }
+
+void TForm10::Cb21Click(ui::NotifyArgs&) { ShowSmartUsage(); }
+
+void TForm10::ShowSmartUsage() { EnableWith(Cb21->Checked(), {Label5, Label6, Se23, Se24}); }
 
 void TForm10::Button1Click(ui::NotifyArgs&) {
     SettingsSession session;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/settings/size_fields.h"
+#include "ui/control.h"
 #include "ui/spin_edit.h"
 
 void KeepDigits(ui::SpinEdit& field) {
@@ -21,4 +22,8 @@ int FieldValue(const ui::SpinEdit& field) {
     int value = field.Value();
     if (field.MinValue() == field.MaxValue()) return value;
     return std::clamp(value, field.MinValue(), field.MaxValue());
+}
+
+void EnableWith(bool choice, std::initializer_list<ui::Control*> controls) {
+    for (ui::Control* control : controls) control->SetEnabled(choice);
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <initializer_list>
+
 namespace ui {
+class Control;
 class SpinEdit;
 }
 
@@ -12,3 +15,6 @@ void KeepDigits(ui::SpinEdit& field);
 
 // The field's number within its limits: typed text can hold more than the limits allow.
 int FieldValue(const ui::SpinEdit& field);
+
+// Controls that only mean something while a choice is on are enabled with it.
+void EnableWith(bool choice, std::initializer_list<ui::Control*> controls);

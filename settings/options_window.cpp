@@ -2,12 +2,15 @@
 
 #include "core/settings/autostart.h"
 #include "core/settings/size_fields.h"
+#include "platform/resource_source.h"
+#include "resources/string_ids.h"
 #include "service/service_link.h"
 #include "settings/emergency_dialog.h"
 #include "settings/number_fields.h"
 #include "settings/physical_memory.h"
 #include "settings/preventive_dialog.h"
 #include "settings/settings_store.h"
+#include "ui/application.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
@@ -67,6 +70,31 @@ void TOptWnd::Load() {
     // Any command there means autostart is on, quoted or not and however long its path.
     SettingsSession runKey(settings::kRunKeyPath);
     Cb211->SetChecked(!ReadSettingString(settings::kRunValueName, 0, nullptr).value_or(L"").empty());
+    ShowQuickBoostFields();
+}
+
+void TOptWnd::ShowQuickBoostFields() {
+    EnableWith(Rb311->Checked(), {Se311});
+    EnableWith(Rb312->Checked(), {Se312});
+}
+
+bool TOptWnd::HotKeysDistinct() const {
+    const std::uint16_t keys[] = {Hk221->ShortCut(), Hk222->ShortCut(), Hk223->ShortCut()};
+    for (std::size_t i = 0; i < std::size(keys); ++i)
+        for (std::size_t j = i + 1; j < std::size(keys); ++j)
+            if (keys[i] != 0 && keys[i] == keys[j]) return false;
+    return true;
+}
+
+// One key cannot start two commands: the service could register it only once.
+bool TOptWnd::SaveIfValid() {
+    if (!HotKeysDistinct()) {
+        ui::ShowMessage(Handle(), platform::LoadResString(str::SHotKeysNotDistinct), MB_ICONWARNING);
+        PageControl1->SetActivePage(TabSheet1);
+        return false;
+    }
+    Save();
+    return true;
 }
 
 void TOptWnd::Save() {
@@ -112,10 +140,12 @@ void TOptWnd::MarkChanged() {
     changeArmed_ = false;
 }
 
-void TOptWnd::Button3Click(ui::NotifyArgs&) { Save(); }
+void TOptWnd::Button3Click(ui::NotifyArgs&) {
+    if (!SaveIfValid()) SetModalResult(ui::mrNone);  // the window stays for the keys to be mended
+}
 
 void TOptWnd::Button1Click(ui::NotifyArgs&) {
-    Save();
+    if (!SaveIfValid()) return;
     service::RestartRunningService();
     changeArmed_ = true;
     bool hadFocus = Button1->Focused();
@@ -123,7 +153,10 @@ void TOptWnd::Button1Click(ui::NotifyArgs&) {
     if (hadFocus) Button3->SetFocus();  // keyboard users keep a focused control
 }
 
-void TOptWnd::AnyClick(ui::NotifyArgs&) { MarkChanged(); }
+void TOptWnd::AnyClick(ui::NotifyArgs&) {
+    ShowQuickBoostFields();
+    MarkChanged();
+}
 
 void TOptWnd::ScAnyChange(ui::NotifyArgs&) { MarkChanged(); }
 

@@ -66,6 +66,9 @@ class TOptWnd : public ui::Form {
 private:
     void Load();
     void Save();
+    bool SaveIfValid();
+    bool HotKeysDistinct() const;
+    void ShowQuickBoostFields();
     void MarkChanged();
     std::array<ui::RadioButton*, 5> StyleButtons() const { return {Rb121, Rb122, Rb123, Rb124, Rb125}; }
 

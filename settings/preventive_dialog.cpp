@@ -19,7 +19,12 @@ void TForm9::FormCreate(ui::NotifyArgs&) {
     Cb11->SetChecked(ReadSetting(settings::OnTimeCPUBusyDetect) != 0);
     Se13->SetValue(ReadSetting(settings::OnTimeCPUBusyVal));
     Se14->SetValue(ReadSetting(settings::OnTimeCPUBusySec));
+    ShowSmartUsage();
 }
+
+void TForm9::Cb11Click(ui::NotifyArgs&) { ShowSmartUsage(); }
+
+void TForm9::ShowSmartUsage() { EnableWith(Cb11->Checked(), {Label5, Label6, Se13, Se14}); }
 
 void TForm9::Button1Click(ui::NotifyArgs&) {
     SettingsSession session;

@@ -4,6 +4,7 @@
 #include "ui/check_box.h"
 #include "ui/edit.h"
 #include "ui/form.h"
+#include "ui/label.h"
 #include "ui/spin_edit.h"
 
 // How often and how much memory the service frees on its timer, and how it waits for a
@@ -17,10 +18,17 @@ class TForm9 : public ui::Form {
     UI_FIELD(ui::SpinEdit, Se13);
     UI_FIELD(ui::SpinEdit, Se14);
     UI_FIELD(ui::CheckBox, Cb11);
+    UI_FIELD(ui::Label, Label5);
+    UI_FIELD(ui::Label, Label6);
     UI_FIELD(ui::Button, Button1);
     UI_FIELD(ui::Button, Button2);
 
     UI_HANDLER(ui::NotifyArgs, FormCreate);
     UI_HANDLER(ui::NotifyArgs, Button1Click);
     UI_HANDLER(ui::NotifyArgs, SeAnyChange);
+    UI_HANDLER(ui::NotifyArgs, Cb11Click);
+
+private:
+    // The processor limits only count with "Smart processor usage".
+    void ShowSmartUsage();
 };

@@ -65,6 +65,7 @@ TEST_F(OptimizationDialogs, EveryFieldIsReachedByItsLabelsLetter) {
         return d.HandleDialogKey(alt) ? GetFocus() : nullptr;
     };
     WithDialog<TForm9>([&](TForm9& d) {
+        if (!d.Cb11->Checked()) Tick(*d.Cb11);  // the processor limits are reachable with it
         EXPECT_EQ(focusBy(d, 'm'), d.Se12->Handle());
         EXPECT_EQ(focusBy(d, 'F'), d.Se11->Handle());
         EXPECT_EQ(focusBy(d, 'h'), d.Se13->Handle());
@@ -72,10 +73,32 @@ TEST_F(OptimizationDialogs, EveryFieldIsReachedByItsLabelsLetter) {
         Press(*d.Button2);
     });
     WithDialog<TForm10>([&](TForm10& d) {
+        if (!d.Cb21->Checked()) Tick(*d.Cb21);
         EXPECT_EQ(focusBy(d, 'f'), d.Se22->Handle());
         EXPECT_EQ(focusBy(d, 'l'), d.Se21->Handle());
         EXPECT_EQ(focusBy(d, 'h'), d.Se23->Handle());
         EXPECT_EQ(focusBy(d, 'r'), d.Se24->Handle());
+        Press(*d.Button2);
+    });
+}
+
+TEST_F(OptimizationDialogs, TheProcessorLimitsAreEnabledOnlyWithSmartProcessorUsage) {
+    WriteRawDword("OnTimeCPUBusyDetect", 0);
+    WithDialog<TForm9>([](TForm9& d) {
+        EXPECT_FALSE(d.Se13->Enabled());
+        EXPECT_FALSE(d.Se14->Enabled());
+        EXPECT_FALSE(d.Label5->Enabled());
+        Tick(*d.Cb11);
+        EXPECT_TRUE(d.Se13->Enabled());
+        EXPECT_TRUE(d.Label6->Enabled());
+        Press(*d.Button2);
+    });
+    WriteRawDword("MemMinCPUBusyDetect", -1);
+    WithDialog<TForm10>([](TForm10& d) {
+        EXPECT_TRUE(d.Se23->Enabled());
+        Tick(*d.Cb21);
+        EXPECT_FALSE(d.Se23->Enabled());
+        EXPECT_FALSE(d.Se24->Enabled());
         Press(*d.Button2);
     });
 }

@@ -15,6 +15,7 @@
 #include "tests/win/settings/settings_window_driver.h"
 #include "tests/win/support/test_support.h"
 #include "tests/win/ui/modal_driver.h"
+#include "tests/win/wizards/dialog_answerer.h"
 #include "ui/form_loader.h"
 #include "ui/hot_key.h"
 #include "ui/page_control.h"
@@ -243,6 +244,36 @@ TEST_F(OptionsWindow, AnAutostartCommandWithOrWithoutQuotesOfAnyLengthReadsAsOn)
         // "Ok" writes this program's own command in its place.
         EXPECT_EQ(RunValue(), ExpectedAutostartCommand());
     }
+}
+
+TEST_F(OptionsWindow, EachQuickBoostSizeIsEnabledOnlyWithItsMethod) {
+    WriteRawDword("QBoostMethod", 2);
+    WithWindow([](TOptWnd& w) {
+        EXPECT_FALSE(w.Se311->Enabled());
+        EXPECT_FALSE(w.Se312->Enabled());
+        Tick(*w.Rb311);
+        EXPECT_TRUE(w.Se311->Enabled());
+        EXPECT_FALSE(w.Se312->Enabled());
+        Tick(*w.Rb312);
+        EXPECT_FALSE(w.Se311->Enabled());
+        EXPECT_TRUE(w.Se312->Enabled());
+        Press(*w.Button4);
+    });
+}
+
+TEST_F(OptionsWindow, TwoCommandsOnOneHotKeyAreRefusedAndNothingIsSaved) {
+    DialogAnswerer answerer;
+    bool stayedOpen = false;
+    WithWindow([&](TOptWnd& w) {
+        w.Hk222->SetShortCut(w.Hk221->ShortCut());
+        Press(*w.Button3);
+        stayedOpen = IsWindowVisible(w.Handle()) && w.GetModalResult() == ui::mrNone;
+        Press(*w.Button4);
+    });
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(answerer.Messages().size(), 1u);
+    EXPECT_EQ(answerer.Messages()[0], L"Each hot key can start only one command. Please choose different keys.");
+    EXPECT_NE(ReadRawDword("HotFreeKey"), ReadRawDword("HotSleepKey"));  // the keys were not saved
 }
 
 TEST_F(OptionsWindow, HotKeysAreStoredAsShortcutCodes) {
