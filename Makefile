@@ -64,14 +64,15 @@ bench: bench-native windows
 	  status=$$?; $(WINE_RUN) wineserver -k 2>/dev/null || true; exit $$status
 
 # Coverage-guided fuzzing under ASan and UBSan (clang with libFuzzer), never part of
-# `make test`: the form readers, the LZK00 decoder, the language file reader and the
-# executable reader, one after the other, FUZZ_TIME seconds each (tools/fuzz.sh).
+# `make test`: the form readers, the LZK00 decoder, the language file reader, the
+# executable reader and the updater's feed reader, one after the other, FUZZ_TIME seconds
+# each (tools/fuzz.sh).
 FUZZ ?= build/fuzz
 FUZZ_TIME ?= 60
 fuzz:
 	@bash tools/setup.sh --fuzz
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build $(FUZZ) -j$(JOBS) --target form_fuzz lzk_fuzz langfile_fuzz pe_fuzz
+	@cmake --build $(FUZZ) -j$(JOBS) --target form_fuzz lzk_fuzz langfile_fuzz pe_fuzz feed_fuzz
 	@bash tools/fuzz.sh $(FUZZ) $(FUZZ_TIME)
 
 clean:

@@ -15,3 +15,4 @@ run forms forms/form_fuzz tests/core/forms/fuzz/seeds forms
 for t in lzk langfile pe; do
     run "$t" "localizer/${t}_fuzz" "tests/core/localizer/fuzz/seeds/$t"
 done
+run feed update/feed_fuzz tests/core/update/fuzz/seeds
