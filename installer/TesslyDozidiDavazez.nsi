@@ -37,10 +37,13 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "${PUBLISHER}"
 !include WinMessages.nsh
 
 Var ConfiguratorWasRunning
-Var AllUsers
 
 !define MUI_ABORTWARNING
 !define MUI_LANGDLL_ALLLANGUAGES
+; The uninstaller speaks the installation's language; the entry goes with the uninstall key.
+!define MUI_LANGDLL_REGISTRY_ROOT SHCTX
+!define MUI_LANGDLL_REGISTRY_KEY "${UNINSTALL_KEY}"
+!define MUI_LANGDLL_REGISTRY_VALUENAME "Installer Language"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${CONFIGURATOR}"
 
 !insertmacro MUI_PAGE_WELCOME
@@ -60,18 +63,23 @@ Var AllUsers
 !insertmacro CloseRunningPrograms ""
 !insertmacro CloseRunningPrograms "un."
 
-; An all-users installation needs an administrator; a standard user is asked to elevate.
+; An installation for all users is changed by an administrator only: a standard user is asked
+; to elevate, and this copy hands over to the elevated one.
+!macro RunElevated
+    UserInfo::GetAccountType
+    Pop $0
+    ${If} $0 != "Admin"
+        ${GetParameters} $1
+        ExecShell "runas" "$EXEPATH" "$1"
+        Quit
+    ${EndIf}
+!macroend
+
 Function .onInit
     !insertmacro HoldInstallerMutex
     ${GetOptions} $CMDLINE "/ALLUSERS" $0
     ${IfNot} ${Errors}
-        UserInfo::GetAccountType
-        Pop $0
-        ${If} $0 != "Admin"
-            ExecShell "runas" "$EXEPATH" "$CMDLINE"
-            Quit
-        ${EndIf}
-        StrCpy $AllUsers 1
+        !insertmacro RunElevated
         ; A folder given with /D stays.
         ${If} $INSTDIR == "$LOCALAPPDATA\Programs\${PRODUCT_NAME}"
             StrCpy $INSTDIR "$PROGRAMFILES64\${PRODUCT_NAME}"
@@ -144,7 +152,7 @@ Function un.onInit
     ; Installed for all users when the machine-wide entry names this folder.
     ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
     ${If} $0 == $INSTDIR
-        StrCpy $AllUsers 1
+        !insertmacro RunElevated
         SetShellVarContext all
     ${EndIf}
     !insertmacro MUI_UNGETLANGUAGE

@@ -18,6 +18,7 @@ drive_c="$WINEPREFIX/drive_c"
 unix_folder="$drive_c/Tessly Тест Ω"
 settings_key='HKCU\Software\TesslySoftware\DozidiDavazez'
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\TesslyDozidiDavazez'
+machine_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\TesslyDozidiDavazez'
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 verb_key='HKCU\Software\Classes\*\shell\TesslyDavIdade'
 
@@ -51,6 +52,7 @@ gone() { for _ in $(seq 200); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1
 profile="$drive_c/users/$(id -un)"
 data_folder="$profile/AppData/Local/TesslySoftware"
 start_menu="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Tessly Dozidi Davazez"
+common_start_menu="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Tessly Dozidi Davazez"
 shortcut_is() {
     local link out
     link=$(w winepath -w "$start_menu/Tessly Dozidi Davazez.lnk")
@@ -63,9 +65,9 @@ shortcut_is() {
 # A clean start: nothing of an earlier run.
 w wineserver -k 2>/dev/null
 rm -rf "$unix_folder"
-for key in "$settings_key" "$uninstall_key" "$verb_key"; do w wine reg delete "$key" /f </dev/null >/dev/null 2>&1; done
+for key in "$settings_key" "$uninstall_key" "$machine_key" "$verb_key"; do w wine reg delete "$key" /f </dev/null >/dev/null 2>&1; done
 w wine reg delete "$run_key" /v TesslyMB_service /f </dev/null >/dev/null 2>&1
-rm -rf "$start_menu" "$data_folder"
+rm -rf "$start_menu" "$common_start_menu" "$data_folder"
 
 echo "== silent installation into '$folder'"
 check "installer finishes without a question" install
@@ -117,6 +119,15 @@ echo "== silent uninstallation with /PURGE"
 check "installer finishes" install
 check "uninstaller removes the program folder" uninstall /PURGE
 check "no settings" not reg_has "$settings_key"
+
+echo "== installation for all users"
+check "installer finishes" install /ALLUSERS
+check "the installed-programs entry is the machine's" reg_has "$machine_key"
+check "no entry of the user's own" not reg_has "$uninstall_key"
+check "the shortcuts are in the common Start menu" test -e "$common_start_menu/Tessly Dozidi Davazez.lnk"
+check "uninstaller removes the program folder" uninstall /PURGE
+check "no installed-programs entry" not reg_has "$machine_key"
+check "no common Start-menu folder" test ! -e "$common_start_menu"
 
 echo "installer: $passed passed, $failed failed"
 [ "$failed" = 0 ]
