@@ -8,7 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 program=$(cd "$1" && pwd)
 mkdir -p "$2"
 dist=$(cd "$2" && pwd)
-version=$(sed -n 's/^#define PRODUCT_VERSION_TEXT "\(.*\)"/\1/p' "$root/resources/version.h")
+version=$("$root/tools/product-version.sh")
 setup="$dist/TesslyDozidiDavazez-$version-setup.exe"
 zip="$dist/TesslyDozidiDavazez-$version-portable.zip"
 
@@ -20,7 +20,7 @@ stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 folder="$stage/Tessly Dozidi Davazez"
 mkdir -p "$folder/lang" "$folder/help"
-cp "$program"/TesslyMBCfg.exe "$program"/TesslyMBsrv.exe "$folder/"
+cp "$program"/TesslyMBCfg.exe "$program"/TesslyMBsrv.exe "$program"/update.exe "$folder/"
 cp "$program"/lang/*.lng "$folder/lang/"
 cp "$program"/help/*.chm "$folder/help/"
 rm -f "$zip"

@@ -7,7 +7,7 @@
 #   tools/installer-test.sh DIST_DIR PROBE_EXE
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-version=$(sed -n 's/^#define PRODUCT_VERSION_TEXT "\(.*\)"/\1/p' "$root/resources/version.h")
+version=$("$root/tools/product-version.sh")
 setup=$(cd "$1" && pwd)/TesslyDozidiDavazez-$version-setup.exe
 probe=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 export WINEPREFIX="$root/build/wineprefix-installer" LANG=C.UTF-8 LC_ALL=C.UTF-8
@@ -71,7 +71,7 @@ rm -rf "$start_menu" "$common_start_menu" "$data_folder"
 
 echo "== silent installation into '$folder'"
 check "installer finishes without a question" install
-for file in TesslyMBCfg.exe TesslyMBsrv.exe uninstall.exe lang/TesslyMBCfg.ntv.lng lang/TesslyMBCfg.DEU.lng \
+for file in TesslyMBCfg.exe TesslyMBsrv.exe update.exe uninstall.exe lang/TesslyMBCfg.ntv.lng lang/TesslyMBCfg.DEU.lng \
             lang/TesslyMBCfg.RUS.lng lang/TesslyMBCfg.FRA.lng help/english.chm help/German.chm; do
     check "installed $file" test -s "$unix_folder/$file"
 done

@@ -43,6 +43,15 @@ std::optional<Version> ParseVersion(std::string_view text) {
     }
 }
 
+std::string VersionText(const Version& version) {
+    std::string text = std::to_string(version.parts[0]);
+    for (std::size_t i = 1; i < version.parts.size(); ++i) {
+        text.push_back('.');
+        text.append(std::to_string(version.parts[i]));
+    }
+    return text;
+}
+
 std::optional<Feed> ParseFeed(std::string_view text) {
     if (text.size() > kMaxFeedSize) return std::nullopt;
     std::optional<Version> version;

@@ -21,6 +21,8 @@ struct Version {
 
 // "5.5.1.603"; missing trailing parts are 0 ("5.6" is 5.6.0.0).
 std::optional<Version> ParseVersion(std::string_view text);
+// All four parts: "5.6.0.0".
+std::string VersionText(const Version& version);
 
 struct Feed {
     Version version;

@@ -18,6 +18,7 @@ TEST(Versions, ParseAndCompareNumberByNumber) {
     EXPECT_LT(*ParseVersion("5.5.1.603"), *ParseVersion("5.5.1.1000"));  // not compared as text
     EXPECT_LT(*ParseVersion("5.5.1.603"), *ParseVersion("5.6"));
     EXPECT_EQ(*ParseVersion("5.5.1.603"), *ParseVersion("5.5.1.603"));
+    EXPECT_EQ(update::VersionText(*ParseVersion("5.6")), "5.6.0.0");
     for (const char* bad : {"", "5..1", "5.5.1.603.1", "5.x", "65536", "-1", "5.5 ", " 5.5", "5."})
         EXPECT_FALSE(ParseVersion(bad)) << bad;
 }
