@@ -63,7 +63,10 @@ int Check() {
         return MessageBoxW(nullptr, updater::TextIn(language, text).c_str(), title.c_str(), icon);
     };
     const std::optional<update::Version> installed = updater::InstalledVersion();
-    if (!installed) return say(updater::Text::NoInstalledVersion, MB_ICONERROR), 1;
+    if (!installed) {
+        say(updater::Text::NoInstalledVersion, MB_ICONERROR);
+        return 1;
+    }
 
     auto answer = updater::DownloadFeed(FeedAddress());
     if (auto* error = std::get_if<updater::DownloadError>(&answer)) {
@@ -72,7 +75,10 @@ int Check() {
         return 1;
     }
     const std::optional<update::Feed> feed = update::ParseFeed(std::get<std::string>(answer));
-    if (!feed) return say(updater::Text::BadAnswer, MB_ICONWARNING), 1;
+    if (!feed) {
+        say(updater::Text::BadAnswer, MB_ICONWARNING);
+        return 1;
+    }
     if (feed->version <= *installed) {
         const std::wstring text = WithVersions(updater::TextIn(language, updater::Text::LatestVersion), feed->version, *installed);
         MessageBoxW(nullptr, text.c_str(), title.c_str(), MB_ICONINFORMATION);
