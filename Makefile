@@ -5,7 +5,7 @@ WIN ?= build/win
 JOBS := $(shell nproc)
 WINE_RUN := tools/wine-env.sh
 
-.PHONY: all setup build native windows test test-native test-windows run bench bench-native fuzz clean
+.PHONY: all setup build native windows dist test test-native test-windows test-dist run bench bench-native fuzz clean
 
 all: build
 
@@ -24,6 +24,11 @@ windows: native
 
 build: native windows
 
+# The installer and the portable zip of the program folder, in build/dist/.
+DIST ?= build/dist
+dist: windows
+	@bash tools/dist.sh $(WIN)/bin $(DIST)
+
 test-native: native
 	@cd $(NATIVE) && ctest --output-on-failure -j$(JOBS)
 
@@ -33,7 +38,11 @@ test-windows: windows
 	@status=0; xvfb-run -a -s "-screen 0 1024x768x24" $(WINE_RUN) ctest --test-dir $(WIN) --output-on-failure || status=$$?; \
 	  $(WINE_RUN) wineserver -k 2>/dev/null || true; exit $$status
 
-test: test-native test-windows
+# The installer in a Wine prefix of its own: install, update over the running programs, uninstall.
+test-dist: dist
+	@xvfb-run -a -s "-screen 0 1024x768x24" tools/installer-test.sh $(DIST) $(WIN)/tests/install_probe.exe
+
+test: test-native test-windows test-dist
 
 run: windows
 	@bash tools/run.sh
@@ -68,4 +77,4 @@ fuzz:
 	@bash tools/fuzz.sh $(FUZZ) $(FUZZ_TIME) $(FUZZ_TARGETS)
 
 clean:
-	rm -rf $(NATIVE) $(WIN) $(FUZZ) $(BENCH)
+	rm -rf $(NATIVE) $(WIN) $(FUZZ) $(BENCH) $(DIST)

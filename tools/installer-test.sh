@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# Installs, updates and uninstalls the product with its installer, silently, in a Wine prefix
+# of its own inside the build tree, and checks what a user finds afterwards: the files, the
+# Start-menu shortcut, the installed-programs entry, the running programs closed and the
+# configurator started again during an update, and nothing left behind by the uninstaller
+# but the settings the user keeps. Run under a virtual display; ends its wineserver.
+#   tools/installer-test.sh DIST_DIR PROBE_EXE
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+version=$("$root/tools/product-version.sh")
+setup=$(cd "$1" && pwd)/TesslyDozidiDavazez-$version-setup.exe
+probe=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
+export WINEPREFIX="$root/build/wineprefix-installer" LANG=C.UTF-8 LC_ALL=C.UTF-8
+w() { "$root/tools/wine-env.sh" "$@"; }
+
+folder='C:\Tessly Тест Ω'
+drive_c="$WINEPREFIX/drive_c"
+unix_folder="$drive_c/Tessly Тест Ω"
+settings_key='HKCU\Software\TesslySoftware\DozidiDavazez'
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\TesslyDozidiDavazez'
+machine_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\TesslyDozidiDavazez'
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+verb_key='HKCU\Software\Classes\*\shell\TesslyDavIdade'
+
+passed=0 failed=0
+check() {  # check NAME COMMAND...
+    local name=$1; shift
+    if "$@"; then passed=$((passed + 1)); echo "ok   $name"
+    else failed=$((failed + 1)); echo "FAIL $name"; fi
+}
+background=()
+finish() {
+    w wineserver -k 2>/dev/null
+    for pid in "${background[@]}"; do kill "$pid" 2>/dev/null; done
+    wait 2>/dev/null
+}
+trap finish EXIT
+
+# NSIS takes /D= unquoted and last on its command line, so cmd passes the line as written.
+install() { timeout 120 "$root/tools/wine-env.sh" wine cmd /c "$(w winepath -w "$setup") /S $* /D=$folder" </dev/null >/dev/null 2>&1; }
+# The uninstaller runs a copy of itself from the temporary folder and returns at once.
+uninstall() {
+    w wine "$folder\\uninstall.exe" /S "$@" </dev/null >/dev/null 2>&1
+    for _ in $(seq 600); do [ -e "$unix_folder" ] || return 0; sleep 0.1; done
+    return 1
+}
+not() { ! "$@"; }
+reg_has() { w wine reg query "$@" </dev/null >/dev/null 2>&1; }
+reg_value() { w wine reg query "$1" /v "$2" </dev/null 2>/dev/null | tr -d '\r' | awk -v n="$2" '$1 == n { print $3 }'; }
+start_program() { w wine "$folder\\$1" </dev/null >/dev/null 2>&1 & background+=($!); started=$!; }
+gone() { for _ in $(seq 200); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done; return 1; }
+profile="$drive_c/users/$(id -un)"
+data_folder="$profile/AppData/Local/TesslySoftware"
+start_menu="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Tessly Dozidi Davazez"
+common_start_menu="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Tessly Dozidi Davazez"
+shortcut_is() {
+    local link out
+    link=$(w winepath -w "$start_menu/Tessly Dozidi Davazez.lnk")
+    out=$(mktemp)
+    w wine "$probe" link "$link" "$(w winepath -w "$out")" </dev/null >/dev/null 2>&1
+    [ "$(tr -d '\r' <"$out")" = "$1" ]; local status=$?
+    rm -f "$out"; return $status
+}
+
+# A clean start: nothing of an earlier run.
+w wineserver -k 2>/dev/null
+rm -rf "$unix_folder"
+for key in "$settings_key" "$uninstall_key" "$machine_key" "$verb_key"; do w wine reg delete "$key" /f </dev/null >/dev/null 2>&1; done
+w wine reg delete "$run_key" /v TesslyMB_service /f </dev/null >/dev/null 2>&1
+rm -rf "$start_menu" "$common_start_menu" "$data_folder"
+
+echo "== silent installation into '$folder'"
+check "installer finishes without a question" install
+for file in TesslyMBCfg.exe TesslyMBsrv.exe update.exe uninstall.exe lang/TesslyMBCfg.ntv.lng lang/TesslyMBCfg.DEU.lng \
+            lang/TesslyMBCfg.RUS.lng lang/TesslyMBCfg.FRA.lng help/english.chm help/German.chm; do
+    check "installed $file" test -s "$unix_folder/$file"
+done
+check "Start-menu shortcut starts the configurator in the program folder" \
+    shortcut_is "$folder\\TesslyMBCfg.exe"$'\n'"$folder"
+check "installed-programs entry has the version" test "$(reg_value "$uninstall_key" DisplayVersion)" = "$version"
+check "installed-programs entry has the quiet uninstall command" reg_has "$uninstall_key" /v QuietUninstallString
+check "the installer's language becomes the program's" test "$(reg_value "$settings_key" LocalizerExt)" = EXE
+
+echo "== the installed configurator"
+w wine reg add "$settings_key" /v CFGFirstWizardComplete /t REG_DWORD /d 0xffffffff /f </dev/null >/dev/null 2>&1
+w wine reg add "$settings_key" /v CFGConfigWizardComplete /t REG_DWORD /d 0xffffffff /f </dev/null >/dev/null 2>&1
+w wine reg add "$settings_key" /v LocalizerExt /d DEU /f </dev/null >/dev/null 2>&1
+start_program TesslyMBCfg.exe; configurator=$started
+check "shows its main window" w wine "$probe" shown TFMCFGClass 40
+start_program TesslyMBsrv.exe; service=$started
+check "the service runs" w wine "$probe" exists MBSRVClass 20
+
+echo "== installing over the running programs"
+: >"$unix_folder/lang/TesslyMBCfg.DEU.lng"
+check "installer finishes without a question" install
+check "the configurator was closed" gone "$configurator"
+check "the service was stopped" gone "$service"
+check "files replaced" test -s "$unix_folder/lang/TesslyMBCfg.DEU.lng"
+check "the configurator is started again" w wine "$probe" shown TFMCFGClass 40
+check "the user's language is kept" test "$(reg_value "$settings_key" LocalizerExt)" = DEU
+
+echo "== silent uninstallation"
+# What the program writes as it is used.
+mkdir -p "$data_folder/DozidiDavazez/minidump"
+touch "$data_folder/DozidiDavazez/"{errorlog.txt,TesslyMBCfg.DEU,minidump/error1.png}
+w wine reg add "$verb_key\\command" /d 'boost "%1"' /f </dev/null >/dev/null 2>&1
+w wine reg add "$run_key" /v TesslyMB_service /d "\"$folder\\TesslyMBsrv.exe\"" /f </dev/null >/dev/null 2>&1
+check "uninstaller removes the program folder" uninstall
+check "no running configurator" not w wine "$probe" exists TFMCFGClass 1
+check "no running service" not w wine "$probe" exists MBSRVClass 1
+check "no per-user data folder" test ! -e "$data_folder"
+check "no Start-menu folder" test ! -e "$start_menu"
+check "no Open boosted verb" not reg_has "$verb_key"
+check "no Run value" test -z "$(reg_value "$run_key" TesslyMB_service)"
+check "no installed-programs entry" not reg_has "$uninstall_key"
+check "settings kept" reg_has "$settings_key"
+
+echo "== silent uninstallation with /PURGE"
+check "installer finishes" install
+check "uninstaller removes the program folder" uninstall /PURGE
+check "no settings" not reg_has "$settings_key"
+
+echo "== installation for all users"
+check "installer finishes" install /ALLUSERS
+check "the installed-programs entry is the machine's" reg_has "$machine_key"
+check "no entry of the user's own" not reg_has "$uninstall_key"
+check "the shortcuts are in the common Start menu" test -e "$common_start_menu/Tessly Dozidi Davazez.lnk"
+check "uninstaller removes the program folder" uninstall /PURGE
+check "no installed-programs entry" not reg_has "$machine_key"
+check "no common Start-menu folder" test ! -e "$common_start_menu"
+
+echo "installer: $passed passed, $failed failed"
+[ "$failed" = 0 ]
