@@ -86,10 +86,11 @@ TEST(ErrorRecord, ProcessorFontAndResolutionNames) {
     EXPECT_EQ(ResolutionText(1024, 768), "1024x768");
 }
 
-TEST(ErrorRecord, ABareLogNameLiesInTheProgramFolderAndAnyOtherIsUsedAsGiven) {
-    EXPECT_EQ(LogFilePath(L"errorlog.txt", L"C:\\Prog\\"), L"C:\\Prog\\errorlog.txt");
-    EXPECT_EQ(LogFilePath(L"logs\\errorlog.txt", L"C:\\Prog\\"), L"C:\\Prog\\logs\\errorlog.txt");
-    EXPECT_EQ(LogFilePath(L"D:\\logs\\e.txt", L"C:\\Prog\\"), L"D:\\logs\\e.txt");
-    EXPECT_EQ(LogFilePath(L"file://host/e.txt", L"C:\\Prog\\"), L"file://host/e.txt");
-    EXPECT_EQ(LogFilePath(L"//host/e.txt", L"C:\\Prog\\"), L"//host/e.txt");
+TEST(ErrorRecord, ABareLogNameLiesInTheDataFolderAndAnyOtherIsUsedAsGiven) {
+    const wchar_t* const kData = L"C:\\Users\\Ivan\\AppData\\Local\\TesslySoftware\\DozidiDavazez\\";
+    EXPECT_EQ(LogFilePath(L"errorlog.txt", kData), std::wstring(kData) + L"errorlog.txt");
+    EXPECT_EQ(LogFilePath(L"logs\\errorlog.txt", kData), std::wstring(kData) + L"logs\\errorlog.txt");
+    EXPECT_EQ(LogFilePath(L"D:\\logs\\e.txt", kData), L"D:\\logs\\e.txt");
+    EXPECT_EQ(LogFilePath(L"file://host/e.txt", kData), L"file://host/e.txt");
+    EXPECT_EQ(LogFilePath(L"//host/e.txt", kData), L"//host/e.txt");
 }
