@@ -12,6 +12,7 @@
 
 #include "core/localizer/lang_settings.h"
 #include "localizer/localizer_on_fly.h"
+#include "platform/handles.h"
 #include "platform/resource_source.h"
 #include "resources/string_ids.h"
 #include "settings/ask_for_qboost.h"
@@ -337,6 +338,7 @@ TEST_F(LocalizerOnFly, ADamagedFileOrModuleLeavesTheCurrentLanguageInUse) {
 
     // A generation that fails (here: the native module copy is damaged) leaves no module,
     // whole or partial, and the language in use.
+    WriteFile(GermanFile(), file);
     DeleteFileW(GermanModule().c_str());
     const std::wstring nativeCopy = langFolder_ + L"localizer_on_fly_test.ntv";
     WriteFile(nativeCopy, std::vector<char>(3000, 'Z'));
@@ -359,9 +361,14 @@ TEST_F(LocalizerOnFly, ARebuildThatCannotReplaceTheModuleInUseLeavesThatLanguage
     const std::uint32_t newStamp = firstStamp + 1;
     std::memcpy(bytes.data() + 8, &newStamp, 4);
     WriteFile(GermanFile(), bytes);
-    SetFileAttributesW(GermanModule().c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_THROW(localizer_->SwitchLanguage(kGerman), localizer::Error);
-    SetFileAttributesW(GermanModule().c_str(), FILE_ATTRIBUTE_NORMAL);
+    {
+        // Held open by another program, the module cannot be replaced.
+        platform::KernelHandle held(CreateFileW(
+            GermanModule().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr
+        ));
+        ASSERT_TRUE(held);
+        EXPECT_THROW(localizer_->SwitchLanguage(kGerman), localizer::Error);
+    }
     EXPECT_EQ(localizer_->CurrentLangID(), kGerman);
     EXPECT_EQ(SourceRecord().LangStamp, firstStamp);
     EXPECT_EQ(platform::LoadResString(str::SWizardNextButton), L"&Weiter >");
