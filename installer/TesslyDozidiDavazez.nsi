@@ -39,6 +39,12 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "${PUBLISHER}"
 Var ConfiguratorWasRunning
 
 !define MUI_ABORTWARNING
+; The program's own icon, from the build beside the program folder.
+!define MUI_ICON "${SOURCE_DIR}/../resources/images/configurator.ico"
+!define MUI_UNICON "${SOURCE_DIR}/../resources/images/configurator.ico"
+; The language question comes before any language is chosen: it is asked in all four.
+!define MUI_LANGDLL_WINDOWTITLE "${PRODUCT_NAME}"
+!define MUI_LANGDLL_INFO "Language / Sprache / Язык / Langue:"
 !define MUI_LANGDLL_ALLLANGUAGES
 ; The uninstaller speaks the installation's language; the entry goes with the uninstall key.
 !define MUI_LANGDLL_REGISTRY_ROOT SHCTX
