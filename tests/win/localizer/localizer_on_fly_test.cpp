@@ -121,6 +121,13 @@ protected:
     std::wstring GermanModule() const { return folder_ + L"localizer_on_fly_test.DEU"; }
     std::wstring GermanFile() const { return langFolder_ + L"localizer_on_fly_test.DEU.lng"; }
 
+    // The same translation with another stamp, as a new compilation would give.
+    void StampGermanFile(std::uint32_t stamp) const {
+        std::vector<char> bytes = ReadFile(GermanFile());
+        std::memcpy(bytes.data() + 8, &stamp, 4);  // magic, version, build stamp, then the stamp
+        WriteFile(GermanFile(), bytes);
+    }
+
     // The settings record of the module in use, read through the system.
     localizer::LangSettings SourceRecord() const {
         HMODULE source = platform::ResourceSource();
@@ -292,12 +299,9 @@ TEST_F(LocalizerOnFly, AChangedLangStampRegeneratesTheModule) {
     localizer_->SwitchLanguage(kGerman);
     const std::uint32_t firstStamp = SourceRecord().LangStamp;
 
-    // The same translation with another stamp, as a new compilation would give: the module
-    // in use is rebuilt.
-    std::vector<char> bytes = ReadFile(GermanFile());
+    // A new stamp: the module in use is rebuilt.
     const std::uint32_t newStamp = firstStamp + 1;
-    std::memcpy(bytes.data() + 8, &newStamp, 4);  // magic, version, build stamp, then the stamp
-    WriteFile(GermanFile(), bytes);
+    StampGermanFile(newStamp);
 
     localizer_->SwitchLanguage(kGerman);
     EXPECT_EQ(SourceRecord().LangStamp, newStamp);
@@ -321,8 +325,7 @@ TEST_F(LocalizerOnFly, AChangedLangStampRegeneratesTheModule) {
 
     // And a module left from the old stamp is rebuilt when it is not in use.
     localizer_->SwitchLanguage("ntv");
-    std::memcpy(bytes.data() + 8, &firstStamp, 4);
-    WriteFile(GermanFile(), bytes);
+    StampGermanFile(firstStamp);
     localizer_->SwitchLanguage(kGerman);
     EXPECT_EQ(SourceRecord().LangStamp, firstStamp);
 }
@@ -357,10 +360,7 @@ TEST_F(LocalizerOnFly, ARebuildThatCannotReplaceTheModuleInUseLeavesThatLanguage
     Init();
     localizer_->SwitchLanguage(kGerman);
     const std::uint32_t firstStamp = SourceRecord().LangStamp;
-    std::vector<char> bytes = ReadFile(GermanFile());
-    const std::uint32_t newStamp = firstStamp + 1;
-    std::memcpy(bytes.data() + 8, &newStamp, 4);
-    WriteFile(GermanFile(), bytes);
+    StampGermanFile(firstStamp + 1);
     {
         // Held open by another program, the module cannot be replaced.
         platform::KernelHandle held(CreateFileW(
