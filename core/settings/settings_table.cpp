@@ -34,6 +34,7 @@ constexpr std::array kIntSettings{
     HotMngrKey,
     QBoostMethod,
     QBoostSize,
+    QuietFullScreen,
     CFGViewMenuState,
     CFGWindowMaximized,
     CFGConfigWizardComplete,

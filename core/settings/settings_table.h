@@ -74,11 +74,17 @@ inline constexpr IntSetting HotFreeKey = Int("HotFreeKey", 49222);    // Ctrl+Al
 inline constexpr IntSetting HotMngrKey = Int("HotMngrKey", 49224);    // Ctrl+Alt+H
 inline constexpr IntSetting QBoostMethod = Int("QBoostMethod", 0, 0, 2);
 inline constexpr IntSetting QBoostSize = Int("QBoostSize", 33554432);
+// Automatic optimisations wait while a full-screen program is in front or a program of
+// QuietPrograms runs; programs of ExcludedPrograms are never trimmed. Lists of file names
+// separated by ';' (core/settings/program_list.h).
+inline constexpr IntSetting QuietFullScreen = Bool("QuietFullScreen", true);
 
 inline constexpr TextSetting LangFileName{"LangFileName", "english", 255};
 inline constexpr BinarySetting LangPack{"LangPack", 0};
 inline constexpr BinarySetting LangInetPack{"LangInetPack", 0};
 inline constexpr BinarySetting LangTrayPack{"LangTrayPack", 0};
+inline constexpr TextSetting QuietPrograms{"QuietPrograms", "", 4096};
+inline constexpr TextSetting ExcludedPrograms{"ExcludedPrograms", "", 4096};
 
 // Values used only by the configurator.
 inline constexpr IntSetting CFGViewMenuState = Int("CFGViewMenuState", 139);

@@ -14,7 +14,7 @@ TEST(SettingsTable, NamesAreUniqueAndFindable) {
         EXPECT_TRUE(names.insert(s.name).second) << s.name;
         EXPECT_EQ(FindIntSetting(s.name), &s);
     }
-    EXPECT_EQ(names.size(), 33u);
+    EXPECT_EQ(names.size(), 34u);
     EXPECT_EQ(FindIntSetting("NoSuchValue"), nullptr);
 }
 
