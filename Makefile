@@ -65,7 +65,8 @@ bench: bench-native windows
 	  status=$$?; $(WINE_RUN) wineserver -k 2>/dev/null || true; exit $$status
 
 # Coverage-guided fuzzing under ASan and UBSan (clang with libFuzzer) of every reader of
-# outside input, FUZZ_TIME seconds each (tools/fuzz.sh; FUZZ_TARGETS names some of them).
+# outside input, FUZZ_TIME seconds each (tools/fuzz.sh; FUZZ_TARGETS names some of them;
+# FUZZ_TIMEOUT, the seconds one input may take, is worth raising on a busy machine).
 # `make test` only replays the targets' seeds.
 FUZZ ?= build/fuzz
 FUZZ_TIME ?= 60

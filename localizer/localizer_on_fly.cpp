@@ -6,6 +6,7 @@
 #include "core/localizer/language_module.h"
 #include "core/localizer/locale.h"
 #include "core/localizer/res_processor.h"
+#include "localizer/module_forms.h"
 #include "localizer/win_locale.h"
 #include "platform/data_folder.h"
 #include "platform/program_folder.h"
@@ -262,6 +263,13 @@ void KLocalizerOnFly::SwitchLanguage(const std::string& abbreviation) {
 
 LangSettings KLocalizerOnFly::SourceSettings() const { return module_ ? module_->settings : ProgramSettings(); }
 
+KLocalizerOnFly::NativeHandle KLocalizerOnFly::NativeResources() const {
+    const std::wstring file = NativeModule();
+    if (CompareStringOrdinal(file.c_str(), -1, platform::ProgramPath().c_str(), -1, TRUE) == CSTR_EQUAL)
+        return {GetModuleHandleW(nullptr), false};
+    return {LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE), true};
+}
+
 std::unique_ptr<KLocalizerOnFly::Module> KLocalizerOnFly::LoadModule(const std::wstring& file) const {
     // The system's loader is not asked to map a file that our own reader finds damaged.
     try {
@@ -278,6 +286,7 @@ std::unique_ptr<KLocalizerOnFly::Module> KLocalizerOnFly::LoadModule(const std::
     if (settings->BuildStamp != ProgramSettings().BuildStamp)
         throw LUOutOfVersion(msg::Format(msg::kResourceFileOutOfVersion, PathText(file)));
     module->settings = *settings;
+    if (!ModuleFormsReadable(module->handle, NativeResources().handle)) throw LUInvalidResLibrary(msg::kInvalidResourceFileFormat);
     return module;
 }
 
@@ -341,6 +350,12 @@ std::unique_ptr<KLocalizerOnFly::Module> KLocalizerOnFly::ReadyModule(
     const std::wstring fresh = file + L".new";
     language.TargetIndex = index;
     BuildLanguageModule(language, fresh, NativeModule(), dictionary_);
+    try {
+        LoadModule(fresh);  // checked whole before the module in use is let go
+    } catch (const Error&) {
+        DeleteFileW(fresh.c_str());
+        throw;
+    }
     // The module in use is let go only for its replacement, and taken up again when that
     // cannot be put in place, so a failed switch leaves the language in use whole.
     if (loaded) UseOwnResources();

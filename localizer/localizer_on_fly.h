@@ -80,6 +80,15 @@ private:
     std::string AbbreviationOf(std::uint16_t langId) const;
     // The program's resources untranslated: lang\X.ntv when there is one, else the program.
     std::wstring NativeModule() const;
+    // The untranslated resources, loaded for as long as the object lives.
+    struct NativeHandle {
+        HMODULE handle;
+        bool owned;
+        ~NativeHandle() {
+            if (owned && handle) FreeLibrary(handle);
+        }
+    };
+    NativeHandle NativeResources() const;
     LangSettings SourceSettings() const;
     void Apply(LangFile& language, const std::string& abbreviation);
     void UseOwnResources();

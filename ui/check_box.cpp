@@ -1,5 +1,7 @@
 #include "ui/check_box.h"
 
+#include <algorithm>
+
 #include "ui/property.h"
 
 namespace ui {
@@ -74,12 +76,62 @@ const PropertyTable& RadioButton::ClassProperties() {
 
 RadioButton::RadioButton(Component* owner) : CheckableButton(owner, BS_RADIOBUTTON) { SetBounds(0, 0, 113, 17); }
 
+std::vector<RadioButton*> RadioButton::Group() const {
+    std::vector<RadioButton*> group;
+    if (!Parent()) return {const_cast<RadioButton*>(this)};
+    for (Control* c : Parent()->Controls())
+        if (auto* radio = dynamic_cast<RadioButton*>(c)) group.push_back(radio);
+    return group;
+}
+
+// The checked button is the group's Tab stop; with none checked, the first is.
+void RadioButton::UpdateTabStops() const {
+    const auto group = Group();
+    const bool anyChecked = std::ranges::any_of(group, [](RadioButton* r) { return r->Checked(); });
+    for (RadioButton* radio : group) radio->SetTabStop(anyChecked ? radio->Checked() : radio == group.front());
+}
+
+void RadioButton::HandleCreated() {
+    CheckableButton::HandleCreated();
+    UpdateTabStops();
+}
+
+void RadioButton::SelectNeighbour(bool forward) {
+    const auto group = Group();
+    const auto count = static_cast<std::ptrdiff_t>(group.size());
+    const auto self = std::ranges::find(group, this) - group.begin();
+    for (std::ptrdiff_t step = 1; step < count; ++step) {
+        RadioButton* next = group[static_cast<size_t>((self + (forward ? step : count - step)) % count)];
+        if (!next->Enabled() || !next->Visible()) continue;
+        next->SetFocus();
+        next->Toggle();
+        next->Click();
+        return;
+    }
+}
+
+LRESULT RadioButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The system may report a click when a radio button merely receives the focus; moving
+    // the focus never changes the choice.
+    if (message != WM_SETFOCUS) return CheckableButton::WndProc(message, wParam, lParam);
+    receivingFocus_ = true;
+    const LRESULT result = CheckableButton::WndProc(message, wParam, lParam);
+    receivingFocus_ = false;
+    return result;
+}
+
+void RadioButton::CommandNotify(WORD code, WORD id) {
+    if (code == BN_CLICKED && (receivingFocus_ || Checked())) return;
+    CheckableButton::CommandNotify(code, id);
+}
+
 void RadioButton::Toggle() { SetChecked(true); }
 
 void RadioButton::CheckedChanged() {
-    if (!Checked() || !Parent()) return;
-    for (Control* c : Parent()->Controls())
-        if (auto* other = dynamic_cast<RadioButton*>(c); other && other != this) other->SetChecked(false);
+    if (Checked())
+        for (RadioButton* other : Group())
+            if (other != this) other->SetChecked(false);
+    UpdateTabStops();
 }
 
 }  // namespace ui

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <vector>
+
 #include "ui/win_control.h"
 
 namespace ui {
 
-// A check box, or a radio button (ButtonKind::Radio) whose siblings of the same parent
-// are cleared when it is checked.
+// A check box, or a radio button. The radio buttons of one parent are a group: one of them
+// is checked, and only that one is a Tab stop; the arrow keys move the choice.
 class CheckableButton : public WinControl {
     UI_PUBLISHED(CheckableButton, "TCheckableButton")
 
@@ -46,10 +48,20 @@ class RadioButton : public CheckableButton {
 
 public:
     explicit RadioButton(Component* owner);
+    // Checks the next (or previous) enabled button of the group, wrapping, and focuses it.
+    void SelectNeighbour(bool forward);
 
 protected:
+    void HandleCreated() override;
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void CommandNotify(WORD code, WORD id) override;
     void Toggle() override;
     void CheckedChanged() override;
+
+private:
+    std::vector<RadioButton*> Group() const;
+    void UpdateTabStops() const;
+    bool receivingFocus_ = false;
 };
 
 }  // namespace ui

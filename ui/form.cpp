@@ -8,6 +8,7 @@
 #include "platform/text.h"
 #include "ui/application.h"
 #include "ui/button.h"
+#include "ui/check_box.h"
 #include "ui/help_page.h"
 #include "ui/label.h"
 #include "ui/menu.h"
@@ -401,6 +402,12 @@ bool Form::HandleDialogKey(const MSG& msg) {
         return true;
     }
     if (msg.message == WM_SYSCHAR) return FocusByMnemonic(static_cast<wchar_t>(msg.wParam));
+    if (msg.message == WM_KEYDOWN && (msg.wParam == VK_UP || msg.wParam == VK_DOWN || msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT)) {
+        auto* radio = dynamic_cast<RadioButton*>(FromHandle(msg.hwnd));
+        if (!radio) return false;
+        radio->SelectNeighbour(msg.wParam == VK_DOWN || msg.wParam == VK_RIGHT);
+        return true;
+    }
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
         PageControl* pages = PageControlFor(msg.hwnd);
         if (!pages) return false;

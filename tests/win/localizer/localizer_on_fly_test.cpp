@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -385,6 +386,41 @@ TEST_F(LocalizerOnFly, ADamagedCachedModuleIsMadeAgain) {
     EXPECT_NE(platform::ResourceSource(), GetModuleHandleW(nullptr));
     EXPECT_GT(ReadFile(GermanModule()).size(), 2000u);
     EXPECT_EQ(Choice(), L"DEU");
+}
+
+// A module whose header is sound but whose forms are damaged never becomes the resource
+// source: it is made again, and where that cannot be done the switch fails before anything
+// visible changes.
+TEST_F(LocalizerOnFly, AModuleWithADamagedFormIsNeverTakenUp) {
+    Init();
+    localizer_->SwitchLanguage(kGerman);
+    localizer_->SwitchLanguage("ntv");
+    std::vector<char> module = ReadFile(GermanModule());
+    const std::string signature = "TPF0";
+    const auto form = std::search(module.begin(), module.end(), signature.begin(), signature.end());
+    ASSERT_NE(form, module.end());
+    std::fill(form + 4, form + 68, '\xFF');
+    WriteFile(GermanModule(), module);
+
+    auto dialog = ui::CreateForm<TAskForQBoost>();
+    {
+        // Held open by another program, the module cannot be made again.
+        platform::KernelHandle held(CreateFileW(
+            GermanModule().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr
+        ));
+        ASSERT_TRUE(held);
+        EXPECT_THROW(localizer_->SwitchLanguage(kGerman), localizer::Error);
+        EXPECT_EQ(platform::ResourceSource(), GetModuleHandleW(nullptr));
+        EXPECT_EQ(localizer_->CurrentLangID(), kEnglish);
+        EXPECT_EQ(dialog->Caption(), kEnglishCaption);
+        EXPECT_EQ(platform::LoadResString(str::SWizardNextButton), L"&Next >");
+        EXPECT_EQ(Choice(), L"EXE");
+        EXPECT_EQ(ui::CreateForm<TAskForQBoost>()->Caption(), kEnglishCaption);
+    }
+    localizer_->SwitchLanguage(kGerman);
+    EXPECT_EQ(dialog->Caption(), kGermanCaption);
+    EXPECT_EQ(ui::CreateForm<TAskForQBoost>()->Caption(), kGermanCaption);
+    EXPECT_NE(ReadFile(GermanModule()), module);
 }
 
 TEST_F(LocalizerOnFly, MenuOffersEachLanguageAndAClickOnTheCheckedOneDoesNothing) {

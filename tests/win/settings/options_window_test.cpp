@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "core/settings/autostart.h"
 #include "core/settings/settings_table.h"
@@ -436,4 +437,74 @@ TEST_F(OptionsWindow, KeyboardAloneReachesEveryControlPageAndMnemonic) {
         EXPECT_EQ(GetFocus(), w.Sc132->Handle());
         Press(*w.Button4);
     });
+}
+
+namespace {
+
+// Sends a key as the message loop does: the window's own keys first, then the dialog manager.
+void PressKey(TOptWnd& w, WPARAM key) {
+    MSG down{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+    if (!w.HandleDialogKey(down)) IsDialogMessageW(w.Handle(), &down);
+}
+
+std::vector<bool> Choices(std::initializer_list<ui::RadioButton*> group) {
+    std::vector<bool> checked;
+    for (auto* radio : group) checked.push_back(radio->Checked());
+    return checked;
+}
+
+}  // namespace
+
+TEST_F(OptionsWindow, TabAndCtrlTabVisitEachRadioGroupOnceAndNeverChangeAChoice) {
+    WriteRawDword("QBoostMethod", 2);  // the third method
+    WriteRawDword("IconViewStyle", 2);  // the third style
+    WriteRawDword("IconViewData", 1);
+    WithWindow([](TOptWnd& w) {
+        const auto before = std::make_tuple(Choices({w.Rb111, w.Rb112}), Choices({w.Rb121, w.Rb122, w.Rb123, w.Rb124, w.Rb125}),
+                                            Choices({w.Rb311, w.Rb312, w.Rb313}));
+        std::vector<HWND> radiosVisited;
+        for (int page = 0; page < 3; ++page) {
+            for (int press = 0; press < 25; ++press) {
+                PressKey(w, VK_TAB);
+                if (dynamic_cast<ui::RadioButton*>(ui::WinControl::FromHandle(GetFocus())) &&
+                    std::ranges::find(radiosVisited, GetFocus()) == radiosVisited.end())
+                    radiosVisited.push_back(GetFocus());
+            }
+            HoldKeys(true, false);
+            PressKey(w, VK_TAB);
+            HoldKeys(false, false);
+        }
+        // Only the checked button of each group is reached.
+        EXPECT_EQ(radiosVisited.size(), 3u);
+        for (HWND radio : radiosVisited) EXPECT_EQ(SendMessageW(radio, BM_GETCHECK, 0, 0), BST_CHECKED);
+        const auto after = std::make_tuple(Choices({w.Rb111, w.Rb112}), Choices({w.Rb121, w.Rb122, w.Rb123, w.Rb124, w.Rb125}),
+                                           Choices({w.Rb311, w.Rb312, w.Rb313}));
+        EXPECT_EQ(after, before);
+        EXPECT_FALSE(w.Button1->Enabled());  // "Apply"
+        Press(*w.Button4);
+    });
+    EXPECT_EQ(ReadRawDword("QBoostMethod"), 2);
+}
+
+TEST_F(OptionsWindow, ArrowKeysMoveTheChoiceWithinItsGroupOnly) {
+    WriteRawDword("QBoostMethod", 2);
+    WithWindow([](TOptWnd& w) {
+        w.PageControl1->SetActivePage(w.TabSheet3);
+        w.Rb313->SetFocus();
+        PressKey(w, VK_DOWN);  // wraps to the first method
+        EXPECT_EQ(GetFocus(), w.Rb311->Handle());
+        EXPECT_TRUE(w.Rb311->Checked());
+        EXPECT_FALSE(w.Rb313->Checked());
+        EXPECT_TRUE(w.Se311->Enabled());  // the chosen method's size field follows
+        PressKey(w, VK_UP);
+        EXPECT_TRUE(w.Rb313->Checked());
+        PressKey(w, VK_LEFT);
+        EXPECT_TRUE(w.Rb312->Checked());
+        EXPECT_TRUE(w.Button1->Enabled());
+        // The group's Tab stop follows the choice.
+        EXPECT_TRUE(GetWindowLongW(w.Rb312->Handle(), GWL_STYLE) & WS_TABSTOP);
+        EXPECT_FALSE(GetWindowLongW(w.Rb313->Handle(), GWL_STYLE) & WS_TABSTOP);
+        Press(*w.Button3);
+    });
+    EXPECT_EQ(ReadRawDword("QBoostMethod"), 1);
 }
