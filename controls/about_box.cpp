@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "platform/handles.h"
 #include "platform/launch.h"
 #include "platform/program_folder.h"
@@ -36,11 +38,19 @@ platform::BitmapHandle LogoOver(ui::ImageList& logos, int index, ui::Color backg
     return bitmap;
 }
 
+// The marquee's glyph sets number their characters as an 8-bit code page: a translation
+// written in Cyrillic letters needs the display's Cyrillic set, which shows Latin letters
+// and digits as the plain set does.
+bool WrittenInCyrillic(const std::wstring& text) {
+    return std::any_of(text.begin(), text.end(), [](wchar_t c) { return c >= 0x0400 && c <= 0x04FF; });
+}
+
 }  // namespace
 
 void TAbout::FormCreate(ui::NotifyArgs&) {
     Image1->GetPicture().SetBitmap(LogoOver(*LogoList, kPublisherLogo, Panel1->EffectiveColor()));
     Image2->GetPicture().SetBitmap(LogoOver(*LogoList, kPartnerLogo, Panel2->EffectiveColor()));
+    if (WrittenInCyrillic(LCDScreen1->Lines().Text())) LCDScreen1->SetDotMatrix(displays::TDotMatrix::Rus5x7);
     FV->set_Filename(ProgramFile());
     LabelVer->SetCaption(platform::LoadResString(str::SVersion) + FV->FileVersion());
 }

@@ -1,5 +1,7 @@
 #include "ui/label.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cwctype>
 
 #include "platform/handles.h"
@@ -98,11 +100,35 @@ UINT Label::DrawFlags() const {
 
 namespace {
 
-// Some glyphs (italics, several Cyrillic letters) reach past their advance width; without
-// room for it the last letter of an auto-sized caption would be cut off.
-int Overhang(HDC dc, wchar_t last) {
-    ABC abc{};
-    return GetCharABCWidthsW(dc, last, last, &abc) && abc.abcC < 0 ? -abc.abcC : 0;
+// How far a single-line text really reaches when drawn: glyphs may reach past their advance
+// widths (italics), and the system may draw a run of small Cyrillic letters a few pixels wider
+// than it measures it; a box of the measured width would cut the last letter off.
+int InkWidth(HDC screen, const std::wstring& text, UINT flags, SIZE measured) {
+    constexpr int kSlack = 16;
+    const int width = measured.cx + kSlack, height = std::max<int>(measured.cy, 1);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    platform::BitmapHandle bitmap(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    platform::MemoryDc dc(CreateCompatibleDC(screen));
+    if (!bitmap.Get() || !dc.Get()) return measured.cx;
+    platform::Selection selectedBitmap(dc.Get(), bitmap.Get());
+    platform::Selection selectedFont(dc.Get(), GetCurrentObject(screen, OBJ_FONT));
+    RECT all{0, 0, width, height};
+    FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetBkMode(dc.Get(), TRANSPARENT);
+    SetTextColor(dc.Get(), RGB(0, 0, 0));
+    DrawTextW(dc.Get(), text.c_str(), -1, &all, (flags & ~(DT_RIGHT | DT_CENTER)) | DT_NOCLIP);
+    GdiFlush();
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    for (int x = width - 1; x >= measured.cx; --x)
+        for (int y = 0; y < height; ++y)
+            if ((pixels[y * width + x] & 0xFFFFFF) != 0xFFFFFF) return x + 1;
+    return measured.cx;
 }
 
 }  // namespace
@@ -117,7 +143,7 @@ void Label::AdjustSize() {
         platform::Selection font(screen.Get(), TextFont().Handle());
         std::wstring text = Caption().empty() ? L" " : Caption();
         DrawTextW(screen.Get(), text.c_str(), -1, &r, DrawFlags() | DT_CALCRECT);
-        if (!wordWrap_) r.right += Overhang(screen.Get(), text.back());
+        if (!wordWrap_) r.right = InkWidth(screen.Get(), text, DrawFlags(), {r.right, r.bottom});
     }
     SetBounds(Left(), Top(), wordWrap_ ? Width() : r.right, r.bottom);
 }

@@ -1,20 +1,31 @@
 // Not a test: shows one settings window for looking at it: "close", "qboost", "options"
-// (optionally followed by the tab number 0, 1 or 2), "preventive" or "emergency".
+// (optionally followed by the tab number 0, 1 or 2), "preventive" or "emergency", each
+// optionally followed by a language: "options1 RUS".
 #include <windows.h>
 
 #include <cwchar>
+#include <optional>
 
 #include "settings/ask_for_close.h"
 #include "settings/ask_for_qboost.h"
 #include "settings/emergency_dialog.h"
 #include "settings/options_window.h"
 #include "settings/preventive_dialog.h"
+#include "platform/text.h"
+#include "tools/preview/preview_language.h"
 #include "tests/win/ui/modal_driver.h"
 #include "ui/form_loader.h"
 #include "ui/page_control.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     testing_support::InitializeKit();
+    std::optional<PreviewLanguage> language;
+    std::wstring choice(commandLine);
+    if (const std::size_t space = choice.find(L' '); space != std::wstring::npos) {
+        language.emplace(L"dialog_preview").Switch(platform::Narrow(choice.substr(space + 1)));
+        choice.resize(space);
+    }
+    commandLine = choice.data();
     if (lstrcmpiW(commandLine, L"qboost") == 0)
         ui::CreateForm<TAskForQBoost>()->ShowModal();
     else if (_wcsnicmp(commandLine, L"options", 7) == 0) {
