@@ -44,6 +44,18 @@ void ReclaimFor(const FileLaunchRequest& request, HWND service) {
     });
 }
 
+int ShowCommandOf(LaunchShow show) {
+    switch (show) {
+        case LaunchShow::Minimized:
+            return SW_SHOWMINNOACTIVE;
+        case LaunchShow::Maximized:
+            return SW_SHOWMAXIMIZED;
+        case LaunchShow::Normal:
+            break;
+    }
+    return SW_SHOWNORMAL;
+}
+
 void SendCommand(HWND service, int command) {
     DWORD_PTR reply = 0;
     SendMessageTimeoutW(
@@ -58,7 +70,9 @@ std::optional<int> RunFileLaunch(const FileLaunchRequest& request) {
     if (!IsExistingFile(request.path)) return kExitBadArguments;
     ReclaimFor(request, FindWindowW(protocol::kServiceWindowClass, protocol::kServiceWindowTitle));
     // A file that would not start leaves the service as it was.
-    if (!platform::ShellStart(request.path, request.parameters, FolderOf(request.path))) return kExitNotStarted;
+    const std::wstring folder = request.folder.empty() ? FolderOf(request.path) : request.folder;
+    if (!platform::ShellStart(request.path, request.parameters, folder, ShowCommandOf(request.show)))
+        return kExitNotStarted;
     HWND service = FindWindowW(protocol::kServiceWindowClass, protocol::kServiceWindowTitle);
     switch (request.after) {
         case AfterLaunch::KeepPreviousState:

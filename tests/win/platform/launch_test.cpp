@@ -66,7 +66,7 @@ TEST_F(LaunchTest, AMissingProgramIsReported) {
 }
 
 TEST_F(LaunchTest, TheShellStartsAProgramWithParametersInItsFolder) {
-    ASSERT_TRUE(platform::ShellStart(Marker(), L"one two", platform::ProgramFolder()));
+    ASSERT_TRUE(platform::ShellStart(Marker(), L"one two", platform::ProgramFolder(), SW_SHOWNORMAL));
     auto [commandLine, folder] = ReadNote();
     EXPECT_NE(commandLine.find(L"one two"), std::wstring::npos) << commandLine;
     EXPECT_EQ(_wcsicmp(WithoutSlash(folder).c_str(), WithoutSlash(platform::ProgramFolder()).c_str()), 0) << folder;

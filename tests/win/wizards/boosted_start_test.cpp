@@ -76,7 +76,7 @@ TEST_F(BoostedStart, TheShortcutReclaimsMemoryThenStartsTheProgram) {
 
     const std::wstring shortcut = link_wizard_driver::MakeShortcutThroughTheWizard(program, 16, folder.Path());
     ASSERT_FALSE(shortcut.empty());
-    ASSERT_TRUE(platform::ShellStart(shortcut, L"", L""));
+    ASSERT_TRUE(platform::ShellStart(shortcut, L"", L"", SW_SHOWNORMAL));
 
     const std::wstring note = WaitForNote(program);
     ASSERT_FALSE(note.empty());
