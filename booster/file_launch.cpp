@@ -23,6 +23,11 @@ bool IsExistingFile(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool IsExistingFolder(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 std::wstring FolderOf(const std::wstring& path) {
     std::size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
@@ -68,6 +73,7 @@ void SendCommand(HWND service, int command) {
 
 std::optional<int> RunFileLaunch(const FileLaunchRequest& request) {
     if (!IsExistingFile(request.path)) return kExitBadArguments;
+    if (!request.folder.empty() && !IsExistingFolder(request.folder)) return kExitBadArguments;
     ReclaimFor(request, FindWindowW(protocol::kServiceWindowClass, protocol::kServiceWindowTitle));
     // A file that would not start leaves the service as it was.
     const std::wstring folder = request.folder.empty() ? FolderOf(request.path) : request.folder;

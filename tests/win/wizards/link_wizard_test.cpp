@@ -35,7 +35,7 @@ protected:
         });
     }
 
-    std::unique_ptr<TLinkWiz> wizard;
+    ui::FormPtr<TLinkWiz> wizard;
 };
 
 // A shortcut to the service program with every field set, as a user's shortcut might be.
