@@ -102,16 +102,14 @@ struct PendingQuestion {
 };
 thread_local PendingQuestion* pendingQuestion = nullptr;
 
+// Right after the box's own set-up, before it shows.
 LRESULT CALLBACK CaptionQuestion(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE && pendingQuestion && !pendingQuestion->captioned) {
-        HWND box = reinterpret_cast<HWND>(wParam);
-        wchar_t className[8] = {};
-        GetClassNameW(box, className, 8);
-        if (lstrcmpW(className, L"#32770") == 0 && GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO)) {
-            SetDlgItemTextW(box, IDYES, pendingQuestion->yes.c_str());
-            SetDlgItemTextW(box, IDNO, pendingQuestion->no.c_str());
-            pendingQuestion->captioned = true;
-        }
+    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_INITDIALOG && pendingQuestion && !pendingQuestion->captioned &&
+        GetDlgItem(call->hwnd, IDYES) && GetDlgItem(call->hwnd, IDNO)) {
+        SetDlgItemTextW(call->hwnd, IDYES, pendingQuestion->yes.c_str());
+        SetDlgItemTextW(call->hwnd, IDNO, pendingQuestion->no.c_str());
+        pendingQuestion->captioned = true;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -121,7 +119,7 @@ LRESULT CALLBACK CaptionQuestion(int code, WPARAM wParam, LPARAM lParam) {
 bool AskYesNo(HWND owner, const std::wstring& text) {
     PendingQuestion question{platform::LoadResString(str::SButtonYes), platform::LoadResString(str::SButtonNo)};
     pendingQuestion = &question;
-    HHOOK hook = SetWindowsHookExW(WH_CBT, CaptionQuestion, nullptr, GetCurrentThreadId());
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, CaptionQuestion, nullptr, GetCurrentThreadId());
     const int answer = MessageBoxW(
         owner, text.c_str(), Application::Instance().Title().c_str(), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2
     );
