@@ -23,6 +23,11 @@ bool IsExistingFile(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool IsExistingFolder(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 std::wstring FolderOf(const std::wstring& path) {
     std::size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
@@ -44,6 +49,18 @@ void ReclaimFor(const FileLaunchRequest& request, HWND service) {
     });
 }
 
+int ShowCommandOf(LaunchShow show) {
+    switch (show) {
+        case LaunchShow::Minimized:
+            return SW_SHOWMINNOACTIVE;
+        case LaunchShow::Maximized:
+            return SW_SHOWMAXIMIZED;
+        case LaunchShow::Normal:
+            break;
+    }
+    return SW_SHOWNORMAL;
+}
+
 void SendCommand(HWND service, int command) {
     DWORD_PTR reply = 0;
     SendMessageTimeoutW(
@@ -56,9 +73,12 @@ void SendCommand(HWND service, int command) {
 
 std::optional<int> RunFileLaunch(const FileLaunchRequest& request) {
     if (!IsExistingFile(request.path)) return kExitBadArguments;
+    if (!request.folder.empty() && !IsExistingFolder(request.folder)) return kExitBadArguments;
     ReclaimFor(request, FindWindowW(protocol::kServiceWindowClass, protocol::kServiceWindowTitle));
     // A file that would not start leaves the service as it was.
-    if (!platform::ShellStart(request.path, request.parameters, FolderOf(request.path))) return kExitNotStarted;
+    const std::wstring folder = request.folder.empty() ? FolderOf(request.path) : request.folder;
+    if (!platform::ShellStart(request.path, request.parameters, folder, ShowCommandOf(request.show)))
+        return kExitNotStarted;
     HWND service = FindWindowW(protocol::kServiceWindowClass, protocol::kServiceWindowTitle);
     switch (request.after) {
         case AfterLaunch::KeepPreviousState:

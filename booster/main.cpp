@@ -1,10 +1,6 @@
 // The booster service: a plain launch runs the service (one copy at a time); a launch
 // with a file reclaims memory, starts the file and then follows its mode letter.
 #include <windows.h>
-#include <shellapi.h>
-
-#include <string>
-#include <vector>
 
 #include "booster/file_launch.h"
 #include "booster/instance_guard.h"
@@ -13,15 +9,6 @@
 #include "platform/system_library.h"
 
 namespace {
-
-std::vector<std::wstring> CommandArguments() {
-    int count = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::wstring> args;
-    for (int i = 1; argv && i < count; ++i) args.emplace_back(argv[i]);
-    if (argv) LocalFree(argv);
-    return args;
-}
 
 int RunService(HINSTANCE instance) {
     booster::InstanceGuard guard;
@@ -37,7 +24,7 @@ int RunService(HINSTANCE instance) {
 }
 
 int Run(HINSTANCE instance) {
-    booster::ServiceArguments args = booster::ParseServiceArguments(CommandArguments());
+    booster::ServiceArguments args = booster::ParseServiceCommandLine(GetCommandLineW());
     switch (args.kind) {
         case booster::ServiceArguments::kInvalid:
             return booster::kExitBadArguments;

@@ -31,7 +31,9 @@ void StartProgramDetached(std::wstring program, std::wstring arguments, std::wst
     }).detach();
 }
 
-bool ShellStart(const std::wstring& target, const std::wstring& parameters, const std::wstring& folder) {
+bool ShellStart(
+    const std::wstring& target, const std::wstring& parameters, const std::wstring& folder, int showCommand
+) {
     // Shell extensions the default verb may load expect COM on this thread.
     HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     SHELLEXECUTEINFOW info{};
@@ -40,14 +42,14 @@ bool ShellStart(const std::wstring& target, const std::wstring& parameters, cons
     info.lpFile = target.c_str();
     info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
     info.lpDirectory = folder.empty() ? nullptr : folder.c_str();
-    info.nShow = SW_SHOWNORMAL;
+    info.nShow = showCommand;
     bool started = ShellExecuteExW(&info) != FALSE;
     if (SUCCEEDED(com)) CoUninitialize();
     return started;
 }
 
 void ShellStartDetached(std::wstring target, std::wstring folder) {
-    std::thread([target = std::move(target), folder = std::move(folder)] { ShellStart(target, L"", folder); }).detach();
+    std::thread([target = std::move(target), folder = std::move(folder)] { ShellStart(target, L"", folder, SW_SHOWNORMAL); }).detach();
 }
 
 }  // namespace platform

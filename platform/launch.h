@@ -13,8 +13,11 @@ void StartProgramDetached(std::wstring program, std::wstring arguments, std::wst
 
 // Opens a file, program or web address through the shell (its default verb), waiting
 // until the shell has handed it over, so the caller may end right after. Empty
-// `parameters` or `folder` are left out. Returns whether the shell started it.
-bool ShellStart(const std::wstring& target, const std::wstring& parameters, const std::wstring& folder);
+// `parameters` or `folder` are left out; `showCommand` is the SW_ value for its window.
+// Returns whether the shell started it.
+bool ShellStart(
+    const std::wstring& target, const std::wstring& parameters, const std::wstring& folder, int showCommand
+);
 void ShellStartDetached(std::wstring target, std::wstring folder);
 
 }  // namespace platform

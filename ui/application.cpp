@@ -7,6 +7,7 @@
 #include "platform/error.h"
 #include "platform/resource_source.h"
 #include "platform/text.h"
+#include "resources/string_ids.h"
 #include "ui/form.h"
 
 using platform::Error;
@@ -89,6 +90,42 @@ std::wstring ExceptionMessage(std::exception_ptr error) {
 
 void ShowMessage(HWND owner, const std::wstring& text, UINT icon) {
     MessageBoxW(owner, text.c_str(), Application::Instance().Title().c_str(), MB_OK | icon);
+}
+
+namespace {
+
+// The question box being opened on this thread: its button captions, until it shows.
+struct PendingQuestion {
+    std::wstring yes;
+    std::wstring no;
+    bool captioned = false;
+};
+thread_local PendingQuestion* pendingQuestion = nullptr;
+
+// Right after the box's own set-up, before it shows.
+LRESULT CALLBACK CaptionQuestion(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_INITDIALOG && pendingQuestion && !pendingQuestion->captioned &&
+        GetDlgItem(call->hwnd, IDYES) && GetDlgItem(call->hwnd, IDNO)) {
+        SetDlgItemTextW(call->hwnd, IDYES, pendingQuestion->yes.c_str());
+        SetDlgItemTextW(call->hwnd, IDNO, pendingQuestion->no.c_str());
+        pendingQuestion->captioned = true;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+bool AskYesNo(HWND owner, const std::wstring& text) {
+    PendingQuestion question{platform::LoadResString(str::SButtonYes), platform::LoadResString(str::SButtonNo)};
+    pendingQuestion = &question;
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, CaptionQuestion, nullptr, GetCurrentThreadId());
+    const int answer = MessageBoxW(
+        owner, text.c_str(), Application::Instance().Title().c_str(), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2
+    );
+    if (hook) UnhookWindowsHookEx(hook);
+    pendingQuestion = nullptr;
+    return answer == IDYES;
 }
 
 void HandleException() { Application::Instance().HandleException(std::current_exception()); }

@@ -78,5 +78,8 @@ std::wstring ExceptionMessage(std::exception_ptr error);
 
 // A message box titled with the application's title; `icon` is one of the MB_ICON* flags.
 void ShowMessage(HWND owner, const std::wstring& text, UINT icon);
+// A question titled the same way, answered Yes or No on buttons captioned in the program's
+// language (the system's own box would caption them in the system's); true for Yes.
+bool AskYesNo(HWND owner, const std::wstring& text);
 
 }  // namespace ui

@@ -92,13 +92,6 @@ Form::Form(Component* owner) : WinControl(owner) {
 }
 
 Form::~Form() {
-    // A form whose description failed to load never ran OnCreate: its handlers may expect
-    // fields that were never bound.
-    try {
-        if (created_) Fire(OnDestroy);
-    } catch (...) {
-        HandleException();
-    }
     std::erase(FormList(), this);
     // A window on its way out no longer follows its menu bar while the items are freed.
     menuWatch_.Disconnect();
@@ -123,6 +116,24 @@ void Form::Fire(const Event<NotifyArgs>& event) {
 void Form::Created() {
     created_ = true;
     Fire(OnCreate);
+}
+
+void Form::Destroy() {
+    if (destroyed_) return;
+    destroyed_ = true;
+    // A form whose description failed to load never ran OnCreate: its handlers may expect
+    // fields that were never bound.
+    try {
+        if (created_) Fire(OnDestroy);
+    } catch (...) {
+        HandleException();
+    }
+    DestroyHandle();
+}
+
+void FormDeleter::operator()(Form* form) const {
+    form->Destroy();
+    delete form;
 }
 
 DWORD Form::FrameStyle() const {

@@ -99,6 +99,10 @@ public:
 
     // Runs OnCreate; the form loader calls it once the description is read.
     void Created();
+    // Runs OnDestroy, once and only for a form whose OnCreate ran, then destroys the window,
+    // while the derived object is still whole: from ~Form its handlers would run on an
+    // object already taken apart. FormPtr calls it before deleting the form.
+    void Destroy();
 
     // The fields and handlers that the form's class publishes to its description.
     const FormPublication& Publication() const { return publication_; }
@@ -172,6 +176,7 @@ private:
     SizeConstraints constraints_;
     bool acceptFiles_ = false;
     bool created_ = false;
+    bool destroyed_ = false;
     bool modal_ = false;
     int modalResult_ = mrNone;
     HWND lastFocus_ = nullptr;

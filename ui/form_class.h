@@ -32,9 +32,16 @@ struct FormPublication {
 // What a UI_HANDLER line leaves in its class: nothing but the registration.
 struct PublishedHandler {};
 
+// Deletes a form after its Destroy step (see Form::Destroy).
+struct FormDeleter {
+    void operator()(Form* form) const;
+};
+template <class F>
+using FormPtr = std::unique_ptr<F, FormDeleter>;
+
 // The form classes of the program by class name, for opening a form whose class is only
 // known from its description (the localizer, the tests of every description).
-using FormFactory = std::unique_ptr<Form> (*)();
+using FormFactory = FormPtr<Form> (*)();
 bool RegisterFormClass(std::string_view className, FormFactory factory);
 // Null when no such class is linked in; the class name is compared without regard to case.
 FormFactory FindFormClass(std::string_view className);
@@ -70,5 +77,5 @@ public:
 #define UI_DEFINE_FORM(Class, Base)                                                              \
     Class::Class(::ui::Component* owner) : Base(owner) {}                                        \
     [[maybe_unused]] static const bool Class##Registered_ = ::ui::RegisterFormClass(             \
-        #Class, []() -> std::unique_ptr<::ui::Form> { return std::make_unique<Class>(nullptr); } \
+        #Class, []() -> ::ui::FormPtr<::ui::Form> { return ::ui::FormPtr<::ui::Form>(new Class(nullptr)); } \
     )

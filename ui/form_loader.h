@@ -24,8 +24,8 @@ void LoadFormResource(Form& form);
 
 // Creates a form of class F from its description resource and runs its OnCreate.
 template <class F>
-std::unique_ptr<F> CreateForm() {
-    auto form = std::make_unique<F>(nullptr);
+FormPtr<F> CreateForm() {
+    FormPtr<F> form(new F(nullptr));
     LoadFormResource(*form);
     return form;
 }

@@ -174,9 +174,18 @@ void TKWizard::InsertPage(TKWizardCustomPage& page) {
 void TKWizard::RemovePage(TKWizardCustomPage& page) {
     int index = page.PageIndex();
     if (index < 0) return;
-    TKWizardCustomPage* next = PageAt(PageAfterRemoval(Sequence(), index));
+    TKWizardCustomPage* next = PageAt(PageTakingOver(Sequence(), index));
+    if (&page == activePage_) LeaveRemovedPage(page);
     ForgetPage(page);
     SetActivePage(next);
+}
+
+void TKWizard::LeaveRemovedPage(TKWizardCustomPage& page) {
+    // Out of the list the page is no longer the wizard's to switch away from: hidden, it can
+    // neither be seen nor reached with Tab.
+    ui::Form* form = ParentForm();
+    if (form && (Contains(page, GetFocus()) || IsInside(form->ActiveControl(), page))) form->SetActiveControl(this);
+    page.SetVisible(false);
 }
 
 void TKWizard::ForgetPage(TKWizardCustomPage& page) {
@@ -185,7 +194,7 @@ void TKWizard::ForgetPage(TKWizardCustomPage& page) {
     if (activePage_ == &page) activePage_ = nullptr;
 }
 
-void TKWizard::ActivePageDisabled() { SetActivePage(PageAt(PageAfterDisabling(Sequence(), activePage_->PageIndex()))); }
+void TKWizard::ActivePageDisabled() { SetActivePage(PageAt(PageTakingOver(Sequence(), activePage_->PageIndex()))); }
 
 PageSequence TKWizard::Sequence() const {
     return {static_cast<int>(pages_.size()), [this](int i) { return pages_[static_cast<size_t>(i)]->Enabled(); }};
@@ -249,8 +258,6 @@ void TKWizard::SetActivePage(TKWizardCustomPage* page) {
     request.target = page ? std::optional<int>(request.targetInThisWizard ? page->PageIndex() : -1) : std::nullopt;
     request.currentEnabled = current && current->Enabled();
     request.targetEnabled = !page || page->Enabled();
-    request.targetBarHeight =
-        ButtonBarHeightFor(page ? std::optional<TKWizardButtonSet>(page->VisibleButtons()) : std::nullopt);
     ui::Form* form = ParentForm();
     auto pageOf = [&](const std::optional<int>& index) { return index == request.current ? current : page; };
     for (const ActivationStep& step : PlanActivation(request)) {
@@ -279,7 +286,9 @@ void TKWizard::SetActivePage(TKWizardCustomPage* page) {
                 activePage_ = subject;
                 break;
             case ActivationStep::kSetButtonBarHeight:
-                SetButtonBarHeight(step.barHeight);
+                SetButtonBarHeight(ButtonBarHeightFor(
+                    activePage_ ? std::optional<TKWizardButtonSet>(activePage_->VisibleButtons()) : std::nullopt
+                ));
                 break;
             case ActivationStep::kAnnouncePage:
                 if (form && form->ActiveControl() == subject) {

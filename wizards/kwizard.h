@@ -99,6 +99,8 @@ public:
     void RemovePage(TKWizardCustomPage& page);
     // A page being freed leaves without page changes.
     void ForgetPage(TKWizardCustomPage& page);
+    // Hides the active page being removed, taking the focus out of it first.
+    void LeaveRemovedPage(TKWizardCustomPage& page);
     // The active page was disabled: move forward, else backward, else to none.
     void ActivePageDisabled();
 

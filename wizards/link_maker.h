@@ -9,23 +9,29 @@
 // the shortcut that starts it through the booster service.
 namespace wizards {
 
+enum class SourceRefusal {
+    None,
+    UnreadableShortcut,
+    NotStartable,  // a folder, a missing file, or a shortcut to one: the service starts none
+};
+
 struct TakenSource {
-    LinkSource source;
+    SourceRefusal refusal = SourceRefusal::None;
+    LinkSource source;                    // when not refused
     std::vector<std::wstring> memoLines;  // the description of a shortcut; empty for a file
 };
 
-// `file` as the source; nothing when it is a shortcut that cannot be read.
-std::optional<TakenSource> TakeSourceFile(const std::wstring& file);
+// `file` as the source, or why it cannot be one.
+TakenSource TakeSourceFile(const std::wstring& file);
 
-struct MadeShortcut {
-    std::wstring file;  // the shortcut file aimed at
-    bool saved;
-};
+// Whether the service would start what the source names.
+bool IsStartable(const LinkSource& source);
 
-// Makes the shortcut in the folder `placementMode` picks (`specifiedFolder` for
-// kPlaceSpecified), starting the service beside this program.
-MadeShortcut MakeBoostShortcut(
-    const LinkSource& source, const BoostChoice& boost, int placementMode, const std::wstring& specifiedFolder
-);
+// The shortcut file in the folder `placementMode` picks (`specifiedFolder` for
+// kPlaceSpecified).
+std::wstring BoostShortcutFile(const LinkSource& source, int placementMode, const std::wstring& specifiedFolder);
+
+// Makes the shortcut `file`, starting the service beside this program; whether it was saved.
+bool MakeBoostShortcut(const LinkSource& source, const BoostChoice& boost, const std::wstring& file);
 
 }  // namespace wizards

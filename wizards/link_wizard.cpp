@@ -53,13 +53,19 @@ void TLinkWiz::Button2Click(ui::NotifyArgs&) {
 }
 
 void TLinkWiz::TakeSource(const std::wstring& file) {
-    std::optional<wizards::TakenSource> taken = wizards::TakeSourceFile(file);
-    if (!taken) {
-        ui::ShowMessage(Handle(), platform::LoadResString(str::SLinkInfoFailed), MB_ICONWARNING);
-        return;
+    wizards::TakenSource taken = wizards::TakeSourceFile(file);
+    switch (taken.refusal) {
+        case wizards::SourceRefusal::UnreadableShortcut:
+            ui::ShowMessage(Handle(), platform::LoadResString(str::SLinkInfoFailed), MB_ICONWARNING);
+            return;
+        case wizards::SourceRefusal::NotStartable:
+            ui::ShowMessage(Handle(), platform::FormatResString(str::SLinkNotStartable, file), MB_ICONWARNING);
+            return;
+        case wizards::SourceRefusal::None:
+            break;
     }
-    source_ = std::move(taken->source);
-    Memo1->Lines().Assign(std::move(taken->memoLines));
+    source_ = std::move(taken.source);
+    Memo1->Lines().Assign(std::move(taken.memoLines));
     Edit1->SetText(file);
 }
 
@@ -70,12 +76,18 @@ bool TLinkWiz::AcceptsDrops() const {
 void TLinkWiz::AcceptDrops(bool accept) { DragAcceptFiles(Handle(), accept); }
 
 void TLinkWiz::DropFiles(HDROP drop) {
-    wchar_t name[kDroppedNameLimit + 1] = {};
-    const bool any = DragQueryFileW(drop, 0, name, kDroppedNameLimit + 1) > 0;
+    const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+    std::wstring name(length, L'\0');
+    if (length > 0 && length <= kDroppedNameLimit) DragQueryFileW(drop, 0, name.data(), length + 1);
     DragFinish(drop);
     // Only the source page takes files, whatever the window was last told.
-    if (!any || LinkWizard->ActivePage() != KWizardInteriorPage1) return;
+    if (length == 0 || LinkWizard->ActivePage() != KWizardInteriorPage1) return;
     SetForegroundWindow(Handle());
+    // A name cut short would name another file, or none.
+    if (length > kDroppedNameLimit) {
+        ui::ShowMessage(Handle(), platform::LoadResString(str::SLinkNameTooLong), MB_ICONWARNING);
+        return;
+    }
     TakeSource(name);
 }
 
@@ -111,10 +123,19 @@ wizards::BoostChoice TLinkWiz::Boost() const {
 }
 
 void TLinkWiz::LinkWizardFinishButtonClick(ui::NotifyArgs&) {
-    const wizards::MadeShortcut made = wizards::MakeBoostShortcut(source_, Boost(), placementMode, Edit2->Caption());
-    if (!made.saved) {
+    // The source may have gone since it was chosen; the service would refuse it.
+    if (!wizards::IsStartable(source_)) {
+        ui::ShowMessage(Handle(), platform::FormatResString(str::SLinkNotStartable, Edit1->Caption()), MB_ICONWARNING);
+        return;
+    }
+    const std::wstring file = wizards::BoostShortcutFile(source_, placementMode, Edit2->Caption());
+    // Declining keeps the wizard open, so that another place can be chosen.
+    if (GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES &&
+        !ui::AskYesNo(Handle(), platform::FormatResString(str::SLinkReplaceQuestion, file)))
+        return;
+    if (!wizards::MakeBoostShortcut(source_, Boost(), file)) {
         // The wizard stays open, so that another place can be chosen.
-        ui::ShowMessage(Handle(), platform::FormatResString(str::SLinkSaveFailed, made.file), MB_ICONWARNING);
+        ui::ShowMessage(Handle(), platform::FormatResString(str::SLinkSaveFailed, file), MB_ICONWARNING);
         return;
     }
     Close();

@@ -11,6 +11,17 @@ std::size_t NameStart(const std::wstring& path) {
     return slash == std::wstring::npos ? 0 : slash + 1;
 }
 
+booster::LaunchShow LaunchShowOf(std::uint8_t showState) {
+    switch (showState) {
+        case kShowMinimized:
+            return booster::LaunchShow::Minimized;
+        case kShowMaximized:
+            return booster::LaunchShow::Maximized;
+        default:
+            return booster::LaunchShow::Normal;
+    }
+}
+
 }  // namespace
 
 std::uint8_t ShowStateFromCommand(int showCommand) {
@@ -94,8 +105,15 @@ std::wstring ServiceArguments(const BoostChoice& boost, const LinkSource& source
     std::wstring arguments = booster::AlwaysQuoted(std::to_wstring(megabytes)) + L" " +
                              booster::AlwaysQuoted(booster::ModeLetter(boost.after)) + L" " +
                              booster::AlwaysQuoted(LaunchedFile(source));
-    if (source.sourceIsShortcut && !source.shortcutInfo.arguments.empty())
-        arguments += L" " + source.shortcutInfo.arguments;
+    // A source shortcut without a target is started itself and brings its own settings.
+    if (LaunchedFile(source) == source.sourcePath) return arguments;
+    // The source shortcut's folder and window belong to its target, which the service starts.
+    const ShortcutInfo& from = source.shortcutInfo;
+    // A folder the service could not take (one written with environment variables, say)
+    // is left out: the target then starts in its own folder.
+    if (booster::IsUsablePath(from.workingDir)) arguments += L" " + booster::StartInArgument(from.workingDir);
+    if (from.showState != kShowNormal) arguments += L" " + booster::ShowArgument(LaunchShowOf(from.showState));
+    if (!from.arguments.empty()) arguments += L" " + from.arguments;
     return arguments;
 }
 
@@ -107,21 +125,19 @@ ShortcutInfo PlanShortcut(
     link.targetPath = serviceProgram;
     link.arguments = ServiceArguments(boost, source);
     link.iconPath = launchedIcon;
-    if (!source.sourceIsShortcut) {
-        link.workingDir = FolderOf(source.sourcePath);
-        return link;
-    }
+    // The service itself starts in the launched file's folder, shown normally: the source
+    // shortcut's folder and show state travel in the arguments.
+    link.workingDir = FolderOf(LaunchedFile(source));
+    if (!source.sourceIsShortcut) return link;
     // The source's item ID list is left behind: it would start the target directly,
     // passing the service by.
     const ShortcutInfo& from = source.shortcutInfo;
-    link.workingDir = from.workingDir;
     link.description = from.description;
     if (!from.iconPath.empty()) {
         link.iconPath = from.iconPath;
         link.iconIndex = from.iconIndex;
     }
     link.hotKey = from.hotKey;
-    link.showState = from.showState;
     return link;
 }
 

@@ -39,13 +39,9 @@ bool IsForward(std::optional<int> from, std::optional<int> to) {
     return *from < *to;
 }
 
-std::optional<int> PageAfterDisabling(const PageSequence& pages, int index) {
+std::optional<int> PageTakingOver(const PageSequence& pages, int index) {
     if (std::optional<int> next = FindNextPage(pages, index, +1, true)) return next;
     return FindNextPage(pages, index, -1, true);
-}
-
-std::optional<int> PageAfterRemoval(const PageSequence& pages, int index) {
-    return FindNextPage(pages, index, +1, true);
 }
 
 std::vector<ActivationStep> PlanActivation(const ActivationRequest& request) {
@@ -64,7 +60,7 @@ std::vector<ActivationStep> PlanActivation(const ActivationRequest& request) {
         steps.push_back({S::kShowPage, request.target, std::nullopt});
     }
     steps.push_back({S::kSetActive, request.target, std::nullopt});
-    steps.push_back({S::kSetButtonBarHeight, std::nullopt, std::nullopt, request.targetBarHeight});
+    steps.push_back({S::kSetButtonBarHeight, std::nullopt, std::nullopt});
     if (request.target) steps.push_back({S::kAnnouncePage, request.target, std::nullopt});
     return steps;
 }

@@ -29,13 +29,10 @@ std::optional<int> FindMoveTarget(const PageSequence& pages, PageMove move, std:
 // pages belong to the same wizard.
 bool IsForward(std::optional<int> from, std::optional<int> to);
 
-// Where the wizard goes when its active page becomes disabled: the next enabled page,
-// else the nearest enabled one before it, else nowhere.
-std::optional<int> PageAfterDisabling(const PageSequence& pages, int index);
-
-// Where the wizard goes when a page is removed, whether or not it was the active one:
-// the next enabled page after it (a position in the list before the removal).
-std::optional<int> PageAfterRemoval(const PageSequence& pages, int index);
+// Where the wizard goes when the page at `index` becomes disabled or is removed (a
+// position in the list before the removal): the next enabled page, else the nearest
+// enabled one before it, else nowhere.
+std::optional<int> PageTakingOver(const PageSequence& pages, int index);
 
 struct ActivationRequest {
     std::optional<int> current;
@@ -44,7 +41,6 @@ struct ActivationRequest {
     bool targetInThisWizard = true;
     bool currentEnabled = true;
     bool targetEnabled = true;
-    int targetBarHeight = 0;  // ButtonBarHeightFor the target page, or for none
 };
 
 // The kit replays these in order.
@@ -56,12 +52,12 @@ struct ActivationStep {
         kEnterPage,                      // page's OnEnterPage, other = the page before
         kShowPage,                       // page to front, shown; focus to it if it can take it, else to the wizard
         kSetActive,                      // page (none: no active page)
-        kSetButtonBarHeight,             // barHeight; always ends with the button update
+        kSetButtonBarHeight,             // for the page now active, whose enter event may have changed
+                                         // its buttons; always ends with the button update
         kAnnouncePage,                   // if the form's focus is on the page: repaint, OnPage, focus its first child
     } kind;
     std::optional<int> page = std::nullopt;
     std::optional<int> other = std::nullopt;
-    int barHeight = 0;
     bool operator==(const ActivationStep&) const = default;
 };
 

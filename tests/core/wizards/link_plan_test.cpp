@@ -74,12 +74,30 @@ TEST(LinkPlan, AmountsTheServiceWouldRefuseAreBroughtIntoItsRange) {
     );
 }
 
-TEST(LinkPlan, AShortcutSourceStartsItsTargetWithItsOwnArguments) {
+TEST(LinkPlan, AShortcutSourceStartsItsTargetInItsFolderAndWindowWithItsOwnArguments) {
     const LinkSource source = ShortcutSource();
     EXPECT_EQ(
         ServiceArguments({32, AfterLaunch::KeepRunning}, source),
-        L"\"32\" \"r\" \"D:\\Tools\\edit.exe\" -n \"my notes.txt\""
+        L"\"32\" \"r\" \"D:\\Tools\\edit.exe\" \"/startin:D:\\Notes\" \"/show:2\" -n \"my notes.txt\""
     );
+    LinkSource minimized = source;
+    minimized.shortcutInfo.showState = kShowMinimized;
+    minimized.shortcutInfo.workingDir = L"D:\\";
+    EXPECT_EQ(
+        ServiceArguments({32, AfterLaunch::KeepRunning}, minimized),
+        L"\"32\" \"r\" \"D:\\Tools\\edit.exe\" \"/startin:D:\\\\\" \"/show:1\" -n \"my notes.txt\""
+    );
+    // Defaults are left out, and so is a folder the service could not take.
+    LinkSource plainWindow = source;
+    plainWindow.shortcutInfo.showState = kShowNormal;
+    plainWindow.shortcutInfo.arguments = L"TARGETDIR=\"C:\\a b\"";
+    for (const wchar_t* folder : {L"", L"%USERPROFILE%\\Notes", L"Notes"}) {
+        plainWindow.shortcutInfo.workingDir = folder;
+        EXPECT_EQ(
+            ServiceArguments({32, AfterLaunch::KeepRunning}, plainWindow),
+            L"\"32\" \"r\" \"D:\\Tools\\edit.exe\" TARGETDIR=\"C:\\a b\""
+        );
+    }
     LinkSource noTarget = source;
     noTarget.shortcutInfo.targetPath.clear();
     noTarget.shortcutInfo.arguments.clear();
@@ -126,13 +144,16 @@ TEST(LinkPlan, ANewShortcutFromAShortcutKeepsItsFieldsButNotItsItemList) {
     ShortcutInfo link =
         PlanShortcut(source, {8, AfterLaunch::Unload}, L"C:\\MB\\TesslyMBsrv.exe", L"D:\\Tools\\edit.exe");
     EXPECT_EQ(link.targetPath, L"C:\\MB\\TesslyMBsrv.exe");
-    EXPECT_EQ(link.arguments, L"\"8\" \"e\" \"D:\\Tools\\edit.exe\" -n \"my notes.txt\"");
-    EXPECT_EQ(link.workingDir, L"D:\\Notes");
+    EXPECT_EQ(
+        link.arguments, L"\"8\" \"e\" \"D:\\Tools\\edit.exe\" \"/startin:D:\\Notes\" \"/show:2\" -n \"my notes.txt\""
+    );
+    // The folder and window of the source belong to its target, not to the service.
+    EXPECT_EQ(link.workingDir, L"D:\\Tools");
+    EXPECT_EQ(link.showState, kShowNormal);
     EXPECT_EQ(link.description, L"Edits notes");
     EXPECT_EQ(link.iconPath, L"D:\\Tools\\icons.dll");
     EXPECT_EQ(link.iconIndex, 3);
     EXPECT_EQ(link.hotKey, 0x0645);
-    EXPECT_EQ(link.showState, kShowMaximized);
     EXPECT_TRUE(link.idList.empty());
 
     // A shortcut showing its target's own icon gives the new one that program's icon,

@@ -69,17 +69,15 @@ TEST(PageNavigation, ForwardMeansToALaterPage) {
 TEST(PageNavigation, DisabledOrRemovedPageHandsOverForwardFirst) {
     const std::vector<bool> enabled{true, true, false, true};
     const PageSequence pages = Pages(enabled);
-    EXPECT_EQ(PageAfterDisabling(pages, 1), 3);
-    EXPECT_EQ(PageAfterDisabling(pages, 3), 1);
+    EXPECT_EQ(PageTakingOver(pages, 0), 1);
+    EXPECT_EQ(PageTakingOver(pages, 1), 3);
+    EXPECT_EQ(PageTakingOver(pages, 3), 1);  // the last page hands back to the nearest before it
     const std::vector<bool> alone{false};
-    EXPECT_EQ(PageAfterDisabling(Pages(alone), 0), std::nullopt);
-    EXPECT_EQ(PageAfterRemoval(pages, 0), 1);
-    EXPECT_EQ(PageAfterRemoval(pages, 1), 3);
-    EXPECT_EQ(PageAfterRemoval(pages, 3), std::nullopt);  // the last page leaves none active
+    EXPECT_EQ(PageTakingOver(Pages(alone), 0), std::nullopt);
 }
 
 TEST(PageNavigation, MoveFiresExitThenEnterThenPageShown) {
-    const auto steps = PlanActivation({0, 1, false, true, true, true, 42});
+    const auto steps = PlanActivation({0, 1, false, true, true, true});
     const std::vector<ActivationStep> expected{
         {S::kFocusCurrentPageIfFocusInside, 0, std::nullopt},
         {S::kExitPage, 0, 1},
@@ -87,41 +85,41 @@ TEST(PageNavigation, MoveFiresExitThenEnterThenPageShown) {
         {S::kEnterPage, 1, 0},
         {S::kShowPage, 1, std::nullopt},
         {S::kSetActive, 1, std::nullopt},
-        {S::kSetButtonBarHeight, std::nullopt, std::nullopt, 42},
+        {S::kSetButtonBarHeight, std::nullopt, std::nullopt},
         {S::kAnnouncePage, 1, std::nullopt},
     };
     EXPECT_EQ(steps, expected);
 }
 
 TEST(PageNavigation, FirstActivationEntersFromNoPage) {
-    const auto steps = PlanActivation({std::nullopt, 0, false, true, true, true, 0});
+    const auto steps = PlanActivation({std::nullopt, 0, false, true, true, true});
     const std::vector<ActivationStep> expected{
         {S::kEnterPage, 0, std::nullopt},    {S::kShowPage, 0, std::nullopt},
-        {S::kSetActive, 0, std::nullopt},    {S::kSetButtonBarHeight, std::nullopt, std::nullopt, 0},
+        {S::kSetActive, 0, std::nullopt},    {S::kSetButtonBarHeight, std::nullopt, std::nullopt},
         {S::kAnnouncePage, 0, std::nullopt},
     };
     EXPECT_EQ(steps, expected);
 }
 
 TEST(PageNavigation, LeavingForNoPageOrFromADisabledPage) {
-    const auto toNone = PlanActivation({2, std::nullopt, false, true, true, false, 42});
+    const auto toNone = PlanActivation({2, std::nullopt, false, true, true, false});
     const std::vector<ActivationStep> expected{
         {S::kFocusCurrentPageIfFocusInside, 2, std::nullopt},
         {S::kExitPage, 2, std::nullopt},
         {S::kHidePage, 2, std::nullopt},
         {S::kSetActive, std::nullopt, std::nullopt},
-        {S::kSetButtonBarHeight, std::nullopt, std::nullopt, 42},
+        {S::kSetButtonBarHeight, std::nullopt, std::nullopt},
     };
     EXPECT_EQ(toNone, expected);
     // A page that was disabled while active fires no exit event.
-    const auto fromDisabled = PlanActivation({0, 1, false, true, false, true, 42});
+    const auto fromDisabled = PlanActivation({0, 1, false, true, false, true});
     EXPECT_EQ(fromDisabled[1], (ActivationStep{S::kHidePage, 0, std::nullopt}));
 }
 
 TEST(PageNavigation, IgnoredActivations) {
-    EXPECT_TRUE(PlanActivation({0, 1, true, true, true, true, 42}).empty());    // loading
-    EXPECT_TRUE(PlanActivation({0, 1, false, false, true, true, 42}).empty());  // another wizard's page
-    EXPECT_TRUE(PlanActivation({0, 1, false, true, true, false, 42}).empty());  // disabled page
-    EXPECT_TRUE(PlanActivation({1, 1, false, true, true, true, 42}).empty());   // already active
-    EXPECT_TRUE(PlanActivation({std::nullopt, std::nullopt, false, true, true, true, 42}).empty());
+    EXPECT_TRUE(PlanActivation({0, 1, true, true, true, true}).empty());    // loading
+    EXPECT_TRUE(PlanActivation({0, 1, false, false, true, true}).empty());  // another wizard's page
+    EXPECT_TRUE(PlanActivation({0, 1, false, true, true, false}).empty());  // disabled page
+    EXPECT_TRUE(PlanActivation({1, 1, false, true, true, true}).empty());   // already active
+    EXPECT_TRUE(PlanActivation({std::nullopt, std::nullopt, false, true, true, true}).empty());
 }

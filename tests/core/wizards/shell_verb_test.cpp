@@ -61,13 +61,15 @@ TEST(ShellVerb, FolderWithSpacesOrQuotationMarksStillNamesTheServiceAndItsArgume
         EXPECT_EQ(parsed.program, expected + L"TesslyMBsrv.exe") << folder;
         ASSERT_EQ(parsed.arguments.size(), 3u) << folder;
         // The service takes them as a launch with a file at its automatic amount.
-        std::vector<std::wstring> arguments = parsed.arguments;
-        arguments[2] = L"C:\\Users\\me\\My Documents\\notes.txt";
-        const booster::ServiceArguments service = booster::ParseServiceArguments(arguments);
+        std::wstring command = VerbCommand(folder);
+        const std::wstring file = L"C:\\Users\\me\\My Documents\\notes.txt";
+        command.replace(command.find(L"%1"), 2, file);
+        const booster::ServiceArguments service = booster::ParseServiceCommandLine(command);
         ASSERT_EQ(service.kind, booster::ServiceArguments::kFile) << folder;
         EXPECT_EQ(service.request.megabytes, booster::kAutomaticAmount);
         EXPECT_EQ(service.request.after, booster::AfterLaunch::KeepPreviousState);
-        EXPECT_EQ(service.request.path, arguments[2]);
+        EXPECT_EQ(service.request.path, file);
+        EXPECT_EQ(service.request.parameters, L"");
     }
 }
 

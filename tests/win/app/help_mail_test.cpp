@@ -64,7 +64,7 @@ protected:
 
     std::filesystem::path record_;
     std::optional<SystemMailLibrary> mailLibrary_;
-    std::unique_ptr<TFMCFGClass> window;
+    ui::FormPtr<TFMCFGClass> window;
 };
 
 }  // namespace

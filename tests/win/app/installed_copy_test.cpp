@@ -95,7 +95,7 @@ protected:
     ui::MenuItem& Language(std::size_t position) { return *window->Language1->Items().at(position); }
 
     std::optional<FakeService> service_;
-    std::unique_ptr<TFMCFGClass> window;
+    ui::FormPtr<TFMCFGClass> window;
 };
 
 }  // namespace

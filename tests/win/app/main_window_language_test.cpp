@@ -58,7 +58,7 @@ protected:
 
     std::wstring moduleFolder_;
     std::optional<FakeService> fake_;
-    std::unique_ptr<TFMCFGClass> window;
+    ui::FormPtr<TFMCFGClass> window;
 };
 
 TEST_F(MainWindowLanguage, TheLanguageMenuSwitchesTheWholeProgramAndBack) {

@@ -22,7 +22,7 @@ void PrepareConfigurator() {
     done = true;
 }
 
-std::unique_ptr<TFMCFGClass> CreateMainWindow() {
+ui::FormPtr<TFMCFGClass> CreateMainWindow() {
     PrepareConfigurator();
     // A configured machine: the configuration wizard would otherwise hold construction.
     if (!ReadRawDword("CFGConfigWizardComplete")) WriteRawDword("CFGConfigWizardComplete", -1);

@@ -11,6 +11,6 @@ namespace testing_support {
 void PrepareConfigurator();
 
 // The configuration wizard counts as done unless the test says otherwise.
-std::unique_ptr<TFMCFGClass> CreateMainWindow();
+ui::FormPtr<TFMCFGClass> CreateMainWindow();
 
 }  // namespace testing_support

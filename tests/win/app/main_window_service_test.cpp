@@ -55,7 +55,7 @@ protected:
     void Notify(int code, LPARAM from) { SendMessageW(window->Handle(), protocol::kCommandMessage, code, from); }
     LPARAM ServiceSignature() { return reinterpret_cast<LPARAM>(FindService()) - 1; }
 
-    std::unique_ptr<TFMCFGClass> window;
+    ui::FormPtr<TFMCFGClass> window;
 };
 
 }  // namespace

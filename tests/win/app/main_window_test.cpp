@@ -58,7 +58,7 @@ protected:
         return ReadRawDword("CFGViewMenuState").value_or(-12345);
     }
 
-    std::unique_ptr<TFMCFGClass> window;
+    ui::FormPtr<TFMCFGClass> window;
 };
 
 }  // namespace

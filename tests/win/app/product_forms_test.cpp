@@ -62,7 +62,7 @@ TEST(ProductForms, EveryDescriptionIsCarriedAndFitsItsFormClass) {
 
         ui::FormFactory factory = ui::FindFormClass(description.className);
         ASSERT_NE(factory, nullptr) << description.className;
-        std::unique_ptr<ui::Form> form = factory();
+        ui::FormPtr<ui::Form> form = factory();
         EXPECT_EQ(form->ClassName(), description.className);
         ui::BuildForm(*form, description);
         EXPECT_FALSE(form->Publication().fields.empty()) << name;

@@ -98,10 +98,44 @@ TEST_F(FileLaunch, WithoutAServiceTheFileStartsInItsFolderAndNothingStaysBehind)
     }
 }
 
-TEST_F(FileLaunch, ArgumentsAfterTheFileAreHandedToIt) {
-    EXPECT_EQ(Launch(Arguments(L"-1", L"s") + L" \"two words\" -x"), 0u);
-    std::wstring note = WaitForNote();
-    EXPECT_NE(note.find(L"\"two words\" -x"), std::wstring::npos);
+TEST_F(FileLaunch, ArgumentsAfterTheFileAreHandedToItAsWritten) {
+    const std::wstring written[] = {L"\"two words\" -x", L"TARGETDIR=\"C:\\a b\" /q", L"say \\\"hi\\\" \"\""};
+    for (const std::wstring& parameters : written) {
+        DeleteFileW(Note().c_str());
+        EXPECT_EQ(Launch(Arguments(L"-1", L"s") + L" " + parameters), 0u);
+        const std::wstring note = WaitForNote();
+        const std::wstring commandLine = note.substr(0, note.find(L'\n'));
+        EXPECT_EQ(commandLine.substr(commandLine.size() - parameters.size() - 1), L" " + parameters)
+            << std::string(commandLine.begin(), commandLine.end());
+    }
+}
+
+TEST_F(FileLaunch, TheFileStartsInTheFolderAndWindowStateItIsGiven) {
+    const std::wstring work = TestsFolder() + L"file launch start in";
+    CreateDirectoryW(work.c_str(), nullptr);
+    struct Case {
+        std::wstring options;
+        std::wstring folder;
+        int show;
+    };
+    std::wstring own = TestsFolder();
+    own.pop_back();
+    const Case cases[] = {
+        {L"", own, SW_SHOWNORMAL},
+        {Quoted(L"/startin:" + work), work, SW_SHOWNORMAL},
+        {Quoted(L"/startin:" + work) + L" \"/show:1\"", work, SW_SHOWMINNOACTIVE},
+        {L"\"/show:2\" -x", own, SW_SHOWMAXIMIZED},
+    };
+    for (const Case& c : cases) {
+        DeleteFileW(Note().c_str());
+        EXPECT_EQ(Launch(Arguments(L"0", L"s") + L" " + c.options), 0u);
+        const std::wstring note = WaitForNote();
+        const std::size_t folderLine = note.find(L'\n') + 1;
+        const std::size_t showLine = note.find(L'\n', folderLine) + 1;
+        EXPECT_EQ(note.substr(folderLine, showLine - folderLine - 1), c.folder);
+        EXPECT_EQ(note.substr(showLine), std::to_wstring(c.show));
+    }
+    RemoveDirectoryW(work.c_str());
 }
 
 TEST_F(FileLaunch, KeepRunningWithoutAServiceBecomesTheService) {
@@ -148,6 +182,9 @@ TEST_F(FileLaunch, BadArgumentsDoNothingAndEndTheProgram) {
         Quoted(L"16") + L" \"s\" \"launch_marker.exe\"",
         Quoted(L"16") + L" \"s\" " + Quoted(missing),
         Quoted(L"16") + L" \"r\" " + Quoted(TestsFolder()),
+        Arguments(L"16", L"s") + L" \"/startin:relative\"",
+        Arguments(L"16", L"s") + L" " + Quoted(L"/startin:" + TestsFolder() + L"no such folder"),
+        Arguments(L"16", L"s") + L" \"/show:5\"",
     };
     for (const auto& arguments : bad) {
         auto code = Launch(arguments);

@@ -11,7 +11,7 @@
 
 namespace {
 
-std::unique_ptr<TAbout> OpenAbout() {
+ui::FormPtr<TAbout> OpenAbout() {
     testing_support::InitializeKit();
     controls::RegisterDisplayComponents();
     return ui::CreateForm<TAbout>();

@@ -10,7 +10,8 @@
 
 namespace {
 
-// launch_marker notes its command line and working folder in "launch_marker.exe.ran".
+// launch_marker notes its command line, working folder and show command in
+// "launch_marker.exe.ran", one per line.
 class LaunchTest : public ::testing::Test {
 protected:
     void SetUp() override { DeleteFileW(Note().c_str()); }
@@ -37,7 +38,9 @@ protected:
             return text.find(L'\n') != std::wstring::npos;
         });
         size_t split = text.find(L'\n');
-        return {text.substr(0, split), split == std::wstring::npos ? L"" : text.substr(split + 1)};
+        if (split == std::wstring::npos) return {text, L""};
+        const size_t end = text.find(L'\n', split + 1);
+        return {text.substr(0, split), text.substr(split + 1, end == std::wstring::npos ? end : end - split - 1)};
     }
 
     static std::wstring WithoutSlash(std::wstring folder) {
@@ -66,7 +69,7 @@ TEST_F(LaunchTest, AMissingProgramIsReported) {
 }
 
 TEST_F(LaunchTest, TheShellStartsAProgramWithParametersInItsFolder) {
-    ASSERT_TRUE(platform::ShellStart(Marker(), L"one two", platform::ProgramFolder()));
+    ASSERT_TRUE(platform::ShellStart(Marker(), L"one two", platform::ProgramFolder(), SW_SHOWNORMAL));
     auto [commandLine, folder] = ReadNote();
     EXPECT_NE(commandLine.find(L"one two"), std::wstring::npos) << commandLine;
     EXPECT_EQ(_wcsicmp(WithoutSlash(folder).c_str(), WithoutSlash(platform::ProgramFolder()).c_str()), 0) << folder;

@@ -35,15 +35,22 @@ class TKitForm : public ui::Form {
     UI_HANDLER(ui::NotifyArgs, AnyClick);
     UI_HANDLER(ui::CloseArgs, FormClose);
 
+    // What a handler run after this destructor would see instead of the form's own state.
+    ~TKitForm() override { created = -1; }
+
     int created = 0;
     std::vector<std::string> clicks;
     int* destroyed = nullptr;
+    int* createdSeenOnDestroy = nullptr;
 };
 
 UI_DEFINE_FORM(TKitForm, ui::Form);
 
 void TKitForm::FormCreate(ui::NotifyArgs&) { ++created; }
-void TKitForm::FormDestroy(ui::NotifyArgs&) { ++*destroyed; }
+void TKitForm::FormDestroy(ui::NotifyArgs&) {
+    ++*destroyed;
+    if (createdSeenOnDestroy) *createdSeenOnDestroy = created;
+}
 void TKitForm::AnyClick(ui::NotifyArgs& args) { clicks.push_back(args.sender->Name()); }
 void TKitForm::FormClose(ui::CloseArgs& args) { args.action = ui::CloseAction::None; }
 
@@ -100,9 +107,9 @@ const char kKitForm[] =
     "  end\r\n"
     "end\r\n";
 
-std::unique_ptr<TKitForm> LoadKitForm(const std::string& text) {
+ui::FormPtr<TKitForm> LoadKitForm(const std::string& text) {
     testing_support::InitializeKit();
-    auto form = std::make_unique<TKitForm>(nullptr);
+    ui::FormPtr<TKitForm> form(new TKitForm(nullptr));
     ui::LoadForm(*form, forms::ParseFormText(text));
     return form;
 }
@@ -210,12 +217,37 @@ TEST(FormLoading, OnlyAFullyLoadedFormRunsOnDestroy) {
 
     // The description binds OnDestroy, then fails: the handler must not run on a half-built form.
     testing_support::InitializeKit();
-    auto form = std::make_unique<TKitForm>(nullptr);
+    ui::FormPtr<TKitForm> form(new TKitForm(nullptr));
     std::string broken = text;
     broken.replace(broken.find("object Memo1: TMemo"), 19, "object Memo1: TNoSuch");
     EXPECT_THROW(ui::LoadForm(*form, forms::ParseFormText(broken)), platform::Error);
     form.reset();  // destroyed stays null: running FormDestroy would crash
     EXPECT_EQ(destroyed, 1);
+}
+
+TEST(FormLoading, OnDestroyRunsOnceWhileTheDerivedFormIsWhole) {
+    const std::string text =
+        KitFormWith("  OnCreate = FormCreate\r\n", "  OnCreate = FormCreate\r\n  OnDestroy = FormDestroy\r\n");
+    int destroyed = 0;
+    int createdSeen = 0;
+    {
+        auto form = LoadKitForm(text);
+        form->destroyed = &destroyed;
+        form->createdSeenOnDestroy = &createdSeen;
+    }
+    EXPECT_EQ(destroyed, 1);
+    EXPECT_EQ(createdSeen, 1);  // the count OnCreate left, not what the destructor wrote
+
+    // Destroyed ahead of its deletion: the handler runs then, the window goes, and the
+    // deletion runs nothing again.
+    auto form = LoadKitForm(text);
+    form->destroyed = &destroyed;
+    const HWND window = form->Handle();
+    form->Destroy();
+    EXPECT_EQ(destroyed, 2);
+    EXPECT_FALSE(IsWindow(window));
+    form.reset();
+    EXPECT_EQ(destroyed, 2);
 }
 
 TEST(FormLoading, BitmapFaceBecomesArialForEveryControl) {

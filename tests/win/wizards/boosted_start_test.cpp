@@ -76,7 +76,7 @@ TEST_F(BoostedStart, TheShortcutReclaimsMemoryThenStartsTheProgram) {
 
     const std::wstring shortcut = link_wizard_driver::MakeShortcutThroughTheWizard(program, 16, folder.Path());
     ASSERT_FALSE(shortcut.empty());
-    ASSERT_TRUE(platform::ShellStart(shortcut, L"", L""));
+    ASSERT_TRUE(platform::ShellStart(shortcut, L"", L"", SW_SHOWNORMAL));
 
     const std::wstring note = WaitForNote(program);
     ASSERT_FALSE(note.empty());
@@ -93,4 +93,36 @@ TEST_F(BoostedStart, TheShortcutReclaimsMemoryThenStartsTheProgram) {
         codes += std::to_wstring(configurator_.Received()[i].code) + L" ";
     std::wcout << L"shortcut: " << shortcut << L"\narguments: " << wizards::ReadShellLink(shortcut)->arguments
                << L"\nnotifications: " << codes << L"\nnote: " << note << std::endl;
+}
+
+TEST_F(BoostedStart, AShortcutMadeFromAShortcutStartsItsTargetInItsFolderWindowAndArguments) {
+    link_files::ScratchFolder folder(L"boosted from link");
+    const std::wstring programs = folder.Path() + L"\\My Programs";
+    const std::wstring work = folder.Path() + L"\\Work Folder";
+    CreateDirectoryW(programs.c_str(), nullptr);
+    CreateDirectoryW(work.c_str(), nullptr);
+    const std::wstring program = programs + L"\\launch_marker.exe";
+    ASSERT_TRUE(CopyFileW((platform::ProgramFolder() + L"..\\launch_marker.exe").c_str(), program.c_str(), FALSE));
+    wizards::ShortcutInfo source;
+    source.targetPath = program;
+    source.workingDir = work;
+    source.arguments = L"TARGETDIR=\"C:\\a b\" /q";
+    source.showState = wizards::kShowMaximized;
+    const std::wstring sourceLink = folder.Path() + L"\\Marker.lnk";
+    ASSERT_TRUE(wizards::SaveShellLink(sourceLink, source));
+
+    const std::wstring shortcut = link_wizard_driver::MakeShortcutThroughTheWizard(sourceLink, 0, folder.Path());
+    ASSERT_FALSE(shortcut.empty());
+    ASSERT_TRUE(platform::ShellStart(shortcut, L"", L"", SW_SHOWNORMAL));
+
+    // The note: command line, working folder and show command, one per line.
+    const std::wstring note = WaitForNote(program);
+    ASSERT_FALSE(note.empty());
+    const std::size_t folderLine = note.find(L'\n') + 1;
+    const std::size_t showLine = note.find(L'\n', folderLine) + 1;
+    const std::wstring commandLine = note.substr(0, folderLine - 1);
+    EXPECT_EQ(commandLine.substr(commandLine.size() - source.arguments.size() - 1), L" " + source.arguments)
+        << std::string(commandLine.begin(), commandLine.end());
+    EXPECT_EQ(note.substr(folderLine, showLine - folderLine - 1), work);
+    EXPECT_EQ(note.substr(showLine), std::to_wstring(SW_SHOWMAXIMIZED));
 }

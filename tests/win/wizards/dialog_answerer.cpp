@@ -22,7 +22,8 @@ BOOL CALLBACK CollectDialog(HWND window, LPARAM context) {
 
 }  // namespace
 
-DialogAnswerer::DialogAnswerer(std::wstring fileName) : fileName_(std::move(fileName)), thread_([this] { Watch(); }) {}
+DialogAnswerer::DialogAnswerer(std::wstring fileName, int messageAnswer)
+    : fileName_(std::move(fileName)), messageAnswer_(messageAnswer), thread_([this] { Watch(); }) {}
 
 DialogAnswerer::~DialogAnswerer() {
     stop_ = true;
@@ -32,6 +33,11 @@ DialogAnswerer::~DialogAnswerer() {
 std::vector<std::wstring> DialogAnswerer::Messages() const {
     std::lock_guard lock(mutex_);
     return messages_;
+}
+
+std::vector<std::wstring> DialogAnswerer::YesNoCaptions() const {
+    std::lock_guard lock(mutex_);
+    return yesNoCaptions_;
 }
 
 void DialogAnswerer::Watch() {
@@ -50,15 +56,25 @@ void DialogAnswerer::Answer(HWND dialog) {
             if (done == dialog) return;
         answered_.push_back(dialog);
     }
+    int button = IDOK;
     if (HWND text = GetDlgItem(dialog, kMessageTextId)) {
         wchar_t buffer[1024] = {};
         GetWindowTextW(text, buffer, 1024);
+        wchar_t yes[64] = {};
+        wchar_t no[64] = {};
+        const bool asks = GetDlgItem(dialog, IDYES) && GetDlgItem(dialog, IDNO);
+        if (asks) {
+            GetDlgItemTextW(dialog, IDYES, yes, 64);
+            GetDlgItemTextW(dialog, IDNO, no, 64);
+        }
         std::lock_guard lock(mutex_);
         messages_.push_back(buffer);
+        if (asks) yesNoCaptions_.push_back(std::wstring(yes) + L"|" + no);
+        button = messageAnswer_;
     } else {
         HWND name = GetDlgItem(dialog, kFileNameComboId);
         if (!name) name = GetDlgItem(dialog, kFileNameEditId);
         if (name) SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fileName_.c_str()));
     }
-    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    PostMessageW(dialog, WM_COMMAND, button, 0);
 }

@@ -37,6 +37,8 @@ class TTestWiz : public ui::Form {
     UI_HANDLER(WizardSelectPageArgs, SelectNext);
 
     std::vector<std::string> log;
+    // A page whose enter event hides all of its buttons.
+    TKWizardCustomPage* buttonlessOnEnter = nullptr;
     bool stopNext = false;
     TKWizardCustomPage* substitute = nullptr;
 };
@@ -48,6 +50,7 @@ std::string NameOf(const ui::Component* c) { return c ? c->Name() : "none"; }
 void TTestWiz::FormCreate(ui::NotifyArgs&) { log.push_back("create"); }
 void TTestWiz::AnyEnter(WizardChangePageArgs& a) {
     log.push_back("enter " + NameOf(a.sender) + " from " + NameOf(a.page));
+    if (buttonlessOnEnter && a.sender == buttonlessOnEnter) buttonlessOnEnter->SetVisibleButtons({});
 }
 void TTestWiz::AnyExit(WizardChangePageArgs& a) { log.push_back("exit " + NameOf(a.sender) + " to " + NameOf(a.page)); }
 void TTestWiz::AnyPage(ui::NotifyArgs& a) { log.push_back("page " + NameOf(a.sender)); }
@@ -90,10 +93,10 @@ std::string WizardForm(const std::string& page1Extra = "", const std::string& pa
            "end\r\n";
 }
 
-std::unique_ptr<TTestWiz> LoadWizard(const std::string& text) {
+ui::FormPtr<TTestWiz> LoadWizard(const std::string& text) {
     testing_support::InitializeKit();
     RegisterWizardComponents();
-    auto form = std::make_unique<TTestWiz>(nullptr);
+    ui::FormPtr<TTestWiz> form(new TTestWiz(nullptr));
     ui::LoadForm(*form, forms::ParseFormText(text));
     return form;
 }
@@ -243,6 +246,19 @@ TEST(Wizard, APageWithoutButtonsGetsTheWholeWizard) {
     });
 }
 
+TEST(Wizard, TheBarFitsTheButtonsThePageShowsAfterItsEnterEvent) {
+    auto form = LoadWizard(WizardForm());
+    form->buttonlessOnEnter = form->Page2;
+    testing_support::ShowModalAndDo(*form, [&] {
+        TKWizard& w = *form->Wizard1;
+        w.SetActivePage(form->Page2);
+        EXPECT_EQ(w.ButtonBarHeight(), 0);
+        EXPECT_EQ(form->Page2->Height(), 290);
+        EXPECT_FALSE(IsWindowVisible(ButtonOf(w, bkNext).Handle()));
+        form->SetModalResult(ui::mrCancel);
+    });
+}
+
 TEST(Wizard, EnterPressesTheDefaultButtonAndEscapeCancels) {
     auto form = LoadWizard(WizardForm());
     int result = testing_support::ShowModalAndDo(*form, [&] {
@@ -286,6 +302,28 @@ TEST(Wizard, RemovingAPageActivatesTheNextEnabledOne) {
     form->Wizard1->SetActivePage(form->Page3);
     form->Page3->SetEnabled(false);
     EXPECT_EQ(form->Wizard1->ActivePage(), form->Page2);
+}
+
+TEST(Wizard, ARemovedActivePageIsHiddenAndOutOfTheTabOrder) {
+    auto form = LoadWizard(WizardForm());
+    testing_support::ShowModalAndDo(*form, [&] {
+        TKWizard& w = *form->Wizard1;
+        w.SetActivePage(form->Page3);
+        SetFocus(form->Page3->Handle());
+        w.RemovePage(*form->Page3);
+        // Nothing follows the last page: the nearest one before it takes over.
+        EXPECT_EQ(w.ActivePage(), form->Page2);
+        EXPECT_TRUE(IsWindowVisible(form->Page2->Handle()));
+        EXPECT_FALSE(IsWindowVisible(form->Page3->Handle()));
+        HWND focus = GetFocus();
+        EXPECT_FALSE(focus == form->Page3->Handle() || IsChild(form->Page3->Handle(), focus));
+        HWND item = nullptr;
+        for (int i = 0; i < 12; ++i) {
+            item = GetNextDlgTabItem(form->Handle(), item, FALSE);
+            EXPECT_FALSE(item && (item == form->Page3->Handle() || IsChild(form->Page3->Handle(), item)));
+        }
+        form->SetModalResult(ui::mrCancel);
+    });
 }
 
 TEST(Wizard, PagesOfAnotherWizardAreRefused) {

@@ -49,7 +49,9 @@ std::wstring MakeShortcutThroughTheWizard(const std::wstring& program, int megab
         wizard->Edit2->SetText(folder);
         Finish(*wizard);
     });
-    const std::wstring shortcut = folder + L"\\Velocitor " + program.substr(program.find_last_of(L'\\') + 1) + L".lnk";
+    const std::wstring name =
+        wizards::IsShortcutFile(program) ? wizards::ShortcutNameOf(program) : wizards::FileNameOf(program);
+    const std::wstring shortcut = folder + L"\\Velocitor " + name + L".lnk";
     return GetFileAttributesW(shortcut.c_str()) == INVALID_FILE_ATTRIBUTES ? L"" : shortcut;
 }
 

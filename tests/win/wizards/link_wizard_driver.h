@@ -21,7 +21,7 @@ bool NextEnabled(TLinkWiz& wizard);
 // Drops `file` onto the window as the shell does, with a WM_DROPFILES of its own.
 void DropFile(HWND window, const std::wstring& file);
 
-// Runs the whole wizard for `program`: a specified amount, the service's previous state kept,
+// Runs the whole wizard for `program` (or a shortcut): a specified amount, the service's previous state kept,
 // placed in `folder`. Returns the shortcut made, or empty when none was.
 std::wstring MakeShortcutThroughTheWizard(const std::wstring& program, int megabytes, const std::wstring& folder);
 

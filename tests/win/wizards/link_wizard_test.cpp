@@ -35,7 +35,7 @@ protected:
         });
     }
 
-    std::unique_ptr<TLinkWiz> wizard;
+    ui::FormPtr<TLinkWiz> wizard;
 };
 
 // A shortcut to the service program with every field set, as a user's shortcut might be.
@@ -183,13 +183,18 @@ TEST_F(LinkWizard, AShortcutAsSourceIsDescribedAndItsFieldsCarriedOver) {
     ASSERT_TRUE(read);
     const std::wstring service = link_files::ServiceProgram();
     EXPECT_EQ(read->targetPath, service);
-    EXPECT_EQ(read->arguments, L"\"20\" \"s\" \"" + service + L"\" \"some file.txt\" -q");
-    EXPECT_EQ(read->workingDir, folder.Path());
+    // The source's folder and window go to the service for its target, whose arguments follow
+    // as they were written.
+    EXPECT_EQ(
+        read->arguments,
+        L"\"20\" \"s\" \"" + service + L"\" \"/startin:" + folder.Path() + L"\" \"/show:1\" \"some file.txt\" -q"
+    );
+    EXPECT_EQ(read->workingDir, service.substr(0, service.find_last_of(L'\\')));
     EXPECT_EQ(read->description, L"My tool");
     EXPECT_EQ(read->iconPath, service);
     EXPECT_EQ(read->iconIndex, 1);
     EXPECT_EQ(read->hotKey, 0x0654);
-    EXPECT_EQ(read->showState, wizards::kShowMinimized);
+    EXPECT_EQ(read->showState, wizards::kShowNormal);
 }
 
 TEST_F(LinkWizard, AnUnreadableShortcutIsReportedAndChangesNothing) {
@@ -207,6 +212,65 @@ TEST_F(LinkWizard, AnUnreadableShortcutIsReportedAndChangesNothing) {
         EXPECT_EQ(wizard->Source().sourcePath, good);
     });
     EXPECT_EQ(answerer.Messages(), std::vector<std::wstring>{L"Couldn't get link info."});
+}
+
+TEST_F(LinkWizard, FoldersMissingTargetsAndCutNamesAreRefusedAsSources) {
+    ScratchFolder folder(L"refused");
+    const std::wstring good = folder.Path() + L"\\good.txt";
+    link_files::WriteText(good, "x");
+    const std::wstring subfolder = folder.Path() + L"\\Sub Folder";
+    CreateDirectoryW(subfolder.c_str(), nullptr);
+    wizards::ShortcutInfo toFolder;
+    toFolder.targetPath = subfolder;
+    const std::wstring folderLink = folder.Path() + L"\\to folder.lnk";
+    ASSERT_TRUE(wizards::SaveShellLink(folderLink, toFolder));
+    const std::wstring longName = folder.Path() + L"\\" + std::wstring(260, L'n') + L".txt";
+    DialogAnswerer answerer;
+    Run([&] {
+        Next(*wizard);
+        DropFile(wizard->Handle(), good);
+        for (const std::wstring& refused : {subfolder, folderLink, longName}) {
+            DropFile(wizard->Handle(), refused);
+            EXPECT_EQ(wizard->Edit1->Caption(), good);
+            EXPECT_EQ(wizard->Source().sourcePath, good);
+            EXPECT_FALSE(wizard->Source().sourceIsShortcut);
+        }
+    });
+    const std::vector<std::wstring> messages = answerer.Messages();
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[0].find(L"\"" + subfolder + L"\" cannot be started boosted"), 0u);
+    EXPECT_EQ(messages[1].find(L"\"" + folderLink + L"\" cannot be started boosted"), 0u);
+    EXPECT_NE(messages[2].find(L"longer than 255 characters"), std::wstring::npos);
+}
+
+TEST_F(LinkWizard, AnExistingShortcutIsReplacedOnlyWhenTheUserSaysYes) {
+    ScratchFolder folder(L"replace");
+    const std::wstring file = folder.Path() + L"\\tool.exe";
+    link_files::WriteText(file, "x");
+    const std::wstring made = folder.Path() + L"\\Velocitor tool.exe.lnk";
+    link_files::WriteText(made, "the user's own file");
+    auto finishWith = [&](int answer) {
+        DialogAnswerer answerer(L"", answer);
+        wizard = ui::CreateForm<TLinkWiz>();
+        Run([&] {
+            Next(*wizard);
+            DropFile(wizard->Handle(), file);
+            Next(*wizard);
+            Next(*wizard);
+            Next(*wizard);
+            Press(*wizard->RadioButton8);
+            Finish(*wizard);
+        });
+        EXPECT_EQ(answerer.Messages(), std::vector<std::wstring>{
+            L"The shortcut \"" + made + L"\" already exists. Do you want to replace it?"});
+        EXPECT_EQ(answerer.YesNoCaptions(), std::vector<std::wstring>{L"&Yes|&No"});
+    };
+    finishWith(IDNO);
+    EXPECT_EQ(link_files::ReadText(made), "the user's own file");
+    finishWith(IDYES);
+    std::optional<wizards::ShortcutInfo> read = wizards::ReadShellLink(made);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->targetPath, link_files::ServiceProgram());
 }
 
 TEST_F(LinkWizard, AShortcutThatCannotBeSavedIsReportedAndTheWizardStaysOpen) {

@@ -172,15 +172,12 @@ TEST(ShellLink, SpacesAndQuotesReachTheServiceAsExactlyItsArguments) {
     std::optional<ShortcutInfo> read = ReadShellLink(file);
     ASSERT_TRUE(read);
 
-    const std::vector<std::wstring> split = SplitLikeAProgram(read->arguments);
-    booster::ServiceArguments parsed = booster::ParseServiceArguments(split);
+    booster::ServiceArguments parsed = booster::ParseServiceCommandLine(L"\"C:\\s.exe\" " + read->arguments);
     ASSERT_EQ(parsed.kind, booster::ServiceArguments::kFile);
     EXPECT_EQ(parsed.request.megabytes, 12);
     EXPECT_EQ(parsed.request.after, booster::AfterLaunch::Unload);
     EXPECT_EQ(parsed.request.path, source.shortcutInfo.targetPath);
-    EXPECT_EQ(
-        SplitLikeAProgram(parsed.request.parameters), (std::vector<std::wstring>{L"two words", L"say \"hi\"", L"-x"})
-    );
+    EXPECT_EQ(parsed.request.parameters, source.shortcutInfo.arguments);
 
     // A plain file with spaces: exactly three arguments.
     const LinkSource plain{false, folder.Path() + L"\\A Folder\\the file.txt", {}, {}};
