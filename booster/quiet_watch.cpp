@@ -45,7 +45,9 @@ ForegroundWindow Describe(HWND window) {
 
 bool FullScreenInFront() {
     HWND front = GetForegroundWindow();
-    if (front && IsWindowVisible(front) && !IsIconic(front) && ShowsFullScreen(Describe(front))) return true;
+    // With no program active the desktop itself may count as in front.
+    const bool desktop = front == GetDesktopWindow() || front == GetShellWindow();
+    if (front && !desktop && IsWindowVisible(front) && !IsIconic(front) && ShowsFullScreen(Describe(front))) return true;
     return SystemReportsFullScreen();
 }
 
