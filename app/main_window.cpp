@@ -6,15 +6,18 @@
 #include "controls/about_box.h"
 #include "controls/msc_graph.h"
 #include "core/app/view_state.h"
+#include "core/booster/health_line.h"
 #include "core/service/service_protocol.h"
 #include "core/service/service_state.h"
 #include "core/wizards/shell_verb.h"
 #include "platform/handles.h"
+#include "platform/key_name.h"
 #include "platform/launch.h"
 #include "platform/program_folder.h"
 #include "platform/resource_source.h"
 #include "platform/text.h"
 #include "resources/string_ids.h"
+#include "service/health_mapping.h"
 #include "service/status_block_view.h"
 #include "settings/ask_for_close.h"
 #include "settings/ask_for_qboost.h"
@@ -66,6 +69,8 @@ void TFMCFGClass::FormCreate(ui::NotifyArgs&) {
     intervalItems_ = {MM_030401, MM_030402, MM_030403, MM_030404};
     chartItems_ = {Charts01, Charts02, Charts03, Charts04, Charts05};
     popupChartItems_ = {PopD_01, PopD_02, PopD_03, PopD_04, PopD_05};
+    healthChanged_ = RegisterWindowMessageW(service::kHealthChangedMessageName);
+    healthView_ = service::OpenHealthMapping();
     if (localizer::Localizer().Initialized()) {
         localizer::Localizer().OnLanguageChanged = [this](auto& localizer, const auto& language) {
             LangClick(localizer, language);
@@ -176,6 +181,7 @@ void TFMCFGClass::FormResize(ui::NotifyArgs&) { LayoutCharts(-1); }
 // Each chart shows its new step itself as it scrolls; nothing else needs repainting.
 void TFMCFGClass::GraphTimerTimer(ui::NotifyArgs&) {
     charts_.Tick(statusblock::View());
+    ShowStateOrHealth();
     // A service that vanished in the middle of a boost will never report its end.
     if (boostRunning_ && !service::FindServiceWindow()) service::ApplyStateNotification(*this, protocol::kStopped);
 }
@@ -279,11 +285,31 @@ void TFMCFGClass::SetCommandMask(int mask) {
 // state (its enabling, a translation) cannot bring back an outdated caption.
 void TFMCFGClass::SetToggleCaption(const std::wstring& caption) { StartService->SetCaption(caption); }
 
-void TFMCFGClass::SetStatusText(const std::wstring& text) { StatusBar->Panels()[kStatePanel].SetText(text); }
+void TFMCFGClass::SetStatusText(const std::wstring& text) {
+    stateText_ = text;
+    ShowStateOrHealth();
+}
+
+void TFMCFGClass::ShowStateOrHealth() {
+    const bool running = service::FindServiceWindow() != nullptr;
+    const booster::ServiceHealth health = running ? service::ReadHealthRecord(healthView_).value_or(booster::ServiceHealth{})
+                                                  : booster::ServiceHealth{};
+    const booster::HealthMessage message = booster::ChooseHealthMessage(running, health);
+    // A stopped service is the state text's own news.
+    std::wstring line;
+    if (message != booster::HealthMessage::ServiceStopped)
+        line = booster::HealthLineText(message, health, service::HealthTextsFromStrings(), platform::KeyName);
+    const std::wstring& shown = line.empty() ? stateText_ : line;
+    if (StatusBar->Panels()[kStatePanel].Text() != shown) StatusBar->Panels()[kStatePanel].SetText(shown);
+}
 
 LRESULT TFMCFGClass::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == protocol::kCommandMessage) {
         OnServiceNotification(wParam, lParam);
+        return 0;
+    }
+    if (message == healthChanged_ && healthChanged_ != 0) {
+        ShowStateOrHealth();
         return 0;
     }
     if (message == WM_SHOWWINDOW && wParam && maximizeOnShow_) {

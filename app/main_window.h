@@ -154,6 +154,9 @@ private:
     void OnServiceNotification(WPARAM code, LPARAM from);
     void SetBoostRunning(bool running);
     void SetBoostProgress(int percent);
+    // The state panel: why automatic optimisation cannot act when there is a reason (a
+    // stopped service, a quiet time, a taken hot key, processes refused), else the state.
+    void ShowStateOrHealth();
 
     std::array<ui::MenuItem*, 4> intervalItems_{};
     std::array<ui::MenuItem*, 5> chartItems_{};
@@ -163,6 +166,9 @@ private:
     bool boostRunning_ = false;
     int boostProgress_ = 0;
     int commandMask_ = 0;
+    std::wstring stateText_;
+    UINT healthChanged_ = 0;
+    const std::uint8_t* healthView_ = nullptr;  // not owned: mapped for the process's life
 };
 
 // Creates the main window from its description, shows it modally and frees it.

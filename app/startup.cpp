@@ -7,6 +7,7 @@
 #include "platform/program_folder.h"
 #include "platform/resource_source.h"
 #include "resources/string_ids.h"
+#include "service/health_mapping.h"
 #include "service/status_block_view.h"
 #include "settings/settings_store.h"
 #include "ui/application.h"
@@ -65,6 +66,7 @@ void WriteServiceTrayTexts() {
     WriteSetting(settings::LangPack, platform::LoadResStringA(str::STrayMenuPack));
     WriteSetting(settings::LangInetPack, platform::LoadResStringA(str::STrayInetPack));
     WriteSetting(settings::LangTrayPack, platform::LoadResStringA(str::STrayTipPack));
+    WriteSetting(settings::LangHealthPack, service::HealthPack());
 }
 
 namespace {

@@ -44,7 +44,8 @@ void ReclaimFor(const FileLaunchRequest& request, HWND service) {
     );
     if (goal == 0) return;
     std::atomic<bool> never{false};
-    Reclaim({goal, SweepsForQuality(settings.quality)}, never, [service](int code) {
+    TrimRules rules{settings.excludedPrograms, 0, false};
+    Reclaim({goal, SweepsForQuality(settings.quality), rules}, never, [service](int code) {
         NotifyConfigurator(service, code);
     });
 }

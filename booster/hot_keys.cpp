@@ -1,5 +1,7 @@
 #include "booster/hot_keys.h"
 
+#include <utility>
+
 #include "core/booster/hot_key.h"
 
 namespace booster {
@@ -7,17 +9,23 @@ namespace {
 
 static_assert(kModAlt == MOD_ALT && kModControl == MOD_CONTROL && kModShift == MOD_SHIFT);
 
-void RegisterOne(HWND owner, HotKeyId id, std::int32_t code) {
-    if (auto key = HotKeyFromShortcut(code)) RegisterHotKey(owner, id, key->modifiers | MOD_NOREPEAT, key->virtualKey);
+// False when the key is a valid one that could not be registered.
+bool RegisterOne(HWND owner, HotKeyId id, std::int32_t code) {
+    auto key = HotKeyFromShortcut(code);
+    return !key || RegisterHotKey(owner, id, key->modifiers | MOD_NOREPEAT, key->virtualKey);
 }
 
 }  // namespace
 
-void HotKeys::Register(const HotKeyCodes& codes) {
+std::int32_t HotKeys::Register(const HotKeyCodes& codes) {
     Unregister();
-    RegisterOne(owner_, kPauseResumeKey, codes.pauseResume);
-    RegisterOne(owner_, kQuickBoostKey, codes.quickBoost);
-    RegisterOne(owner_, kConfiguratorKey, codes.showConfigurator);
+    std::int32_t taken = 0;
+    const std::pair<HotKeyId, std::int32_t> keys[] = {
+        {kPauseResumeKey, codes.pauseResume}, {kQuickBoostKey, codes.quickBoost},
+        {kConfiguratorKey, codes.showConfigurator}};
+    for (const auto& [id, code] : keys)
+        if (!RegisterOne(owner_, id, code) && taken == 0) taken = code;
+    return taken;
 }
 
 void HotKeys::Unregister() {

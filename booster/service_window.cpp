@@ -2,14 +2,18 @@
 
 #include "booster/clipboard.h"
 #include "booster/configurator_link.h"
+#include "booster/quiet_watch.h"
 #include "booster/reclaimer.h"
 #include "booster/settings_reader.h"
 #include "booster/tray_menu.h"
+#include "core/booster/health_line.h"
 #include "core/booster/pack_text.h"
 #include "core/booster/reclaim_plan.h"
 #include "core/service/service_protocol.h"
 #include "platform/launch.h"
 #include "platform/resource_source.h"
+#include "service/health_mapping.h"
+#include "platform/key_name.h"
 #include "resources/string_ids.h"
 
 namespace booster {
@@ -19,6 +23,8 @@ namespace {
 constexpr UINT kBoostEventMessage = WM_APP + 1;
 constexpr UINT kTrayMessage = WM_APP + 2;
 constexpr UINT kUnloadMessage = WM_APP + 3;
+// Posted by the worker after a pass: the processes it could not open in wParam.
+constexpr UINT kPassDeniedMessage = WM_APP + 4;
 
 constexpr UINT_PTR kSecondTimer = 1;
 constexpr UINT_PTR kAnimationTimer = 2;
@@ -56,6 +62,8 @@ ServiceWindow::ServiceWindow(HINSTANCE instance) {
 
 ServiceWindow::~ServiceWindow() {
     worker_.Stop();
+    // A health left behind would outlive the service in an open configurator's mapping.
+    service::WriteHealthRecord(healthView_, {}, healthSequence_);
     // The icon is removed while its window still exists, or the shell keeps a dead one.
     if (tray_) tray_->Hide();
     if (window_) DestroyWindow(window_);
@@ -63,6 +71,9 @@ ServiceWindow::~ServiceWindow() {
 
 void ServiceWindow::Start() {
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+    healthChanged_ = RegisterWindowMessageW(service::kHealthChangedMessageName);
+    healthView_ = service::OpenHealthMapping();
+    service::WriteHealthRecord(healthView_, health_, healthSequence_);
     tray_ = std::make_unique<TrayIcon>(window_, kTrayMessage);
     hotKeys_ = std::make_unique<HotKeys>(window_);
     Reload();
@@ -123,6 +134,9 @@ LRESULT ServiceWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case kUnloadMessage:
             Unload();
             return 0;
+        case kPassDeniedMessage:
+            OnPassDenied(static_cast<std::size_t>(wParam));
+            return 0;
         case WM_CLOSE:
             ApplyCommand(protocol::kStop);
             return 0;
@@ -158,9 +172,11 @@ void ServiceWindow::OnStateChanged() {
 void ServiceWindow::Reload() {
     settings_ = ReadBoosterSettings();
     texts_ = ReadTrayTexts();
-    hotKeys_->Register(settings_.hotKeys);
+    ServiceHealth health = health_;
+    health.takenHotKey = hotKeys_->Register(settings_.hotKeys);
     schedule_.Restart(NowSeconds());
     publisher_.SetRefreshSeconds(settings_.refreshSeconds);
+    SetHealth(health);
     UpdateTrayIcon();
 }
 
@@ -178,15 +194,20 @@ void ServiceWindow::Unload() {
     DestroyWindow(window_);
 }
 
-void ServiceWindow::PostReclaim(int kind, GoalAtStart goal) {
+void ServiceWindow::PostReclaim(int kind, bool automatic, GoalAtStart goal) {
     HWND window = window_;
     int sweeps = SweepsForQuality(settings_.quality);
     std::int64_t untouchable = settings_.untouchableCacheBytes;
-    worker_.Post(kind, [window, sweeps, untouchable, goal](const std::atomic<bool>& cancelled) {
+    TrimRules rules{settings_.excludedPrograms, 0, automatic};
+    worker_.Post(kind, [window, sweeps, untouchable, rules, goal](const std::atomic<bool>& cancelled) mutable {
         MemoryFigures memory = CurrentMemory();
-        Reclaim({CapGoal(goal(memory), memory, untouchable), sweeps}, cancelled, [window](int code) {
+        DWORD front = 0;
+        GetWindowThreadProcessId(GetForegroundWindow(), &front);
+        rules.foregroundId = front;
+        ReclaimResult result = Reclaim({CapGoal(goal(memory), memory, untouchable), sweeps, rules}, cancelled, [window](int code) {
             PostMessageW(window, kBoostEventMessage, static_cast<WPARAM>(code), 0);
         });
+        PostMessageW(window, kPassDeniedMessage, static_cast<WPARAM>(result.denied), 0);
     });
 }
 
@@ -195,7 +216,7 @@ void ServiceWindow::StartAction(int action) {
         case protocol::kQuickBoost: {
             int method = settings_.quickBoostMethod;
             std::int64_t size = settings_.quickBoostBytes;
-            PostReclaim(action, [method, size](const MemoryFigures& memory) {
+            PostReclaim(action, false, [method, size](const MemoryFigures& memory) {
                 return QuickBoostGoal(method, size, memory);
             });
             break;
@@ -204,7 +225,7 @@ void ServiceWindow::StartAction(int action) {
             worker_.Post(action, [](const std::atomic<bool>&) { EmptyTheClipboard(); });
             break;
         case protocol::kScrapAll:
-            PostReclaim(action, [](const MemoryFigures&) { return kReclaimAll; });
+            PostReclaim(action, false, [](const MemoryFigures&) { return kReclaimAll; });
             break;
         default:
             break;
@@ -214,10 +235,12 @@ void ServiceWindow::StartAction(int action) {
 void ServiceWindow::StartPass(PassKind kind) {
     if (kind == PassKind::Preventive) {
         std::uint64_t size = settings_.preventive.sizeBytes > 0 ? settings_.preventive.sizeBytes : 0;
-        PostReclaim(kPreventiveJob, [size](const MemoryFigures&) { return size; });
+        PostReclaim(kPreventiveJob, true, [size](const MemoryFigures&) { return size; });
     } else if (kind == PassKind::Emergency) {
         int target = settings_.emergency.targetPercent;
-        PostReclaim(kEmergencyJob, [target](const MemoryFigures& memory) { return FreePercentGoal(target, memory); });
+        PostReclaim(kEmergencyJob, true, [target](const MemoryFigures& memory) {
+            return FreePercentGoal(target, memory);
+        });
     }
 }
 
@@ -233,7 +256,15 @@ void ServiceWindow::OnSecond() {
         );
         UpdateTrayIcon();
     }
-    if (machine_.AutomaticOptimization())
+    // Quiet times hold the automatic passes back; a pass that fell due meanwhile runs
+    // once they end. Only a running service looks, so a paused one costs nothing.
+    QuietState quiet;
+    if (machine_.AutomaticOptimization()) quiet = WatchQuiet(settings_.quietFullScreen, settings_.quietPrograms);
+    ServiceHealth health = health_;
+    health.quiet = quiet.reason;
+    health.quietProgram = quiet.program;
+    SetHealth(health);
+    if (machine_.AutomaticOptimization() && quiet.reason == QuietReason::None)
         StartPass(schedule_.Tick(
             NowSeconds(), load.availablePercent, processorLoad_, worker_.Busy(), settings_.preventive,
             settings_.emergency
@@ -250,6 +281,28 @@ void ServiceWindow::OnBoostEvent(int code) {
         animationFrame_ = -1;
     }
     UpdateTrayIcon();
+}
+
+void ServiceWindow::OnPassDenied(std::size_t denied) {
+    ServiceHealth health = health_;
+    health.deniedProcesses = static_cast<std::uint32_t>(std::min<std::size_t>(denied, UINT32_MAX));
+    SetHealth(health);
+}
+
+void ServiceWindow::SetHealth(const ServiceHealth& health) {
+    if (health == health_) return;
+    health_ = health;
+    service::WriteHealthRecord(healthView_, health_, healthSequence_);
+    if (HWND configurator = FindWindowW(protocol::kConfiguratorWindowClass, nullptr))
+        PostMessageW(configurator, healthChanged_, 0, 0);
+    if (tray_) UpdateTrayIcon();
+}
+
+std::wstring ServiceWindow::HealthLine() const {
+    return HealthLineText(
+        ChooseHealthMessage(true, health_), health_, texts_.health,
+        [](unsigned key) { return platform::KeyName(key); }
+    );
 }
 
 void ServiceWindow::OnTrayEvent(LPARAM mouseMessage) {
@@ -318,7 +371,8 @@ void ServiceWindow::UpdateTrayIcon() {
     IconPixels pixels = RenderTrayIcon(IconStyleFromSetting(settings_.icon.style), history, colors, animationFrame_);
     int memory = publisher_.Newest(statusblock::History::Memory, 1).front();
     int processor = publisher_.Newest(statusblock::History::Processor, 1).front();
-    tray_->Show(pixels, FormatTrayTip(texts_.tipFormat, memory, processor, kTipLength));
+    std::wstring tip = FormatTrayTip(texts_.tipFormat, memory, processor, kTipLength);
+    tray_->Show(pixels, AppendTipLine(tip, HealthLine(), kTipLength));
 }
 
 }  // namespace booster

@@ -12,6 +12,7 @@
 #include "booster/worker.h"
 #include "core/booster/booster_settings.h"
 #include "core/booster/optimization_schedule.h"
+#include "core/booster/service_health.h"
 #include "core/booster/service_state_machine.h"
 
 // The running service: its hidden window (class "MBSRVClass", title "Tessly Dozidi
@@ -43,11 +44,17 @@ private:
     void StartAction(int action);
     void StartPass(PassKind kind);
     // The goal is worked out when the pass begins, from the memory available then.
+    // `automatic` passes spare the program in front.
     using GoalAtStart = std::function<std::uint64_t(const MemoryFigures&)>;
-    void PostReclaim(int kind, GoalAtStart goal);
+    void PostReclaim(int kind, bool automatic, GoalAtStart goal);
+
+    // Publishes `health` when it differs from what was published, and redraws the tip.
+    void SetHealth(const ServiceHealth& health);
+    std::wstring HealthLine() const;
 
     void OnSecond();
     void OnBoostEvent(int code);
+    void OnPassDenied(std::size_t denied);
     void OnTrayEvent(LPARAM mouseMessage);
     void OnHotKey(WPARAM id);
     void UpdateTrayIcon();
@@ -66,6 +73,10 @@ private:
     int animationFrame_ = -1;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<HotKeys> hotKeys_;
+    ServiceHealth health_;
+    std::uint8_t* healthView_ = nullptr;  // not owned: mapped for the process's life
+    std::uint32_t healthSequence_ = 0;
+    UINT healthChanged_ = 0;
     Worker worker_;
 };
 

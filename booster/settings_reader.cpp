@@ -6,11 +6,14 @@
 #include <cstring>
 #include <string>
 
+#include "core/booster/health_line.h"
 #include "core/booster/pack_text.h"
+#include "core/settings/program_list.h"
 #include "platform/registry.h"
 #include "platform/resource_source.h"
 #include "platform/text.h"
 #include "resources/string_ids.h"
+#include "service/health_mapping.h"
 #include "settings/settings_store.h"
 
 namespace booster {
@@ -82,6 +85,9 @@ BoosterSettings ReadBoosterSettings() {
         ReadSetting(settings::HotSleepKey), ReadSetting(settings::HotFreeKey), ReadSetting(settings::HotMngrKey)};
     s.quickBoostMethod = ReadInRange(settings::QBoostMethod);
     s.quickBoostBytes = ReadSetting(settings::QBoostSize);
+    s.quietFullScreen = ReadFlag(settings::QuietFullScreen);
+    s.quietPrograms = settings::ParseProgramList(ReadSetting(settings::QuietPrograms));
+    s.excludedPrograms = settings::ParseProgramList(ReadSetting(settings::ExcludedPrograms));
     return s;
 }
 
@@ -94,6 +100,7 @@ TrayTexts ReadTrayTexts() {
     texts.internet = Captions(key, settings::LangInetPack, str::STrayInetPack);
     auto tip = Captions(key, settings::LangTrayPack, str::STrayTipPack);
     texts.tipFormat = tip.empty() ? std::wstring() : tip.front();
+    texts.health = CaptionsOrFallback(SplitPackLines(ReadPack(key, settings::LangHealthPack)), service::HealthTextsFromStrings());
     return texts;
 }
 

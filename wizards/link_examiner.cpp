@@ -1,6 +1,7 @@
 #include "wizards/link_examiner.h"
 
 #include "core/wizards/link_plan.h"
+#include "platform/key_name.h"
 #include "platform/resource_source.h"
 #include "resources/string_ids.h"
 #include "wizards/shell_link.h"
@@ -64,7 +65,7 @@ std::optional<ExaminedShortcut> ExamineShortcut(const std::wstring& file) {
     shortcut.info = std::move(*info);
     if (shortcut.info.targetPath.empty()) shortcut.displayName = DisplayNameOf(shortcut.info.idList);
     shortcut.classIds = ClassIdPathOf(shortcut.info.idList);
-    shortcut.hotKeyText = ShortcutText(ShortcutCodeFromHotKey(shortcut.info.hotKey), LabelFromStrings, KeyName);
+    shortcut.hotKeyText = ShortcutText(ShortcutCodeFromHotKey(shortcut.info.hotKey), LabelFromStrings, platform::KeyName);
     return shortcut;
 }
 

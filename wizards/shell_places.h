@@ -27,7 +27,5 @@ std::optional<std::wstring> ClassIdPathOf(const std::vector<std::uint8_t>& idLis
 // Lets the user pick a folder of the file system; nothing when none was picked.
 std::optional<std::wstring> BrowseForFolder(HWND owner);
 
-// The keyboard's name of a virtual key.
-std::wstring KeyName(unsigned virtualKey);
 
 }  // namespace wizards

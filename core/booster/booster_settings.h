@@ -55,6 +55,9 @@ struct BoosterSettings {
     HotKeyCodes hotKeys;
     int quickBoostMethod;
     std::int64_t quickBoostBytes;
+    bool quietFullScreen;
+    std::vector<std::wstring> quietPrograms;     // file names
+    std::vector<std::wstring> excludedPrograms;  // file names
 };
 
 struct TrayTexts {
@@ -62,6 +65,7 @@ struct TrayTexts {
                                          // Auto RAM defrag, Internet, About, Exit
     std::vector<std::wstring> internet;  // Visit site, Tell a friend, Send feedback
     std::wstring tipFormat;
+    std::vector<std::wstring> health;  // kHealthTextCount lines (core/booster/health_line.h)
 };
 
 }  // namespace booster

@@ -83,6 +83,8 @@ inline constexpr TextSetting LangFileName{"LangFileName", "english", 255};
 inline constexpr BinarySetting LangPack{"LangPack", 0};
 inline constexpr BinarySetting LangInetPack{"LangInetPack", 0};
 inline constexpr BinarySetting LangTrayPack{"LangTrayPack", 0};
+// The service's health lines in the current language (core/booster/health_line.h).
+inline constexpr BinarySetting LangHealthPack{"LangHealthPack", 0};
 inline constexpr TextSetting QuietPrograms{"QuietPrograms", "", 4096};
 inline constexpr TextSetting ExcludedPrograms{"ExcludedPrograms", "", 4096};
 

@@ -356,3 +356,15 @@ TEST_F(MainWindowEnding, StopServiceAndExitEndsBoth) {
     );
     EXPECT_TRUE(PumpUntil([] { return FindService() == nullptr; }));
 }
+
+TEST_F(MainWindowWithService, AHotKeyHeldByAnotherProgramIsNamedInTheStatusBar) {
+    // This test program takes the service's quick-boost key before the service starts.
+    ASSERT_TRUE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT, 'F'));
+    window = CreateMainWindow();
+    const std::wstring taken = L"The hot key Ctrl+Alt+F is used by another program.";
+    EXPECT_TRUE(PumpUntil([&] { return FindService() != nullptr && StatusText() == taken; }));
+    UnregisterHotKey(nullptr, 7);
+    // Once the key is free, a restart of the service registers it and the state is back.
+    EXPECT_TRUE(service::RestartRunningService());
+    EXPECT_TRUE(PumpUntil([&] { return ShowsRunning(); }));
+}
