@@ -2,6 +2,8 @@
 // lists are edited with the mouse and the keyboard.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/settings/settings_table.h"
 #include "platform/registry.h"
 #include "settings/options_window.h"
@@ -170,6 +172,36 @@ TEST_F(ExclusionsPage, ApplyStoresTheListsAndKeepsTheWindowOpen) {
         Press(*w.Button1);
         EXPECT_FALSE(w.Button1->Enabled());
         EXPECT_EQ(StoredText("ExcludedPrograms"), L"editor.exe");
+        Press(*w.Button4);
+    });
+}
+
+TEST_F(ExclusionsPage, KeyboardReachesEveryControlInOrder) {
+    StoreText("QuietPrograms", L"a.exe");
+    WithWindow([](TOptWnd& w) {
+        std::vector<HWND> order;
+        HWND start = w.Cb411->Handle();
+        HWND h = start;
+        do {
+            order.push_back(h);
+            h = GetNextDlgTabItem(w.Handle(), h, FALSE);
+        } while (h && h != start && order.size() < 40);
+        std::vector<HWND> expected = {w.Cb411->Handle(), w.CmBox421->Handle(), w.B421->Handle(),
+                                      w.Lb421->Handle(), w.CmBox431->Handle(), w.B431->Handle(),
+                                      w.Lb431->Handle(), w.Button3->Handle(),  w.Button4->Handle()};
+        EXPECT_EQ(order, expected);  // both Remove buttons and "Apply" are disabled
+
+        // Alt plus a label's letter goes into its name field; Alt+F ticks the full-screen box.
+        MSG key{w.Cb411->Handle(), WM_SYSCHAR, 'n', 0x20000000, 0, {}};
+        EXPECT_TRUE(w.HandleDialogKey(key));
+        EXPECT_EQ(GetParent(GetFocus()), w.CmBox421->Handle());
+        key.wParam = 'g';
+        EXPECT_TRUE(w.HandleDialogKey(key));
+        EXPECT_EQ(GetParent(GetFocus()), w.CmBox431->Handle());
+        key.wParam = 'f';
+        IsDialogMessageW(w.Handle(), &key);
+        EXPECT_EQ(GetFocus(), w.Cb411->Handle());
+        EXPECT_FALSE(w.Cb411->Checked());
         Press(*w.Button4);
     });
 }

@@ -2,6 +2,7 @@
 // (through that window's bindings) or the code listed as keeping it elsewhere.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 
