@@ -1,5 +1,5 @@
 // Not a test: shows one settings window for looking at it: "close", "qboost", "options"
-// (optionally followed by the tab number 0, 1 or 2), "preventive" or "emergency".
+// (optionally followed by the tab number 0 to 3), "preventive" or "emergency".
 #include <windows.h>
 
 #include <cwchar>
