@@ -23,6 +23,7 @@
     HELP_CONTEXT(IDH_OPTIONS_GENERAL, 1110, "TOptWnd.TabSheet1", "options_general.htm")                    \
     HELP_CONTEXT(IDH_OPTIONS_VIEW, 1120, "TOptWnd.TabSheet2", "options_view.htm")                          \
     HELP_CONTEXT(IDH_OPTIONS_QUICK_BOOST, 1130, "TOptWnd.TabSheet3", "options_quick_boost.htm")            \
+    HELP_CONTEXT(IDH_OPTIONS_EXCLUSIONS, 1140, "TOptWnd.TabSheet4", "options_exclusions.htm")              \
     HELP_CONTEXT(IDH_PREVENTIVE, 1200, "TForm9", "preventive.htm")                                         \
     HELP_CONTEXT(IDH_EMERGENCY, 1210, "TForm10", "emergency.htm")                                          \
     HELP_CONTEXT(IDH_ASK_CLOSE, 1300, "TAskForClose", "confirm_close.htm")                                 \

@@ -1,7 +1,7 @@
 #include "settings/emergency_dialog.h"
 
 #include "settings/number_fields.h"
-#include "settings/settings_store.h"
+#include "settings/setting_bindings.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/edit.h"
@@ -9,13 +9,19 @@
 
 UI_DEFINE_FORM(TForm10, ui::Form);
 
+// Each field with its value, for loading and saving alike.
+SettingBindings TForm10::Bindings() {
+    return {
+        BindNumber(*Se21, settings::MemMinFreeSize),
+        BindNumber(*Se22, settings::MemMinFreeSizeNeed),
+        BindCheck(*Cb21, settings::MemMinCPUBusyDetect),
+        BindNumber(*Se23, settings::MemMinCPUBusyVal),
+        BindNumber(*Se24, settings::MemMinCPUBusySec),
+    };
+}
+
 void TForm10::FormCreate(ui::NotifyArgs&) {
-    SettingsSession session;
-    Se21->SetValue(ReadSetting(settings::MemMinFreeSize));
-    Se22->SetValue(ReadSetting(settings::MemMinFreeSizeNeed));
-    Cb21->SetChecked(ReadSetting(settings::MemMinCPUBusyDetect) != 0);
-    Se23->SetValue(ReadSetting(settings::MemMinCPUBusyVal));
-    Se24->SetValue(ReadSetting(settings::MemMinCPUBusySec));
+    LoadBindings(Bindings());
     ShowSmartUsage();
 }
 
@@ -23,14 +29,7 @@ void TForm10::Cb21Click(ui::NotifyArgs&) { ShowSmartUsage(); }
 
 void TForm10::ShowSmartUsage() { EnableWith(Cb21->Checked(), {Label5, Label6, Se23, Se24}); }
 
-void TForm10::Button1Click(ui::NotifyArgs&) {
-    SettingsSession session;
-    WriteSetting(settings::MemMinFreeSize, FieldValue(*Se21));
-    WriteSetting(settings::MemMinFreeSizeNeed, FieldValue(*Se22));
-    WriteSetting(settings::MemMinCPUBusyDetect, Cb21->Checked() ? settings::kTrue : settings::kFalse);
-    WriteSetting(settings::MemMinCPUBusyVal, FieldValue(*Se23));
-    WriteSetting(settings::MemMinCPUBusySec, FieldValue(*Se24));
-}
+void TForm10::Button1Click(ui::NotifyArgs&) { SaveBindings(Bindings()); }
 
 void TForm10::SeAnyChange(ui::NotifyArgs& args) {
     if (auto* field = dynamic_cast<ui::SpinEdit*>(args.sender)) KeepDigits(*field);

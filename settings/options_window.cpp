@@ -1,14 +1,15 @@
 #include "settings/options_window.h"
 
 #include "core/settings/autostart.h"
-#include "core/settings/size_fields.h"
+#include "platform/program_folder.h"
 #include "platform/resource_source.h"
+#include "platform/running_programs.h"
 #include "resources/string_ids.h"
 #include "service/service_link.h"
 #include "settings/emergency_dialog.h"
 #include "settings/number_fields.h"
-#include "settings/physical_memory.h"
 #include "settings/preventive_dialog.h"
+#include "settings/program_list_editor.h"
 #include "settings/settings_store.h"
 #include "ui/application.h"
 #include "ui/button.h"
@@ -17,56 +18,51 @@
 #include "ui/form_loader.h"
 #include "ui/hot_key.h"
 #include "ui/page_control.h"
-#include "platform/program_folder.h"
 #include "ui/spin_edit.h"
-
-namespace {
-
-std::int32_t Flag(bool on, std::int32_t whenOn) { return on ? whenOn : 0; }
-
-}  // namespace
 
 UI_DEFINE_FORM(TOptWnd, ui::Form);
 
 void TOptWnd::FormCreate(ui::NotifyArgs&) {
     changeArmed_ = false;
-    for (ui::SpinEdit* field : {Se231, Se311, Se312}) field->SetMaxValue(SizeFieldMaximumMB());
+    quietList_ = std::make_unique<ProgramListEditor>(*CmBox421, *Lb421, *B422);
+    excludedList_ = std::make_unique<ProgramListEditor>(*CmBox431, *Lb431, *B432);
+    for (ProgramListEditor* editor : {quietList_.get(), excludedList_.get()}) {
+        editor->OfferNames(platform::RunningProgramNames());
+        editor->onChange = [this] { MarkChanged(); };
+    }
+    bindings_ = Bindings();
     Load();
     changeArmed_ = true;
 }
 
+// Each control with the value it holds, for loading and saving alike. The quick-boost size
+// follows the chosen method, so the method comes first.
+SettingBindings TOptWnd::Bindings() {
+    return {
+        BindLowBit(*Cb111, settings::IconViewMode),
+        BindChoice({Rb111, Rb112}, settings::IconViewData, 0, Rb112),
+        BindChoice({Rb121, Rb122, Rb123, Rb124, Rb125}, settings::IconViewStyle, 1),
+        BindOne(*Cb112, settings::IconViewAnimate),
+        BindIndex(*CmBox231, settings::DefragPassesNum),
+        BindCheck(*Cb231, settings::OnTimeFree),
+        BindCheck(*Cb232, settings::MemMinFree),
+        BindMegabytes(*Se231, settings::UntouchableCacheSize, MegabyteRounding::Nearest),
+        BindHotKey(*Hk221, settings::HotSleepKey),
+        BindHotKey(*Hk222, settings::HotFreeKey),
+        BindHotKey(*Hk223, settings::HotMngrKey),
+        BindChoice({Rb311, Rb312, Rb313}, settings::QBoostMethod, 0),
+        BindMegabytesOfChoice({{Rb311, Se311}, {Rb312, Se312}}, settings::QBoostSize),
+        BindColor(*Sc131, settings::IconForeClr),
+        BindColor(*Sc132, settings::IconBackClr),
+        BindColor(*Sc133, settings::IconTextClr),
+        BindCheck(*Cb411, settings::QuietFullScreen),
+        BindProgramList(*quietList_, settings::QuietPrograms),
+        BindProgramList(*excludedList_, settings::ExcludedPrograms),
+    };
+}
+
 void TOptWnd::Load() {
-    {
-        SettingsSession session;
-        Cb111->SetChecked((ReadSetting(settings::IconViewMode) & 1) != 0);
-        (ReadSetting(settings::IconViewData) == 0 ? Rb111 : Rb112)->SetChecked(true);
-        iconStyle_ = ReadSetting(settings::IconViewStyle);
-        if (iconStyle_ >= 1 && iconStyle_ <= 5) StyleButtons()[iconStyle_ - 1]->SetChecked(true);
-        Cb112->SetChecked(ReadSetting(settings::IconViewAnimate) == 1);
-        CmBox231->SetItemIndex(ReadSetting(settings::DefragPassesNum));
-        Cb231->SetChecked(ReadSetting(settings::OnTimeFree) != 0);
-        Cb232->SetChecked(ReadSetting(settings::MemMinFree) != 0);
-        Se231->SetValue(settings::MegabytesRounded(ReadSetting(settings::UntouchableCacheSize)));
-        Hk221->SetShortCut(static_cast<std::uint16_t>(ReadSetting(settings::HotSleepKey)));
-        Hk222->SetShortCut(static_cast<std::uint16_t>(ReadSetting(settings::HotFreeKey)));
-        Hk223->SetShortCut(static_cast<std::uint16_t>(ReadSetting(settings::HotMngrKey)));
-        switch (ReadSetting(settings::QBoostMethod)) {
-            case 0:
-                Rb311->SetChecked(true);
-                Se311->SetValue(settings::MegabytesTruncated(ReadSetting(settings::QBoostSize)));
-                break;
-            case 1:
-                Rb312->SetChecked(true);
-                Se312->SetValue(settings::MegabytesTruncated(ReadSetting(settings::QBoostSize)));
-                break;
-            case 2:
-                Rb313->SetChecked(true);
-                break;
-        }
-        Sc131->SetSelected(static_cast<COLORREF>(ReadSetting(settings::IconForeClr)));
-        Sc132->SetSelected(static_cast<COLORREF>(ReadSetting(settings::IconBackClr)));
-        Sc133->SetSelected(static_cast<COLORREF>(ReadSetting(settings::IconTextClr)));
-    }
+    LoadBindings(bindings_);
     // Any command there means autostart is on, quoted or not and however long its path.
     SettingsSession runKey(settings::kRunKeyPath);
     Cb211->SetChecked(!ReadSettingString(settings::kRunValueName, 0, nullptr).value_or(L"").empty());
@@ -98,35 +94,7 @@ bool TOptWnd::SaveIfValid() {
 }
 
 void TOptWnd::Save() {
-    {
-        SettingsSession session;
-        WriteSetting(settings::IconViewMode, Flag(Cb111->Checked(), 1));
-        auto styles = StyleButtons();
-        for (int i = 0; i < 5; ++i)
-            if (styles[i]->Checked()) iconStyle_ = i + 1;
-        WriteSetting(settings::IconViewStyle, iconStyle_);
-        WriteSetting(settings::IconViewAnimate, Flag(Cb112->Checked(), 1));
-        WriteSetting(settings::IconViewData, Rb111->Checked() ? 0 : 1);
-        WriteSetting(settings::DefragPassesNum, CmBox231->ItemIndex());
-        WriteSetting(settings::OnTimeFree, Flag(Cb231->Checked(), settings::kTrue));
-        WriteSetting(settings::MemMinFree, Flag(Cb232->Checked(), settings::kTrue));
-        WriteSetting(settings::UntouchableCacheSize, settings::BytesOfMegabytes(FieldValue(*Se231)));
-        WriteSetting(settings::HotSleepKey, Hk221->ShortCut());
-        WriteSetting(settings::HotFreeKey, Hk222->ShortCut());
-        WriteSetting(settings::HotMngrKey, Hk223->ShortCut());
-        if (Rb311->Checked()) {
-            WriteSetting(settings::QBoostSize, settings::BytesOfMegabytes(FieldValue(*Se311)));
-            WriteSetting(settings::QBoostMethod, 0);
-        } else if (Rb312->Checked()) {
-            WriteSetting(settings::QBoostSize, settings::BytesOfMegabytes(FieldValue(*Se312)));
-            WriteSetting(settings::QBoostMethod, 1);
-        } else if (Rb313->Checked()) {
-            WriteSetting(settings::QBoostMethod, 2);
-        }
-        WriteSetting(settings::IconForeClr, static_cast<std::int32_t>(Sc131->Selected()));
-        WriteSetting(settings::IconBackClr, static_cast<std::int32_t>(Sc132->Selected()));
-        WriteSetting(settings::IconTextClr, static_cast<std::int32_t>(Sc133->Selected()));
-    }
+    SaveBindings(bindings_);
     SettingsSession runKey(settings::kRunKeyPath);
     if (Cb211->Checked())
         WriteSettingString(settings::kRunValueName, settings::AutostartCommand(platform::ProgramPath()));
@@ -174,5 +142,12 @@ void TOptWnd::B232Click(ui::NotifyArgs&) {
     ui::CreateForm<TForm10>()->ShowModal();
     MarkChanged();
 }
+
+void TOptWnd::B421Click(ui::NotifyArgs&) { quietList_->AddTyped(); }
+void TOptWnd::B422Click(ui::NotifyArgs&) { quietList_->RemoveSelected(); }
+void TOptWnd::Lb421Click(ui::NotifyArgs&) { quietList_->ShowUsableButtons(); }
+void TOptWnd::B431Click(ui::NotifyArgs&) { excludedList_->AddTyped(); }
+void TOptWnd::B432Click(ui::NotifyArgs&) { excludedList_->RemoveSelected(); }
+void TOptWnd::Lb431Click(ui::NotifyArgs&) { excludedList_->ShowUsableButtons(); }
 
 void ShowOptionsWindow() { ui::CreateForm<TOptWnd>()->ShowModal(); }

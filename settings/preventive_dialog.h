@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/setting_bindings.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/edit.h"
@@ -8,7 +9,8 @@
 #include "ui/spin_edit.h"
 
 // How often and how much memory the service frees on its timer, and how it waits for a
-// quiet processor. Reads its values on creation and writes them on "Ok" by itself.
+// quiet processor. Reads its values on creation and writes them on "Ok" by itself, both
+// through its list of bindings.
 class TForm9 : public ui::Form {
     UI_FORM(TForm9)
 
@@ -27,6 +29,9 @@ class TForm9 : public ui::Form {
     UI_HANDLER(ui::NotifyArgs, Button1Click);
     UI_HANDLER(ui::NotifyArgs, SeAnyChange);
     UI_HANDLER(ui::NotifyArgs, Cb11Click);
+
+    // The controls and the settings they hold.
+    SettingBindings Bindings();
 
 private:
     // The processor limits only count with "Smart processor usage".

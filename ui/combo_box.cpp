@@ -42,6 +42,7 @@ const PropertyTable& ComboBox::ClassProperties() {
             Enumeration("Style", &ComboBox::Style, &ComboBox::SetStyle, kComboStyleNames),
             Integer("DropDownCount", &ComboBox::DropDownCount, &ComboBox::SetDropDownCount),
             EventSlot("OnChange", &ComboBox::OnChange),
+            EventSlot("OnReturn", &ComboBox::OnReturn),
         }
     );
     return table;
@@ -52,6 +53,17 @@ ComboBox::ComboBox(Component* owner) : WinControl(owner) {
     SetColor(kWindowColor);
     SetTabStop(true);
     items_.onChange = [this] { FillList(); };
+}
+
+std::wstring ComboBox::Caption() const {
+    if (!HandleAllocated()) return WinControl::Caption();
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(Handle())) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(Handle(), text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void ComboBox::CaptionChanged() {
+    if (HandleAllocated()) SetWindowTextW(Handle(), WinControl::Caption().c_str());
 }
 
 int ComboBox::ItemIndex() const {
@@ -104,6 +116,16 @@ void ComboBox::CommandNotify(WORD code, WORD) {
     NotifyArgs args;
     args.sender = this;
     OnChange(args);
+}
+
+// An open list closes first, keeping the entry the user went to.
+bool ComboBox::TakeReturn() {
+    if (!OnReturn) return false;
+    if (Perform(CB_GETDROPPEDSTATE)) Perform(CB_SHOWDROPDOWN, FALSE);
+    NotifyArgs args;
+    args.sender = this;
+    OnReturn(args);
+    return true;
 }
 
 const PropertyTable& ColorBox::ClassProperties() {

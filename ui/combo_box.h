@@ -16,6 +16,8 @@ public:
     explicit ComboBox(Component* owner);
 
     StringList& Items() { return items_; }
+    // The text of the editable field (a drop-down list: its selected entry's).
+    std::wstring Caption() const override;
     int ItemIndex() const;
     void SetItemIndex(int index);
     ComboStyle Style() const { return style_; }
@@ -24,12 +26,16 @@ public:
     void SetDropDownCount(int n) { dropDownCount_ = n; }
 
     Event<NotifyArgs> OnChange;  // the user chose another item or edited the text
+    // Enter in the control; while bound, Enter no longer reaches the default button.
+    Event<NotifyArgs> OnReturn;
+    bool TakeReturn() override;
 
 protected:
     void FillCreateParams(CreateParams& params) override;
     void HandleCreated() override;
     void CommandNotify(WORD code, WORD id) override;
     void ApplyBounds() override;
+    void CaptionChanged() override;
     virtual DWORD ListStyle() const { return 0; }
     void FillList();
 

@@ -7,6 +7,7 @@
 #include "ui/application_events.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
+#include "ui/list_box.h"
 #include "ui/hot_key.h"
 #include "ui/open_dialog.h"
 #include "ui/page_control.h"
@@ -53,6 +54,7 @@ std::map<std::string, ComponentFactory>& Classes() {
         add.operator()<HotKey>("THotKey");
         add.operator()<ComboBox>("TComboBox");
         add.operator()<ColorBox>("TColorBox");
+        add.operator()<ListBox>("TListBox");
         add.operator()<ToolBar>("TToolBar");
         add.operator()<ToolButton>("TToolButton");
         add.operator()<Timer>("TTimer");

@@ -9,6 +9,7 @@
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
+#include "ui/combo_box.h"
 #include "ui/help_page.h"
 #include "ui/label.h"
 #include "ui/menu.h"
@@ -428,7 +429,10 @@ bool Form::HandleDialogKey(const MSG& msg) {
     if (msg.message != WM_KEYDOWN || (msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE)) return false;
     if (GetKeyState(VK_MENU) < 0 || GetKeyState(VK_CONTROL) < 0) return false;
     WinControl* focused = FromHandle(msg.hwnd);
+    // The text field of an editable drop-down list is a window of the list's own.
+    if (!focused) focused = dynamic_cast<ComboBox*>(FromHandle(GetParent(msg.hwnd)));
     if (focused && focused->WantsKey(msg.wParam)) return false;
+    if (msg.wParam == VK_RETURN && focused && focused->TakeReturn()) return true;
     Button* target = nullptr;
     if (msg.wParam == VK_RETURN) {
         auto* focusedButton = dynamic_cast<Button*>(focused);

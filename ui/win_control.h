@@ -56,6 +56,9 @@ public:
     // Whether the control handles this key itself instead of the window's default or
     // cancel button (a multi-line edit takes Enter).
     virtual bool WantsKey(WPARAM) const { return false; }
+    // Enter as a command of the control's own instead of the default button's: true when
+    // the control used the key.
+    virtual bool TakeReturn() { return false; }
 
     // Called by Control::SetParent.
     void InsertControl(Control& child);

@@ -43,9 +43,14 @@ constexpr std::array kIntSettings{
     DlgQBoostNeverAsk,
 };
 
+constexpr std::array kTextSettings{LangFileName, QuietPrograms, ExcludedPrograms};
+constexpr std::array kBinarySettings{LangPack, LangInetPack, LangTrayPack, MainWndPos};
+
 }  // namespace
 
 std::span<const IntSetting> AllIntSettings() { return kIntSettings; }
+std::span<const TextSetting> AllTextSettings() { return kTextSettings; }
+std::span<const BinarySetting> AllBinarySettings() { return kBinarySettings; }
 
 const IntSetting* FindIntSetting(const char* name) {
     for (const IntSetting& s : kIntSettings)

@@ -15,12 +15,18 @@ inline constexpr const char* kRunValueName = "TesslyMB_service";
 enum class IntKind { Integer, Boolean };
 
 // A REG_DWORD value. min == max means the value is stored without range encoding.
+// `offeredMax` (0: `max`) is the largest value the settings windows offer for a ranged value
+// whose stored range reaches further; the stored range stays part of the format.
 struct IntSetting {
     const char* name;
     IntKind kind;
     std::int32_t defaultValue;
     std::int32_t min;
     std::int32_t max;
+    std::int32_t offeredMax = 0;
+
+    bool Ranged() const { return min != max; }
+    std::int32_t OfferedMax() const { return offeredMax != 0 ? offeredMax : max; }
 };
 
 // A REG_SZ value, read into a buffer of `capacity` bytes (text plus terminator).
@@ -42,6 +48,11 @@ inline constexpr std::int32_t kFalse = 0;
 constexpr IntSetting Int(const char* name, std::int32_t def, std::int32_t min = 0, std::int32_t max = 0) {
     return {name, IntKind::Integer, def, min, max};
 }
+// A ranged value of which the settings windows offer only [min, offeredMax].
+constexpr IntSetting Offered(IntSetting s, std::int32_t offeredMax) {
+    s.offeredMax = offeredMax;
+    return s;
+}
 constexpr IntSetting Bool(const char* name, bool def) { return {name, IntKind::Boolean, def ? kTrue : kFalse, 0, 0}; }
 
 // Values that configure the booster service.
@@ -52,13 +63,13 @@ inline constexpr IntSetting OnTimeFreeSize = Int("OnTimeFreeSize", 2097152);
 inline constexpr IntSetting OnTimeFreeSec = Int("OnTimeFreeSec", 270, 30, 600);
 inline constexpr IntSetting OnTimeCPUBusyDetect = Bool("OnTimeCPUBusyDetect", true);
 inline constexpr IntSetting OnTimeCPUBusyVal = Int("OnTimeCPUBusyVal", 5, 1, 100);
-inline constexpr IntSetting OnTimeCPUBusySec = Int("OnTimeCPUBusySec", 30, 1, 180);
+inline constexpr IntSetting OnTimeCPUBusySec = Offered(Int("OnTimeCPUBusySec", 30, 1, 180), 120);
 inline constexpr IntSetting MemMinFree = Bool("MemMinFree", false);
 inline constexpr IntSetting MemMinFreeSize = Int("MemMinFreeSize", 10, 1, 100);
 inline constexpr IntSetting MemMinFreeSizeNeed = Int("MemMinFreeSizeNeed", 20, 1, 100);
 inline constexpr IntSetting MemMinCPUBusyDetect = Bool("MemMinCPUBusyDetect", true);
 inline constexpr IntSetting MemMinCPUBusyVal = Int("MemMinCPUBusyVal", 5, 1, 100);
-inline constexpr IntSetting MemMinCPUBusySec = Int("MemMinCPUBusySec", 15, 1, 180);
+inline constexpr IntSetting MemMinCPUBusySec = Offered(Int("MemMinCPUBusySec", 15, 1, 180), 120);
 inline constexpr IntSetting IconViewMode = Int("IconViewMode", 1, 0, 7);
 inline constexpr IntSetting IconViewStyle = Int("IconViewStyle", 1, 1, 5);
 inline constexpr IntSetting IconViewAnimate = Int("IconViewAnimate", 0, 0, 1);
@@ -99,8 +110,10 @@ inline constexpr IntSetting DlgQBoostNeverAsk = Bool("DlgQBoostNeverAsk", false)
 // Kept by the localizer itself, outside the access layer.
 inline constexpr const char* kLocalizerExtValue = "LocalizerExt";
 
-// All integer values, in the order of the tables above.
+// All values of each type, in the order of the tables above.
 std::span<const IntSetting> AllIntSettings();
+std::span<const TextSetting> AllTextSettings();
+std::span<const BinarySetting> AllBinarySettings();
 const IntSetting* FindIntSetting(const char* name);
 
 }  // namespace settings

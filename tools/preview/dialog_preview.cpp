@@ -1,5 +1,5 @@
 // Not a test: shows one settings window for looking at it: "close", "qboost", "options"
-// (optionally followed by the tab number 0, 1 or 2), "preventive" or "emergency", each
+// (optionally followed by the tab number 0 to 3), "preventive" or "emergency", each
 // optionally followed by a language: "options1 RUS".
 #include <windows.h>
 

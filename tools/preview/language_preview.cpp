@@ -1,4 +1,4 @@
-// Not a test: shows the options window (on tab 0, 1 or 2) and, once it is on screen, switches
+// Not a test: shows the options window (on tab 0 to 3) and, once it is on screen, switches
 // the product's language (build/win/bin/lang) under it: "language_preview DEU 1". The window
 // is translated in place; with "fresh" after the tab ("language_preview DEU 1 fresh") it is
 // opened after the switch, from the language module, as the program opens it.

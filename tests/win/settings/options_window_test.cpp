@@ -74,6 +74,7 @@ TEST_F(OptionsWindow, OpensOnTheGeneralTabWithApplyDisabled) {
         EXPECT_EQ(w.TabSheet1->Caption(), L"General");
         EXPECT_EQ(w.TabSheet2->Caption(), L"View");
         EXPECT_EQ(w.TabSheet3->Caption(), L"Quick boost");
+        EXPECT_EQ(w.TabSheet4->Caption(), L"Exclusions");
         EXPECT_FALSE(w.Button1->Enabled());
         EXPECT_EQ(w.DefaultButton(), w.Button3);
         EXPECT_EQ(w.CancelButton(), w.Button4);
@@ -93,6 +94,8 @@ TEST_F(OptionsWindow, OkOnAnEmptyStoreCreatesEveryValueWithItsEncoding) {
         "HotMngrKey REG_DWORD 49224",  "QBoostSize REG_DWORD 33554432",
         "QBoostMethod REG_DWORD 0",    "IconForeClr REG_DWORD 65280",
         "IconBackClr REG_DWORD 34816", "IconTextClr REG_DWORD 16777215",
+        "QuietFullScreen REG_DWORD -1", "QuietPrograms type1 00",
+        "ExcludedPrograms type1 00",
     };
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(ListKey(settings::kSettingsKeyPath), expected);
@@ -425,10 +428,12 @@ TEST_F(OptionsWindow, KeyboardAloneReachesEveryControlPageAndMnemonic) {
         EXPECT_EQ(w.PageControl1->ActivePage(), w.TabSheet3);
         tab.hwnd = w.Button3->Handle();  // from outside the pages too
         EXPECT_TRUE(w.HandleDialogKey(tab));
+        EXPECT_EQ(w.PageControl1->ActivePage(), w.TabSheet4);
+        EXPECT_TRUE(w.HandleDialogKey(tab));
         EXPECT_EQ(w.PageControl1->ActivePage(), w.TabSheet1);
         HoldKeys(true, true);
         EXPECT_TRUE(w.HandleDialogKey(tab));
-        EXPECT_EQ(w.PageControl1->ActivePage(), w.TabSheet3);
+        EXPECT_EQ(w.PageControl1->ActivePage(), w.TabSheet4);
         HoldKeys(false, false);
         EXPECT_FALSE(w.TabSheet1->Visible());
         w.PageControl1->SetActivePage(w.TabSheet2);
