@@ -60,7 +60,7 @@ private:
 
 }  // namespace
 
-TglExceptionHandler::TglExceptionHandler() : screenshotFolder_(platform::UserDataFolder() + L"minidump") {}
+TglExceptionHandler::TglExceptionHandler() = default;
 
 TglExceptionHandler::~TglExceptionHandler() { Detach(); }
 
@@ -164,7 +164,10 @@ void TglExceptionHandler::AppendToLog(const std::string& record) const {
 
 void TglExceptionHandler::KeepScreenshot() {
     try {
-        app::SaveNewestScreenshot(screenshotFolder_, app::CaptureScreenAsJpeg(kScreenshotQuality));
+        // The data folder is looked up here, not at start-up, which needs none of the shell.
+        const std::filesystem::path folder =
+            screenshotFolder_.empty() ? std::filesystem::path(platform::UserDataFolder() + L"minidump") : screenshotFolder_;
+        app::SaveNewestScreenshot(folder, app::CaptureScreenAsJpeg(kScreenshotQuality));
     } catch (...) {
         // A screenshot is a help, not a duty: the record is already written.
     }

@@ -7,6 +7,29 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tools/wine-test.sh)
 
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 add_link_options(-static -static-libgcc -static-libstdc++)
+# Optimised programs carry no debug information: the loader would read it into memory with
+# the rest of the image.
+add_link_options($<$<CONFIG:Release>:-s>)
+
+# System libraries that only some commands need (the file dialog; the shell's folders, links,
+# drops and launches) are bound at their first call instead of at start-up: comdlg32 alone
+# brings the print spooler and its network libraries into the process. Each list in
+# cmake/delay_imports names the functions the programs call; one missing there would be bound
+# at start-up again.
+find_program(MINGW_DLLTOOL x86_64-w64-mingw32-dlltool REQUIRED)
+foreach(library comdlg32 shell32 shlwapi)
+    set(def ${CMAKE_SOURCE_DIR}/cmake/delay_imports/${library}.def)
+    set(lib ${CMAKE_BINARY_DIR}/delay_imports/lib${library}_delay.a)
+    add_custom_command(OUTPUT ${lib}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/delay_imports
+        COMMAND ${MINGW_DLLTOOL} --input-def ${def} --output-delaylib ${lib} --dllname ${library}.dll
+        DEPENDS ${def}
+        VERBATIM)
+    add_custom_target(${library}_delay_lib DEPENDS ${lib})
+    add_library(${library}_delayed INTERFACE)
+    target_link_libraries(${library}_delayed INTERFACE ${lib} delayimp)
+    add_dependencies(${library}_delayed ${library}_delay_lib)
+endforeach()
 
 add_library(gtest_win STATIC IMPORTED)
 set_target_properties(gtest_win PROPERTIES
