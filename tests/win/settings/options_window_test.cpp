@@ -468,7 +468,7 @@ TEST_F(OptionsWindow, TabAndCtrlTabVisitEachRadioGroupOnceAndNeverChangeAChoice)
         const auto before = std::make_tuple(Choices({w.Rb111, w.Rb112}), Choices({w.Rb121, w.Rb122, w.Rb123, w.Rb124, w.Rb125}),
                                             Choices({w.Rb311, w.Rb312, w.Rb313}));
         std::vector<HWND> radiosVisited;
-        for (int page = 0; page < 3; ++page) {
+        for (int page = 0; page < 4; ++page) {
             for (int press = 0; press < 25; ++press) {
                 PressKey(w, VK_TAB);
                 if (dynamic_cast<ui::RadioButton*>(ui::WinControl::FromHandle(GetFocus())) &&
