@@ -66,7 +66,7 @@ bench-native:
 bench: bench-native
 	@$(MAKE) -s --no-print-directory windows $(QUIETLY)
 	@xvfb-run -a -s "-screen 0 1024x768x24" $(WINE_RUN) bash -c \
-	  'wine $(WIN)/bench/chart_bench.exe && wine $(WIN)/bench/booster_bench.exe && \
+	  'wine $(WIN)/bench/chart_bench.exe && wine $(WIN)/bench/booster_bench.exe && wine $(WIN)/bench/stall_bench.exe && \
 	   (cd $(WIN)/bench && wine ./localizer_bench.exe) && wine $(WIN)/bench/startup_bench.exe && \
 	   tools/service-cpu.sh $(WIN)/bin/TesslyMBsrv.exe 30 && tools/about-cpu.sh $(WIN)/bin/TesslyMBCfg.exe 30; \
 	   status=$$?; wineserver -k 2>/dev/null; exit $$status'

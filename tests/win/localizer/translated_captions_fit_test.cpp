@@ -268,7 +268,7 @@ protected:
                 misfits.push_back({name, "", "no form class"});
                 continue;
             }
-            std::unique_ptr<ui::Form> form = factory();
+            auto form = factory();
             ui::BuildForm(*form, ui::FormResource(className));
             form->HandleNeeded();
             CaptionFit(name, misfits, noteLines_, native).Check(*form);
