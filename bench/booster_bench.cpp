@@ -8,28 +8,15 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/bench_clock.h"
 #include "core/service/service_protocol.h"
 #include "tests/win/booster/configurator_stand_in.h"
 #include "tests/win/booster/service_process.h"
 #include "tests/win/support/test_support.h"
 
+using bench::Milliseconds;
+using bench::Now;
 using testing_support::PumpFor;
-
-namespace {
-
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-LARGE_INTEGER Now() {
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return t;
-}
-
-}  // namespace
 
 int main() {
     StopAnyService();

@@ -7,19 +7,16 @@
 
 #include <cstdio>
 
+#include "bench/bench_clock.h"
 #include "localizer/localizer_on_fly.h"
 #include "settings/ask_for_qboost.h"
 #include "settings/options_window.h"
 #include "ui/application.h"
 #include "ui/form_loader.h"
 
-namespace {
+using bench::Milliseconds;
 
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+namespace {
 
 template <typename Step>
 double TimedMs(Step step) {

@@ -11,23 +11,15 @@
 #include <functional>
 #include <thread>
 
+#include "bench/bench_clock.h"
 #include "core/service/service_protocol.h"
 #include "tests/win/booster/configurator_stand_in.h"
 #include "tests/win/booster/service_process.h"
 
+using bench::Milliseconds;
+using bench::Now;
+
 namespace {
-
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-LARGE_INTEGER Now() {
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return t;
-}
 
 // A window answering on its own thread, as any other program's window does.
 class Probe {

@@ -21,26 +21,18 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_clock.h"
 #include "tests/win/booster/service_process.h"
 #include "tests/win/support/test_support.h"
 
 using namespace testing_support;
 
+using bench::Milliseconds;
+using bench::Now;
+
 namespace {
 
 constexpr int kLaunches = 5;
-
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-LARGE_INTEGER Now() {
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return t;
-}
 
 struct WindowSearch {
     DWORD processId;
