@@ -46,6 +46,32 @@ constexpr std::array kIntSettings{
 constexpr std::array kTextSettings{LangFileName, QuietPrograms, ExcludedPrograms};
 constexpr std::array kBinarySettings{LangPack, LangInetPack, LangTrayPack, MainWndPos};
 
+constexpr std::array kPolicySettings{
+    PolicySetting{&Autostart, nullptr},
+    PolicySetting{&OnTimeFree, nullptr},
+    PolicySetting{&OnTimeFreeSize, nullptr},
+    PolicySetting{&OnTimeFreeSec, nullptr},
+    PolicySetting{&OnTimeCPUBusyDetect, nullptr},
+    PolicySetting{&OnTimeCPUBusyVal, nullptr},
+    PolicySetting{&OnTimeCPUBusySec, nullptr},
+    PolicySetting{&MemMinFree, nullptr},
+    PolicySetting{&MemMinFreeSize, nullptr},
+    PolicySetting{&MemMinFreeSizeNeed, nullptr},
+    PolicySetting{&MemMinCPUBusyDetect, nullptr},
+    PolicySetting{&MemMinCPUBusyVal, nullptr},
+    PolicySetting{&MemMinCPUBusySec, nullptr},
+    PolicySetting{&QBoostMethod, nullptr},
+    PolicySetting{&QBoostSize, nullptr},
+    PolicySetting{&HotSleepKey, nullptr},
+    PolicySetting{&HotFreeKey, nullptr},
+    PolicySetting{&HotMngrKey, nullptr},
+    PolicySetting{&QuietFullScreen, nullptr},
+    PolicySetting{nullptr, &QuietPrograms},
+    PolicySetting{nullptr, &ExcludedPrograms},
+    PolicySetting{nullptr, &Language},
+    PolicySetting{&ErrorLog, nullptr},
+};
+
 }  // namespace
 
 std::span<const IntSetting> AllIntSettings() { return kIntSettings; }
@@ -55,6 +81,14 @@ std::span<const BinarySetting> AllBinarySettings() { return kBinarySettings; }
 const IntSetting* FindIntSetting(const char* name) {
     for (const IntSetting& s : kIntSettings)
         if (std::strcmp(s.name, name) == 0) return &s;
+    return nullptr;
+}
+
+std::span<const PolicySetting> AllPolicySettings() { return kPolicySettings; }
+
+const PolicySetting* FindPolicySetting(const char* name) {
+    for (const PolicySetting& p : kPolicySettings)
+        if (std::strcmp(p.Name(), name) == 0) return &p;
     return nullptr;
 }
 
