@@ -14,6 +14,7 @@
 #include "platform/text.h"
 #include "resources/string_ids.h"
 #include "service/health_mapping.h"
+#include "settings/policies.h"
 #include "settings/settings_store.h"
 
 namespace booster {
@@ -23,11 +24,11 @@ namespace {
 constexpr DWORD kMaxPackBytes = 8192;
 
 int ReadInRange(const settings::IntSetting& s) {
-    int value = ReadSetting(s);
+    int value = ReadEffective(s);
     return s.min < s.max ? std::clamp(value, s.min, s.max) : value;
 }
 
-bool ReadFlag(const settings::IntSetting& s) { return ReadSetting(s) != 0; }
+bool ReadFlag(const settings::IntSetting& s) { return ReadEffective(s) != 0; }
 
 std::uint32_t ReadColor(const settings::IntSetting& s) {
     return static_cast<std::uint32_t>(ReadSetting(s)) & 0x00FFFFFF;
@@ -58,11 +59,11 @@ std::vector<std::wstring> Captions(
 BoosterSettings ReadBoosterSettings() {
     SettingsSession session;
     BoosterSettings s{};
-    s.quality = ReadSetting(settings::DefragPassesNum);
-    s.untouchableCacheBytes = ReadSetting(settings::UntouchableCacheSize);
+    s.quality = ReadEffective(settings::DefragPassesNum);
+    s.untouchableCacheBytes = ReadEffective(settings::UntouchableCacheSize);
     s.preventive = {
         ReadFlag(settings::OnTimeFree),
-        ReadSetting(settings::OnTimeFreeSize),
+        ReadEffective(settings::OnTimeFreeSize),
         ReadInRange(settings::OnTimeFreeSec),
         {ReadFlag(settings::OnTimeCPUBusyDetect), ReadInRange(settings::OnTimeCPUBusyVal),
          ReadInRange(settings::OnTimeCPUBusySec)}};
@@ -73,7 +74,7 @@ BoosterSettings ReadBoosterSettings() {
         {ReadFlag(settings::MemMinCPUBusyDetect), ReadInRange(settings::MemMinCPUBusyVal),
          ReadInRange(settings::MemMinCPUBusySec)}};
     s.icon = {
-        (ReadSetting(settings::IconViewMode) & 1) != 0,
+        (ReadEffective(settings::IconViewMode) & 1) != 0,
         ReadInRange(settings::IconViewStyle),
         ReadInRange(settings::IconViewAnimate) != 0,
         ReadInRange(settings::IconViewData),
@@ -82,12 +83,12 @@ BoosterSettings ReadBoosterSettings() {
         ReadColor(settings::IconTextClr)};
     s.refreshSeconds = ReadInRange(settings::IconTimeRefresh);
     s.hotKeys = {
-        ReadSetting(settings::HotSleepKey), ReadSetting(settings::HotFreeKey), ReadSetting(settings::HotMngrKey)};
+        ReadEffective(settings::HotSleepKey), ReadEffective(settings::HotFreeKey), ReadEffective(settings::HotMngrKey)};
     s.quickBoostMethod = ReadInRange(settings::QBoostMethod);
-    s.quickBoostBytes = ReadSetting(settings::QBoostSize);
+    s.quickBoostBytes = ReadEffective(settings::QBoostSize);
     s.quietFullScreen = ReadFlag(settings::QuietFullScreen);
-    s.quietPrograms = settings::ParseProgramList(ReadSetting(settings::QuietPrograms));
-    s.excludedPrograms = settings::ParseProgramList(ReadSetting(settings::ExcludedPrograms));
+    s.quietPrograms = settings::ParseProgramList(ReadEffective(settings::QuietPrograms));
+    s.excludedPrograms = settings::ParseProgramList(ReadEffective(settings::ExcludedPrograms));
     return s;
 }
 

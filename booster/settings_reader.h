@@ -5,7 +5,8 @@
 // only: the store's access layer is not shared between threads.
 namespace booster {
 
-// Every ranged value is brought inside its range, so a hand-edited registry value never
+// Values an administrator fixed by policy are the ones in force. Every ranged value is
+// brought inside its range, so a hand-edited registry value never
 // reaches the timers or the drawing code out of bounds.
 BoosterSettings ReadBoosterSettings();
 
