@@ -12,6 +12,7 @@
 #include "localizer/localizer_on_fly.h"
 #include "platform/system_library.h"
 #include "platform/text.h"
+#include "settings/policies.h"
 #include "ui/application.h"
 #include "wizards/first_wiz.h"
 #include "wizards/wizard_components.h"
@@ -41,6 +42,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     parts.initLocalizer = [](const std::wstring& languageFolder, bool reportFailure) {
         // Without its language files the program still runs, in its own language.
         try {
+            if (auto fixed = PolicyValue(settings::Language)) localizer::Localizer().FixedChoice = *fixed;
             localizer::Localizer().Init(platform::Widen(settings::kSettingsKeyPath), languageFolder);
         } catch (const localizer::Error& error) {
             if (reportFailure)

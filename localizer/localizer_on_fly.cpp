@@ -149,7 +149,7 @@ void KLocalizerOnFly::Init(const std::wstring& settingsKey, const std::wstring& 
     if (source.BuildStamp != program.BuildStamp) throw LUOutOfVersion(msg::kResourcesOutOfVersion);
     currentLangId_ = source.LangID;
 
-    std::wstring choice = ReadChoice();
+    std::wstring choice = FixedChoice.empty() ? ReadChoice() : FixedChoice;
     if (platform::Narrow(choice) == kExeChoice) choice.clear();
     initialized_ = true;
     if (!choice.empty()) {
@@ -402,7 +402,7 @@ void KLocalizerOnFly::FillMenu(ui::MenuItem& parent, int groupIndex) {
         parent.Add(*item);
         if (static_cast<int>(i) == current) item->SetChecked(true);
     }
-    parent.SetEnabled(!parent.Items().empty());
+    parent.SetEnabled(!parent.Items().empty() && FixedChoice.empty());
 }
 
 std::wstring KLocalizerOnFly::ChoiceKey() const {
@@ -418,6 +418,7 @@ std::wstring KLocalizerOnFly::ReadChoice() const {
 
 // Registry failures are silent: the choice is then simply not remembered.
 void KLocalizerOnFly::WriteChoice(const std::string& abbreviation) const {
+    if (!FixedChoice.empty()) return;  // the user's own choice stays for when it is free again
     platform::RegistryKey::Create(HKEY_CURRENT_USER, ChoiceKey(), KEY_SET_VALUE)
         .WriteString(regValue_, platform::Widen(abbreviation));
 }

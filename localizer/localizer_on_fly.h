@@ -48,6 +48,10 @@ public:
     std::wstring ProgramFile;
     // Where generated modules go; empty: the user's data folder.
     std::wstring ModuleFolder;
+    // A language fixed from outside, as an abbreviation (an administrator's choice), set
+    // before Init: used in place of the stored choice, which is then neither read nor
+    // written, and the language menu offers no other.
+    std::wstring FixedChoice;
 
     std::uint16_t CurrentLangID() const { return currentLangId_; }
     const std::vector<LFInfo>& Languages() const;

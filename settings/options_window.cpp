@@ -8,6 +8,7 @@
 #include "service/service_link.h"
 #include "settings/emergency_dialog.h"
 #include "settings/number_fields.h"
+#include "settings/policies.h"
 #include "settings/preventive_dialog.h"
 #include "settings/program_list_editor.h"
 #include "settings/settings_store.h"
@@ -24,8 +25,8 @@ UI_DEFINE_FORM(TOptWnd, ui::Form);
 
 void TOptWnd::FormCreate(ui::NotifyArgs&) {
     changeArmed_ = false;
-    quietList_ = std::make_unique<ProgramListEditor>(*CmBox421, *Lb421, *B422);
-    excludedList_ = std::make_unique<ProgramListEditor>(*CmBox431, *Lb431, *B432);
+    quietList_ = std::make_unique<ProgramListEditor>(*CmBox421, *B421, *Lb421, *B422);
+    excludedList_ = std::make_unique<ProgramListEditor>(*CmBox431, *B431, *Lb431, *B432);
     for (ProgramListEditor* editor : {quietList_.get(), excludedList_.get()}) {
         editor->OfferNames(platform::RunningProgramNames());
         editor->onChange = [this] { MarkChanged(); };
@@ -63,9 +64,14 @@ SettingBindings TOptWnd::Bindings() {
 
 void TOptWnd::Load() {
     LoadBindings(bindings_);
-    // Any command there means autostart is on, quoted or not and however long its path.
-    SettingsSession runKey(settings::kRunKeyPath);
-    Cb211->SetChecked(!ReadSettingString(settings::kRunValueName, 0, nullptr).value_or(L"").empty());
+    if (auto fixed = PolicyValue(settings::Autostart)) {
+        Cb211->SetChecked(*fixed != 0);
+        Cb211->Lock(platform::LoadResString(str::SSetByAdministrator));
+    } else {
+        // Any command there means autostart is on, quoted or not and however long its path.
+        SettingsSession runKey(settings::kRunKeyPath);
+        Cb211->SetChecked(!ReadSettingString(settings::kRunValueName, 0, nullptr).value_or(L"").empty());
+    }
     ShowQuickBoostFields();
 }
 
@@ -95,6 +101,7 @@ bool TOptWnd::SaveIfValid() {
 
 void TOptWnd::Save() {
     SaveBindings(bindings_);
+    if (Cb211->Locked()) return;  // the user's own choice stays as it was
     SettingsSession runKey(settings::kRunKeyPath);
     if (Cb211->Checked())
         WriteSettingString(settings::kRunValueName, settings::AutostartCommand(platform::ProgramPath()));

@@ -5,8 +5,10 @@
 #include "ui/combo_box.h"
 #include "ui/list_box.h"
 
-ProgramListEditor::ProgramListEditor(ui::ComboBox& name, ui::ListBox& list, ui::Button& remove)
-    : name_(name), list_(list), remove_(remove) {}
+ProgramListEditor::ProgramListEditor(ui::ComboBox& name, ui::Button& add, ui::ListBox& list, ui::Button& remove)
+    : name_(name), add_(add), list_(list), remove_(remove) {}
+
+std::vector<ui::Control*> ProgramListEditor::Controls() const { return {&name_, &add_, &list_, &remove_}; }
 
 void ProgramListEditor::SetNames(std::vector<std::wstring> names) {
     names_ = std::move(names);

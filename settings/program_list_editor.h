@@ -6,17 +6,21 @@
 
 namespace ui {
 class Button;
+class Control;
 class ComboBox;
 class ListBox;
 }  // namespace ui
 
 // A list of program file names edited on a settings page: a name field that also drops
-// down the running programs, the list, and the Remove button (Add and Enter in the field
-// call AddTyped). The controls belong to the page's form (not owned); the form routes their
+// down the running programs, the Add button, the list, and the Remove button (Add and Enter
+// in the field call AddTyped). The controls belong to the page's form (not owned); the form routes their
 // events here.
 class ProgramListEditor {
 public:
-    ProgramListEditor(ui::ComboBox& name, ui::ListBox& list, ui::Button& remove);
+    ProgramListEditor(ui::ComboBox& name, ui::Button& add, ui::ListBox& list, ui::Button& remove);
+
+    // The controls that edit the list.
+    std::vector<ui::Control*> Controls() const;
 
     std::vector<std::wstring> Names() const { return names_; }
     void SetNames(std::vector<std::wstring> names);
@@ -36,6 +40,7 @@ private:
     void ShowNames(int selected);
 
     ui::ComboBox& name_;
+    ui::Button& add_;
     ui::ListBox& list_;
     ui::Button& remove_;
     std::vector<std::wstring> names_;

@@ -5,7 +5,10 @@
 #include "core/settings/program_list.h"
 #include "core/settings/size_fields.h"
 #include "settings/number_fields.h"
+#include "platform/resource_source.h"
+#include "resources/string_ids.h"
 #include "settings/physical_memory.h"
+#include "settings/policies.h"
 #include "settings/program_list_editor.h"
 #include "settings/settings_store.h"
 #include "ui/check_box.h"
@@ -17,32 +20,37 @@ using settings::IntSetting;
 
 void LoadBindings(const SettingBindings& bindings) {
     SettingsSession session;
-    for (const SettingBinding& b : bindings) b.load();
+    for (const SettingBinding& b : bindings) {
+        b.load();
+        if (SetByPolicy(b.setting))
+            for (ui::Control* c : b.controls) c->Lock(platform::LoadResString(str::SSetByAdministrator));
+    }
 }
 
 void SaveBindings(const SettingBindings& bindings) {
     SettingsSession session;
-    for (const SettingBinding& b : bindings) b.save();
+    for (const SettingBinding& b : bindings)
+        if (!SetByPolicy(b.setting)) b.save();
 }
 
 SettingBinding BindCheck(ui::CheckableButton& box, const IntSetting& s) {
     return {
-        s.name, [&box, s] { box.SetChecked(ReadSetting(s) != 0); },
-        [&box, s] { WriteSetting(s, box.Checked() ? settings::kTrue : settings::kFalse); }
+        s.name, [&box, s] { box.SetChecked(ReadEffective(s) != 0); },
+        [&box, s] { WriteSetting(s, box.Checked() ? settings::kTrue : settings::kFalse); }, {&box}
     };
 }
 
 SettingBinding BindLowBit(ui::CheckableButton& box, const IntSetting& s) {
     return {
-        s.name, [&box, s] { box.SetChecked((ReadSetting(s) & 1) != 0); },
-        [&box, s] { WriteSetting(s, box.Checked() ? 1 : 0); }
+        s.name, [&box, s] { box.SetChecked((ReadEffective(s) & 1) != 0); },
+        [&box, s] { WriteSetting(s, box.Checked() ? 1 : 0); }, {&box}
     };
 }
 
 SettingBinding BindOne(ui::CheckableButton& box, const IntSetting& s) {
     return {
-        s.name, [&box, s] { box.SetChecked(ReadSetting(s) == 1); },
-        [&box, s] { WriteSetting(s, box.Checked() ? 1 : 0); }
+        s.name, [&box, s] { box.SetChecked(ReadEffective(s) == 1); },
+        [&box, s] { WriteSetting(s, box.Checked() ? 1 : 0); }, {&box}
     };
 }
 
@@ -53,7 +61,7 @@ SettingBinding BindChoice(
     return {
         s.name,
         [buttons, s, first, otherwise, loaded] {
-            *loaded = ReadSetting(s);
+            *loaded = ReadEffective(s);
             const std::int32_t index = *loaded - first;
             if (index >= 0 && index < static_cast<std::int32_t>(buttons.size()))
                 buttons[static_cast<std::size_t>(index)]->SetChecked(true);
@@ -65,6 +73,7 @@ SettingBinding BindChoice(
                 if (buttons[i]->Checked()) *loaded = first + static_cast<std::int32_t>(i);
             WriteSetting(s, *loaded);
         },
+        {buttons.begin(), buttons.end()},
     };
 }
 
@@ -76,9 +85,10 @@ SettingBinding BindNumber(ui::SpinEdit& field, const IntSetting& s) {
                 field.SetMinValue(s.min);
                 field.SetMaxValue(s.OfferedMax());
             }
-            field.SetValue(ReadSetting(s));
+            field.SetValue(ReadEffective(s));
         },
         [&field, s] { WriteSetting(s, FieldValue(field)); },
+        {&field},
     };
 }
 
@@ -89,6 +99,12 @@ std::int32_t Megabytes(std::int32_t bytes, MegabyteRounding rounding) {
                                                  : settings::MegabytesTruncated(bytes);
 }
 
+std::vector<ui::Control*> FieldsOf(const std::vector<std::pair<ui::CheckableButton*, ui::SpinEdit*>>& pairs) {
+    std::vector<ui::Control*> fields;
+    for (auto [button, field] : pairs) fields.push_back(field);
+    return fields;
+}
+
 }  // namespace
 
 SettingBinding BindMegabytes(ui::SpinEdit& field, const IntSetting& s, MegabyteRounding rounding) {
@@ -96,9 +112,10 @@ SettingBinding BindMegabytes(ui::SpinEdit& field, const IntSetting& s, MegabyteR
         s.name,
         [&field, s, rounding] {
             field.SetMaxValue(SizeFieldMaximumMB());
-            field.SetValue(Megabytes(ReadSetting(s), rounding));
+            field.SetValue(Megabytes(ReadEffective(s), rounding));
         },
         [&field, s] { WriteSetting(s, settings::BytesOfMegabytes(FieldValue(field))); },
+        {&field},
     };
 }
 
@@ -111,39 +128,41 @@ SettingBinding BindMegabytesOfChoice(
         [pairs, s] {
             for (auto [button, field] : pairs) {
                 field->SetMaxValue(SizeFieldMaximumMB());
-                if (button->Checked()) field->SetValue(settings::MegabytesTruncated(ReadSetting(s)));
+                if (button->Checked()) field->SetValue(settings::MegabytesTruncated(ReadEffective(s)));
             }
         },
         [pairs, s] {
             for (auto [button, field] : pairs)
                 if (button->Checked()) WriteSetting(s, settings::BytesOfMegabytes(FieldValue(*field)));
         },
+        FieldsOf(pairs),
     };
 }
 
 SettingBinding BindIndex(ui::ComboBox& list, const IntSetting& s) {
     return {
-        s.name, [&list, s] { list.SetItemIndex(ReadSetting(s)); }, [&list, s] { WriteSetting(s, list.ItemIndex()); }
+        s.name, [&list, s] { list.SetItemIndex(ReadEffective(s)); }, [&list, s] { WriteSetting(s, list.ItemIndex()); },
+        {&list}
     };
 }
 
 SettingBinding BindHotKey(ui::HotKey& field, const IntSetting& s) {
     return {
-        s.name, [&field, s] { field.SetShortCut(static_cast<std::uint16_t>(ReadSetting(s))); },
-        [&field, s] { WriteSetting(s, field.ShortCut()); }
+        s.name, [&field, s] { field.SetShortCut(static_cast<std::uint16_t>(ReadEffective(s))); },
+        [&field, s] { WriteSetting(s, field.ShortCut()); }, {&field}
     };
 }
 
 SettingBinding BindColor(ui::ColorBox& list, const IntSetting& s) {
     return {
-        s.name, [&list, s] { list.SetSelected(static_cast<COLORREF>(ReadSetting(s))); },
-        [&list, s] { WriteSetting(s, static_cast<std::int32_t>(list.Selected())); }
+        s.name, [&list, s] { list.SetSelected(static_cast<COLORREF>(ReadEffective(s))); },
+        [&list, s] { WriteSetting(s, static_cast<std::int32_t>(list.Selected())); }, {&list}
     };
 }
 
 SettingBinding BindProgramList(ProgramListEditor& editor, const settings::TextSetting& s) {
     return {
-        s.name, [&editor, s] { editor.SetNames(settings::ParseProgramList(ReadSetting(s))); },
-        [&editor, s] { WriteSetting(s, settings::JoinProgramList(editor.Names())); }
+        s.name, [&editor, s] { editor.SetNames(settings::ParseProgramList(ReadEffective(s))); },
+        [&editor, s] { WriteSetting(s, settings::JoinProgramList(editor.Names())); }, editor.Controls()
     };
 }

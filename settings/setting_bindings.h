@@ -8,6 +8,7 @@
 #include "core/settings/settings_table.h"
 
 namespace ui {
+class Control;
 class CheckableButton;
 class ColorBox;
 class ComboBox;
@@ -19,15 +20,18 @@ class ProgramListEditor;
 // A settings window ties each of its controls to one value of the settings table, once, in
 // a list of bindings; loading and saving both walk that list, so a control can neither be
 // read without being written nor bound to two different values. Ranged spin fields take
-// their limits from the table when loaded.
+// their limits from the table when loaded. A value an administrator fixed by policy is
+// shown as the policy sets it, its controls locked, and never written.
 struct SettingBinding {
-    const char* setting;         // the value's name in the settings table
-    std::function<void()> load;  // with the settings key open
-    std::function<void()> save;  // with the settings key open
+    const char* setting;                 // the value's name in the settings table
+    std::function<void()> load;          // with the settings key open
+    std::function<void()> save;          // with the settings key open
+    std::vector<ui::Control*> controls;  // that show the value; not owned
 };
 using SettingBindings = std::vector<SettingBinding>;
 
-// Each opens the settings key once around the whole list.
+// Each opens the settings key once around the whole list. Loading locks the controls of
+// values set by policy; saving leaves those values alone.
 void LoadBindings(const SettingBindings& bindings);
 void SaveBindings(const SettingBindings& bindings);
 

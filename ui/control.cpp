@@ -158,9 +158,17 @@ bool Control::Showing() const {
 }
 
 void Control::SetEnabled(bool enabled) {
+    if (locked_) enabled = false;
     if (enabled == enabled_) return;
     enabled_ = enabled;
     EnabledChanged();
+}
+
+void Control::Lock(const std::wstring& why) {
+    SetEnabled(false);
+    locked_ = true;
+    SetHint(why);
+    SetShowHint(true);
 }
 
 void Control::SetCaption(const std::wstring& caption) {

@@ -52,7 +52,12 @@ public:
     // Visible itself and through every parent.
     bool Showing() const;
     bool Enabled() const { return enabled_; }
+    // A locked control stays disabled.
     void SetEnabled(bool enabled);
+    // Disables the control for good, with `why` as its tooltip: its value is not the user's
+    // to change. The hint shows once the form is shown.
+    void Lock(const std::wstring& why);
+    bool Locked() const { return locked_; }
 
     virtual std::wstring Caption() const { return caption_; }
     virtual void SetCaption(const std::wstring& caption);
@@ -103,6 +108,7 @@ private:
     Align align_ = Align::None;
     bool visible_ = true;
     bool enabled_ = true;
+    bool locked_ = false;
     std::wstring caption_;
     Font font_;
     bool parentFont_ = true;

@@ -97,6 +97,7 @@ Form::~Form() {
     // A window on its way out no longer follows its menu bar while the items are freed.
     menuWatch_.Disconnect();
     if (Application::Instance().MainForm() == this) Application::Instance().SetMainForm(nullptr);
+    hints_.Detach();
     DestroyComponents();
     DestroyHandle();
 }
@@ -129,6 +130,7 @@ void Form::Destroy() {
     } catch (...) {
         HandleException();
     }
+    hints_.Detach();
     DestroyHandle();
 }
 
@@ -280,6 +282,7 @@ void Form::Show() {
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
     Fire(OnShow);
+    hints_.Attach(*this);
     FocusFirstControl();
 }
 

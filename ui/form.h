@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/form_class.h"
+#include "ui/hint_tips.h"
 #include "ui/signal.h"
 #include "ui/size_constraints.h"
 #include "ui/win_control.h"
@@ -116,6 +117,9 @@ public:
     Event<NotifyArgs> OnShow;
     Event<DropFilesArgs> OnDropFiles;
 
+    // The tooltips of the controls that show a hint, registered each time the form is shown.
+    const HintTips& Hints() const { return hints_; }
+
     // The device context of the paint in progress, for OnPaint handlers; null outside.
     HDC Canvas() const { return canvas_; }
 
@@ -182,6 +186,7 @@ private:
     HWND lastFocus_ = nullptr;
     HDC canvas_ = nullptr;
     FormPublication publication_;
+    HintTips hints_;
 };
 
 }  // namespace ui

@@ -7,6 +7,7 @@
 #include "platform/resource_source.h"
 #include "resources/string_ids.h"
 #include "settings/physical_memory.h"
+#include "settings/policies.h"
 #include "settings/settings_store.h"
 #include "ui/application.h"
 #include "ui/form_loader.h"
@@ -93,6 +94,9 @@ void TConfigWiz::KWizardInteriorPage1NextButtonClick(wizards::WizardPageClickArg
                             : RadioButton2->Checked() ? Experience::SlowToStart
                                                       : Experience::SlowToStartAndRun;
     plan_.performance = wizards::DerivePerformance(experience);
+    // What an administrator fixed stays as the policy sets it, and the summary says so.
+    if (auto on = PolicyValue(settings::OnTimeFree)) plan_.performance.preventiveOn = *on != 0;
+    if (auto on = PolicyValue(settings::MemMinFree)) plan_.performance.emergencyOn = *on != 0;
 }
 
 unsigned TConfigWiz::CheckedProgramKinds() const {
@@ -115,13 +119,13 @@ void TConfigWiz::KWizardInteriorPage2NextButtonClick(wizards::WizardPageClickArg
     Memo1->Lines().SetText(JoinLines(lines));
 }
 
-// The user's own settings are always kept; the machine-wide cache mode needs an
+// The user's own settings are always kept, but for those a policy fixes; the machine-wide cache mode needs an
 // administrator, and a refusal is said once without losing the other answers.
 void TConfigWiz::ConfigWizardFinishButtonClick(ui::NotifyArgs&) {
     {
         SettingsSession session;
         for (const wizards::SettingWrite& write : wizards::ServiceSettingWrites(plan_))
-            WriteSetting(*write.setting, write.value);
+            if (!SetByPolicy(write.setting->name)) WriteSetting(*write.setting, write.value);
         WriteSetting(settings::CFGConfigWizardComplete, settings::kTrue);
     }
     if (!wizards::WriteLargeSystemCache(plan_.performance.cacheServer))

@@ -8,6 +8,7 @@
 #include <array>
 #include <initializer_list>
 #include <iterator>
+#include <memory>
 #include <vector>
 
 #include "core/booster/block_header.h"
@@ -16,6 +17,7 @@
 #include "service/status_block_view.h"
 #include "tests/win/booster/configurator_stand_in.h"
 #include "tests/win/booster/service_process.h"
+#include "tests/win/support/policy_values.h"
 #include "tests/win/support/test_support.h"
 
 using testing_support::PumpFor;
@@ -51,6 +53,7 @@ protected:
     void SetUp() override {
         StopAnyService();
         testing_support::ResetSettingsKey();
+        testing_support::RemoveAllPolicies();
         testing_support::WriteRawDword("IconTimeRefresh", 0);  // a sample every second
         block_ = statusblock::OpenStatusBlock();
         ASSERT_NE(block_, nullptr);
@@ -60,6 +63,7 @@ protected:
     void TearDown() override {
         service_.Stop();
         StopAnyService();
+        testing_support::RemoveAllPolicies();
     }
 
     HWND StartService() {
@@ -298,6 +302,39 @@ TEST_F(BoosterService, ThePauseHotKeyTogglesAutomaticOptimisation) {
     PressChord({VK_CONTROL, VK_SHIFT, 'P'});
     ASSERT_TRUE(configurator_.WaitForCount(3));
     EXPECT_EQ(configurator_.Codes(), (std::vector<WPARAM>{kRunning, kIdle, kRunning}));
+}
+
+// Whether no program holds the hot key now.
+bool HotKeyFree(UINT modifiers, UINT key) {
+    if (!RegisterHotKey(nullptr, 1, modifiers, key)) return false;
+    UnregisterHotKey(nullptr, 1);
+    return true;
+}
+
+TEST_F(BoosterService, AnAdministratorsHotKeyIsTheOneRegisteredTheMachinesFirst) {
+    testing_support::WriteRawDword("HotSleepKey", 0x6000 | 'Q');  // the user's own: Ctrl+Shift+Q
+    testing_support::ScopedPolicy user(HKEY_CURRENT_USER, "HotSleepKey", L"Ctrl+Shift+O");
+    auto machine = std::make_unique<testing_support::ScopedPolicy>(HKEY_LOCAL_MACHINE, "HotSleepKey", L"Ctrl+Shift+P");
+    HWND service = StartService();
+    ASSERT_TRUE(service);
+    ASSERT_TRUE(configurator_.WaitForCount(1));
+    EXPECT_FALSE(HotKeyFree(MOD_CONTROL | MOD_SHIFT, 'P'));
+    EXPECT_TRUE(HotKeyFree(MOD_CONTROL | MOD_SHIFT, 'O'));
+    EXPECT_TRUE(HotKeyFree(MOD_CONTROL | MOD_SHIFT, 'Q'));
+    PressChord({VK_CONTROL, VK_SHIFT, 'P'});
+    ASSERT_TRUE(configurator_.WaitForCount(2));
+    EXPECT_EQ(SendCommand(service, kQuery), kIdle);
+
+    // Once the machine's policy goes, the user's policy is in force; without it, the user's own key.
+    machine.reset();
+    SendCommand(service, kRestart);
+    EXPECT_FALSE(HotKeyFree(MOD_CONTROL | MOD_SHIFT, 'O'));
+    EXPECT_TRUE(HotKeyFree(MOD_CONTROL | MOD_SHIFT, 'P'));
+    testing_support::RemoveAllPolicies();
+    SendCommand(service, kRestart);
+    EXPECT_FALSE(HotKeyFree(MOD_CONTROL | MOD_SHIFT, 'Q'));
+    EXPECT_TRUE(HotKeyFree(MOD_CONTROL | MOD_SHIFT, 'O'));
+    EXPECT_EQ(testing_support::ReadRawDword("HotSleepKey"), 0x6000 | 'Q');
 }
 
 TEST_F(BoosterService, TheManagerHotKeyBringsBackAnOpenConfigurator) {

@@ -11,6 +11,7 @@
 #include "settings/settings_store.h"
 #include "platform/resource_source.h"
 #include "resources/string_ids.h"
+#include "tests/win/support/policy_values.h"
 #include "tests/win/support/test_support.h"
 #include "tests/win/wizards/dialog_answerer.h"
 #include "tests/win/wizards/wizard_driver.h"
@@ -52,9 +53,11 @@ protected:
         InitializeKit();
         wizards::RegisterWizardComponents();
         ResetSettingsKey();
+        RemoveAllPolicies();
         SetLargeSystemCache(0);
     }
     void TearDown() override {
+        RemoveAllPolicies();
         OverridePhysicalMemoryBytes(0);
         wizards::OverrideSystemCacheRoot(nullptr);
         SetLargeSystemCache(0);
@@ -153,6 +156,22 @@ TEST_F(ConfigWizard, A256MegabyteMachineWith3DProgramsAndBothProblems) {
     EXPECT_EQ(Stored(settings::MemMinFreeSize), 23);
     EXPECT_EQ(Stored(settings::MemMinFreeSizeNeed), 27);
     EXPECT_EQ(ReadRawDword("CFGConfigWizardComplete"), -1);
+}
+
+TEST_F(ConfigWizard, WhatAPolicyFixesIsReportedAsTheAdministratorSetItAndNotWritten) {
+    WriteRawDword("MemMinFree", 0);  // the user's own choice
+    ScopedPolicy preventive(HKEY_LOCAL_MACHINE, "OnTimeFree", 1);
+    ScopedPolicy emergency(HKEY_LOCAL_MACHINE, "MemMinFree", 0);
+    ScopedPolicy threshold(HKEY_CURRENT_USER, "MemMinFreeSize", 40);
+    std::vector<std::wstring> report = Run(256 * kMB, &TConfigWiz::RadioButton3, 1u << 3);
+    EXPECT_EQ(report.at(8), L"  Preventive      : YES");
+    EXPECT_EQ(report.at(9), L"  Emergency       : NO");
+    EXPECT_EQ(ReadRawDword("OnTimeFree"), std::nullopt);
+    EXPECT_EQ(ReadRawDword("MemMinFree"), 0);
+    EXPECT_EQ(ReadRawDword("MemMinFreeSize"), std::nullopt);
+    // The rest of the plan is the user's and is written.
+    EXPECT_EQ(Stored(settings::MemMinFreeSizeNeed), 27);
+    EXPECT_EQ(ReadRawDword("UntouchableCacheSize"), 33554432);
 }
 
 TEST_F(ConfigWizard, A64MegabyteMachineWithSlowRunningProgramsAndNoKinds) {
