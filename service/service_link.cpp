@@ -37,7 +37,7 @@ void NoteAnswer(HWND window, bool answered) {
 
 HWND FindServiceWindow() { return FindWindowW(protocol::kServiceWindowClass, protocol::kServiceWindowTitle); }
 
-void StartService() { platform::StartProgramDetached(platform::ProgramFolder() + protocol::kServiceProgram, L"", L""); }
+void StartService() { platform::StartProgram(platform::ProgramFolder() + protocol::kServiceProgram, L"", L""); }
 
 int SendServiceCommand(StateDisplay* display, int code) {
     HWND window = FindServiceWindow();

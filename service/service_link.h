@@ -20,8 +20,9 @@ public:
 
 HWND FindServiceWindow();
 
-// Launches the service program from the configurator's folder on a short-lived worker
-// thread; nothing waits for the process.
+// Launches the service program from the configurator's folder; nothing waits for the
+// process to come up. Done on the calling thread: creating a process returns at once,
+// while a worker thread's stack stays resident in the process after the thread has ended.
 void StartService();
 
 // Sends state command `code` and shows the reply on `display` (may be null). Returns the
