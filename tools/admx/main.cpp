@@ -4,6 +4,8 @@
 //                           written while a policy of the settings table lacks a text in any
 //                           language (each missing or stale text is listed)
 //   admx template POT       the translators' template of the templates' texts
+//   admx table              the settings table's policy settings as the tests read them: a line
+//                           "megabytes MIN MAX", then per setting "NAME FORM MIN MAX DEFAULT CAPACITY"
 // Errors go to stderr; the exit code is then 1 (2 for usage).
 #include <cstdio>
 #include <exception>
@@ -21,7 +23,7 @@ namespace fs = std::filesystem;
 namespace {
 
 int Usage() {
-    std::fputs("usage: admx write OUT PO_DIR\n       admx template POT\n", stderr);
+    std::fputs("usage: admx write OUT PO_DIR\n       admx template POT\n       admx table\n", stderr);
     return 2;
 }
 
@@ -75,12 +77,32 @@ int Write(const fs::path& out, const fs::path& poFolder) {
     return 0;
 }
 
+const char* FormName(settings::PolicyForm form) {
+    constexpr const char* kNames[] = {"None",      "Flag",   "Number",      "Choice",
+                                      "Megabytes", "HotKey", "ProgramList", "Language"};
+    return kNames[static_cast<int>(form)];
+}
+
+int Table() {
+    std::printf("megabytes %d %d\n", settings::kPolicyMinMegabytes, settings::kPolicyMaxMegabytes);
+    for (const settings::PolicySetting& p : settings::AllPolicySettings()) {
+        if (p.number)
+            std::printf(
+                "%s %s %d %d %d 0\n", p.Name(), FormName(p.Form()), p.number->min, p.number->max, p.number->defaultValue
+            );
+        else
+            std::printf("%s %s 0 0 0 %zu\n", p.Name(), FormName(p.Form()), p.text->capacity);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
         if (args.size() == 3 && args[0] == "write") return Write(args[1], args[2]);
+        if (args.size() == 1 && args[0] == "table") return Table();
         if (args.size() == 2 && args[0] == "template") {
             WriteFile(fs::absolute(args[1]), admx::TemplateCatalog(admx::SourceTexts()));
             return 0;
