@@ -24,10 +24,11 @@ windows: native
 
 build: native windows
 
-# The installer and the portable zip of the program folder, in build/dist/.
+# The installer, the portable zip of the program folder and the administrative templates
+# (written by the native build's admx tool), in build/dist/.
 DIST ?= build/dist
 dist: windows
-	@bash tools/dist.sh $(WIN)/bin $(DIST)
+	@bash tools/dist.sh $(WIN)/bin $(DIST) $(NATIVE)/tools/admx
 
 test-native: native
 	@cd $(NATIVE) && ctest --output-on-failure -j$(JOBS)

@@ -3,7 +3,8 @@
 # of its own inside the build tree, and checks what a user finds afterwards: the files, the
 # Start-menu shortcut, the installed-programs entry, the running programs closed and the
 # configurator started again during an update, and nothing left behind by the uninstaller
-# but the settings the user keeps. Run under a virtual display; ends its wineserver.
+# but the settings the user keeps; and that the administrative templates lie beside the installer.
+# Run under a virtual display; ends its wineserver.
 #   tools/installer-test.sh DIST_DIR PROBE_EXE
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -128,6 +129,19 @@ check "the shortcuts are in the common Start menu" test -e "$common_start_menu/T
 check "uninstaller removes the program folder" uninstall /PURGE
 check "no installed-programs entry" not reg_has "$machine_key"
 check "no common Start-menu folder" test ! -e "$common_start_menu"
+
+echo "== administrative templates beside the installer"
+dist_dir=$(cd "$1" && pwd)
+templates="$dist_dir/policies"
+for file in TesslyDozidiDavazez.admx {en-US,de-DE,ru-RU,fr-FR}/TesslyDozidiDavazez.adml; do
+    check "templates hold $file" test -s "$templates/$file"
+done
+check "the templates are well-formed XML" xmllint --noout "$templates"/*.admx "$templates"/*/*.adml
+zip_holds_the_templates() {
+    [ "$(zipinfo -1 "$dist_dir/TesslyDozidiDavazez-$version-policies.zip" | grep -v '/$' | sort)" = \
+      "$(cd "$dist_dir" && find policies -type f | sort)" ]
+}
+check "the templates' zip holds the same files" zip_holds_the_templates
 
 echo "installer: $passed passed, $failed failed"
 [ "$failed" = 0 ]

@@ -17,7 +17,7 @@ as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
           mingw-w64-x86-64-dev wine wine64 xvfb xauth fonts-liberation imagemagick librsvg2-bin
           cmake make g++ dpkg-dev googletest x11-utils python3 zlib1g-dev
-          po4a gettext fp-utils-3.2.2 nsis zip)
+          po4a gettext fp-utils-3.2.2 nsis zip unzip libxml2-utils)
 # Only `make fuzz` (setup.sh --fuzz) needs clang and its libFuzzer runtime.
 [ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-14-dev)
 
