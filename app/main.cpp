@@ -42,14 +42,22 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     parts.initLocalizer = [](const std::wstring& languageFolder, bool reportFailure) {
         // Without its language files the program still runs, in its own language.
         try {
-            if (auto fixed = PolicyValue(settings::Language)) localizer::Localizer().FixedChoice = *fixed;
-            localizer::Localizer().Init(platform::Widen(settings::kSettingsKeyPath), languageFolder);
+            localizer::KLocalizerOnFly& localizer = localizer::Localizer();
+            if (auto fixed = PolicyValue(settings::Language)) localizer.FixedChoice = *fixed;
+            localizer.Init(platform::Widen(settings::kSettingsKeyPath), languageFolder);
         } catch (const localizer::Error& error) {
             if (reportFailure)
                 MessageBoxW(
                     nullptr, platform::FromUtf8(error.what()).c_str(), app::kApplicationName, MB_OK | MB_ICONERROR
                 );
         }
+    };
+    parts.fixedLanguageName = [] {
+        const localizer::KLocalizerOnFly& localizer = localizer::Localizer();
+        if (localizer.FixedChoice.empty() || !localizer.Initialized()) return std::wstring();
+        const int current = localizer.IndexOfLanguage(localizer.CurrentLangID());
+        return current < 0 ? std::wstring()
+                           : platform::Widen(localizer.Languages()[static_cast<std::size_t>(current)].Caption);
     };
     parts.runFirstRunWizard = RunFirstRunWizard;
     parts.runMainWindow = RunMainWindow;

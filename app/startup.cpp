@@ -84,7 +84,8 @@ int RunSteps(const std::wstring& commandLine, const StartupParts& parts) {
         parts.initLocalizer(platform::ProgramFolder() + L"lang\\", !IsMailSwitch(which));
     {  // 5
         SettingsSession session;
-        SetLanguageFileName(ReadSetting(settings::LangFileName));
+        const std::wstring fixed = parts.fixedLanguageName ? parts.fixedLanguageName() : std::wstring();
+        SetLanguageFileName(fixed.empty() ? ReadSetting(settings::LangFileName) : fixed);
         WriteServiceTrayTexts();
     }
     int switchExit = RunSwitch(which, parts);  // 6

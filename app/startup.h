@@ -19,6 +19,9 @@ struct StartupParts {
     // Step 4. A mail switch runs without windows of its own (an uninstaller waits for it), so
     // a missing language file is reported only when `reportFailure` is set.
     std::function<void(const std::wstring& languageFolder, bool reportFailure)> initLocalizer;
+    // Step 5: the name of the language an administrator fixed, which the help follows in place
+    // of the stored one; empty: none.
+    std::function<std::wstring()> fixedLanguageName;
     std::function<void()> showAboutBox;  // "-about"
     // The mails return the mail call's result: 0 for success.
     std::function<int()> composeBugReport;          // "-bugreport"

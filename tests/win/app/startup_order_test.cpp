@@ -59,6 +59,17 @@ TEST(Startup, AStoredLanguageNameThatIsNoPlainFileNameNamesTheEnglishHelp) {
     app::SetLanguageFileName(L"english");
 }
 
+TEST(Startup, TheHelpFollowsALanguageAnAdministratorFixedAndKeepsTheStoredName) {
+    testing_support::ResetSettingsKey();
+    testing_support::WriteRawValue("LangFileName", REG_SZ, L"english", 16);
+    app::StartupParts parts;
+    parts.fixedLanguageName = [] { return std::wstring(L"German"); };
+    EXPECT_EQ(app::RunStartup(L"cfg.exe -about", parts), app::kExitFailed);  // no About box part
+    EXPECT_EQ(app::LanguageFileName(), L"German");
+    EXPECT_EQ(testing_support::ReadRawValue("LangFileName")->size(), 16u);
+    app::SetLanguageFileName(L"english");
+}
+
 TEST(Startup, ASecondCopyExitsAtOnceButSwitchesStillAct) {
     // The other copy's guard.
     HANDLE firstCopy = CreateEventW(nullptr, FALSE, FALSE, app::kInstanceEventName);

@@ -295,6 +295,27 @@ TEST_F(LocalizerOnFly, AStoredChoiceThatFailsIsReportedOnceAndTheProgramGoesOnIn
     EXPECT_NO_THROW(Init());
 }
 
+TEST_F(LocalizerOnFly, AFixedLanguageIsUsedWithoutTouchingTheUsersChoiceAndTheMenuOffersNoOther) {
+    StoreChoice(L"EXE");
+    localizer_->FixedChoice = L"DEU";
+    Init();
+    EXPECT_EQ(localizer_->CurrentLangID(), kGerman);
+    EXPECT_EQ(platform::LoadResString(str::SWizardNextButton), L"&Weiter >");
+    EXPECT_EQ(Choice(), L"EXE");
+    ui::MenuItem parent(nullptr);
+    localizer_->FillMenu(parent, 1);
+    EXPECT_EQ(parent.Items().size(), 2u);
+    EXPECT_FALSE(parent.Enabled());
+
+    // A fixed language that cannot be had leaves the program in its own, the choice untouched.
+    localizer_ = std::make_unique<KLocalizerOnFly>();
+    localizer_->ModuleFolder = folder_;
+    localizer_->FixedChoice = L"FRA";
+    EXPECT_THROW(Init(), localizer::LocOnFlyError);
+    EXPECT_EQ(localizer_->CurrentLangID(), kEnglish);
+    EXPECT_EQ(Choice(), L"EXE");
+}
+
 TEST_F(LocalizerOnFly, AChangedLangStampRegeneratesTheModule) {
     Init();
     localizer_->SwitchLanguage(kGerman);
