@@ -1,13 +1,13 @@
 #include <windows.h>
 
 #include "app/context_help.h"
+#include "app/error_logger.h"
 #include "app/exception_handler.h"
 #include "app/main_window.h"
 #include "app/problem_reports.h"
 #include "app/startup.h"
 #include "controls/about_box.h"
 #include "controls/display_components.h"
-#include "core/app/error_record.h"
 #include "core/settings/settings_table.h"
 #include "localizer/localizer_on_fly.h"
 #include "platform/system_library.h"
@@ -21,12 +21,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     platform::RestrictLibrarySearch();
     TglExceptionHandler errorLogger;
     app::StartupParts parts;
-    parts.installErrorLogger = [&errorLogger] {
-        errorLogger.SetLogFileName(app::kErrorLogName);
-        errorLogger.SetApplicationName(app::kApplicationName);
-        errorLogger.SetOptions(TglExceptionHandler::kStartupOptions);
-        errorLogger.SetActive(true);
-    };
+    parts.installErrorLogger = [&errorLogger] { app::InstallErrorLogger(errorLogger); };
     parts.initApplication = [] {
         ui::Application& application = ui::Application::Instance();
         application.Initialize();

@@ -1,12 +1,15 @@
 // The booster service: a plain launch runs the service (one copy at a time); a launch
-// with a file reclaims memory, starts the file and then follows its mode letter.
+// with a file reclaims memory, starts the file and then follows its mode letter; a start at
+// logon runs the service only as the Autostart policy allows.
 #include <windows.h>
 
 #include "booster/file_launch.h"
 #include "booster/instance_guard.h"
 #include "booster/service_window.h"
 #include "core/booster/file_launch_request.h"
+#include "core/booster/logon_start.h"
 #include "platform/system_library.h"
+#include "settings/policies.h"
 
 namespace {
 
@@ -30,6 +33,10 @@ int Run(HINSTANCE instance) {
             return booster::kExitBadArguments;
         case booster::ServiceArguments::kFile:
             if (auto exitCode = booster::RunFileLaunch(args.request)) return *exitCode;
+            break;
+        case booster::ServiceArguments::kLogon:
+        case booster::ServiceArguments::kLogonByPolicy:
+            if (!booster::StartRuns(args.kind, PolicyValue(settings::Autostart))) return booster::kExitOk;
             break;
         case booster::ServiceArguments::kPlain:
             break;

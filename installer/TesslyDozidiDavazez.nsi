@@ -1,7 +1,10 @@
 ; The product's installer and uninstaller. Built by tools/dist.sh:
 ;   makensis -DSOURCE_DIR=<program folder> -DVERSION=<a.b.c.d> -DOUT_FILE=<setup.exe> TesslyDozidiDavazez.nsi
-; Per-user without elevation by default; /ALLUSERS installs for all users into Program Files.
-; Silent: /S, /D=<folder>; the uninstaller's /PURGE removes the settings in silent mode too.
+; Per-user without elevation by default; /ALLUSERS installs for all users into Program Files
+; and touches no user's settings. Silent: /S, /D=<folder> (last); /LANG=EXE, DEU, RUS or FRA
+; picks the installer's language without asking (else, silently, an earlier installation's, else
+; the user's or, for all users, the system's display language); the uninstaller's /PURGE
+; removes the settings in silent mode too.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -13,6 +16,8 @@ ManifestDPIAware true
 !define SETTINGS_KEY "Software\TesslySoftware\DozidiDavazez"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define RUN_VALUE "TesslyMB_service"
+; Beside each user's own value: starts the service at logon when the Autostart policy says so.
+!define LOGON_VALUE "TesslyMB_logon"
 !define OPEN_BOOSTED_VERB "*\shell\TesslyDavIdade"
 !define CONFIGURATOR "TesslyMBCfg.exe"
 !define SERVICE "TesslyMBsrv.exe"
@@ -37,6 +42,7 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "${PUBLISHER}"
 !include WinMessages.nsh
 
 Var ConfiguratorWasRunning
+Var AllUsers
 
 !define MUI_ABORTWARNING
 ; The program's own icon, from the build beside the program folder.
@@ -81,18 +87,62 @@ Var ConfiguratorWasRunning
     ${EndIf}
 !macroend
 
+; The installer language of an abbreviation ("DEU") in $0; "" when it names none.
+Function LanguageOfAbbreviation
+    ${Select} $0
+        ${Case} "EXE"
+            StrCpy $0 ${LANG_ENGLISH}
+        ${Case} "DEU"
+            StrCpy $0 ${LANG_GERMAN}
+        ${Case} "RUS"
+            StrCpy $0 ${LANG_RUSSIAN}
+        ${Case} "FRA"
+            StrCpy $0 ${LANG_FRENCH}
+        ${CaseElse}
+            StrCpy $0 ""
+    ${EndSelect}
+FunctionEnd
+
+; An installation for all users speaks the machine's language, not the installing account's.
+Function UseSystemLanguage
+    System::Call 'kernel32::GetSystemDefaultUILanguage() i .r0'
+    IntOp $0 $0 & 0x3FF  ; the primary language, compared in decimal
+    ${Select} $0
+        ${Case} 7
+            StrCpy $LANGUAGE ${LANG_GERMAN}
+        ${Case} 25
+            StrCpy $LANGUAGE ${LANG_RUSSIAN}
+        ${Case} 12
+            StrCpy $LANGUAGE ${LANG_FRENCH}
+        ${CaseElse}
+            StrCpy $LANGUAGE ${LANG_ENGLISH}
+    ${EndSelect}
+FunctionEnd
+
 Function .onInit
     !insertmacro HoldInstallerMutex
+    StrCpy $AllUsers 0
     ${GetOptions} $CMDLINE "/ALLUSERS" $0
     ${IfNot} ${Errors}
+        StrCpy $AllUsers 1
         !insertmacro RunElevated
         ; A folder given with /D stays.
         ${If} $INSTDIR == "$LOCALAPPDATA\Programs\${PRODUCT_NAME}"
             StrCpy $INSTDIR "$PROGRAMFILES64\${PRODUCT_NAME}"
         ${EndIf}
         SetShellVarContext all
+        Call UseSystemLanguage
     ${EndIf}
-    !insertmacro MUI_LANGDLL_DISPLAY
+    ${GetOptions} $CMDLINE "/LANG=" $0
+    ${IfNot} ${Errors}
+        Call LanguageOfAbbreviation
+    ${EndIf}
+    ${If} $0 != ""
+        StrCpy $LANGUAGE $0
+    ${Else}
+        !insertmacro MUI_LANGDLL_DISPLAY
+    ${EndIf}
+    Call HideUsersOwnSections
 FunctionEnd
 
 Section "!$(ProgramSection)" SectionProgram
@@ -108,11 +158,20 @@ Section "!$(ProgramSection)" SectionProgram
     File /nonfatal "${SOURCE_DIR}\help\*.chm"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
-    ; The chosen language is the program's first language; an update keeps the user's choice.
-    ReadRegStr $0 HKCU "${SETTINGS_KEY}" "LocalizerExt"
-    ${If} $0 == ""
-        WriteRegStr HKCU "${SETTINGS_KEY}" "LocalizerExt" "$(ProgramLanguage)"
+    ${If} $AllUsers == 0
+        ; The chosen language is the program's first language; an update keeps the user's choice.
+        ReadRegStr $0 HKCU "${SETTINGS_KEY}" "LocalizerExt"
+        ${If} $0 == ""
+            WriteRegStr HKCU "${SETTINGS_KEY}" "LocalizerExt" "$(ProgramLanguage)"
+        ${EndIf}
+        ; The user's own start at logon of an earlier version names no argument: the Autostart
+        ; policy could not stop it.
+        ReadRegStr $0 HKCU "${RUN_KEY}" "${RUN_VALUE}"
+        ${If} $0 == '"$INSTDIR\${SERVICE}"'
+            WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\${SERVICE}" -logon'
+        ${EndIf}
     ${EndIf}
+    WriteRegStr SHCTX "${RUN_KEY}" "${LOGON_VALUE}" '"$INSTDIR\${SERVICE}" -logon=policy'
 
     ; Shortcuts start in the program folder.
     SetOutPath "$INSTDIR"
@@ -132,6 +191,8 @@ Section "!$(ProgramSection)" SectionProgram
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    ; Kept in silent mode too, where no page saves it: the uninstaller and updates speak it.
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "Installer Language" $LANGUAGE
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
@@ -143,10 +204,19 @@ Section /o "$(DesktopSection)" SectionDesktop
     CreateShortcut "$DESKTOP\${PRODUCT_NAME}.lnk" "$INSTDIR\${CONFIGURATOR}"
 SectionEnd
 
-; The same Run value the options window writes.
+; The same Run value the options window writes: the user's own choice.
 Section /o "$(AutostartSection)" SectionAutostart
-    WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\${SERVICE}"'
+    WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\${SERVICE}" -logon'
 SectionEnd
+
+; For all users the start at logon is the administrator's, through the Autostart policy: the
+; installing account's own choice is not offered.
+Function HideUsersOwnSections
+    ${If} $AllUsers == 1
+        SectionSetFlags ${SectionAutostart} 0
+        SectionSetText ${SectionAutostart} ""
+    ${EndIf}
+FunctionEnd
 
 Function .onInstSuccess
     ${If} $ConfiguratorWasRunning == 1
@@ -185,6 +255,7 @@ Section "Uninstall"
     RMDir /r "$SMPROGRAMS\${PRODUCT_NAME}"
     Delete "$DESKTOP\${PRODUCT_NAME}.lnk"
     DeleteRegKey SHCTX "${UNINSTALL_KEY}"
+    DeleteRegValue SHCTX "${RUN_KEY}" "${LOGON_VALUE}"
 
     ; What the program wrote for the user: generated language modules, error log, screenshots.
     SetShellVarContext current

@@ -95,12 +95,22 @@ std::optional<std::wstring> TakeOption(std::wstring_view line, std::size_t& i, c
     return argument.substr(name.size());
 }
 
+// A start at logon: one of the logon arguments, alone.
+std::optional<ServiceArguments::Kind> LogonKind(std::wstring_view line, std::size_t i) {
+    const std::wstring argument = ReadArgument(line, i);
+    if (SkipBlanks(line, i) != line.size()) return std::nullopt;
+    if (argument == kLogonArgument) return ServiceArguments::kLogon;
+    if (argument == kLogonByPolicyArgument) return ServiceArguments::kLogonByPolicy;
+    return std::nullopt;
+}
+
 }  // namespace
 
 ServiceArguments ParseServiceCommandLine(std::wstring_view line) {
     const ServiceArguments invalid{ServiceArguments::kInvalid, {}};
     std::size_t i = SkipBlanks(line, AfterProgramName(line));
     if (i == line.size()) return {ServiceArguments::kPlain, {}};
+    if (auto logon = LogonKind(line, i)) return {*logon, {}};
     std::wstring fields[3];
     for (std::wstring& field : fields) {
         if (i == line.size()) return invalid;

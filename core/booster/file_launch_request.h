@@ -11,8 +11,13 @@
 // this order: "/startin:<full path>", the folder to start the file in (else its own), and
 // "/show:<0, 1 or 2>", the file's window normal, minimised or maximised (else normal); a
 // shortcut made from another shortcut carries that shortcut's. Whatever follows is handed
-// to the started file exactly as written.
+// to the started file exactly as written. The Run key starts the service at logon with one
+// argument instead: kLogonArgument from the user's own value, kLogonByPolicyArgument from the
+// value the installer writes for every user (core/booster/logon_start.h says which runs).
 namespace booster {
+
+inline constexpr const wchar_t* kLogonArgument = L"-logon";
+inline constexpr const wchar_t* kLogonByPolicyArgument = L"-logon=policy";
 
 enum class AfterLaunch {
     KeepPreviousState,  // "s"
@@ -36,7 +41,7 @@ struct FileLaunchRequest {
 };
 
 struct ServiceArguments {
-    enum Kind { kPlain, kFile, kInvalid } kind;
+    enum Kind { kPlain, kFile, kLogon, kLogonByPolicy, kInvalid } kind;
     FileLaunchRequest request;  // meaningful for kFile only
 };
 

@@ -20,6 +20,21 @@ TEST(ServiceArguments, NoArgumentsIsAPlainLaunch) {
     EXPECT_EQ(ParseServiceCommandLine(L"").kind, ServiceArguments::kPlain);
 }
 
+TEST(ServiceArguments, ALogonArgumentAloneIsAStartAtLogon) {
+    EXPECT_EQ(Parse(L"-logon").kind, ServiceArguments::kLogon);
+    EXPECT_EQ(Parse(L"\"-logon\" ").kind, ServiceArguments::kLogon);
+    EXPECT_EQ(Parse(L"-logon=policy").kind, ServiceArguments::kLogonByPolicy);
+    EXPECT_EQ(ParseServiceCommandLine(L"C:\\MB\\TesslyMBsrv.exe\t-logon=policy").kind, ServiceArguments::kLogonByPolicy);
+    // The Run key's values as the configurator and the installer write them.
+    EXPECT_EQ(ParseServiceCommandLine(L"\"C:\\Program Files\\MB\\TesslyMBsrv.exe\" -logon").kind, ServiceArguments::kLogon);
+    EXPECT_EQ(
+        ParseServiceCommandLine(L"\"C:\\Program Files\\MB\\TesslyMBsrv.exe\" -logon=policy").kind,
+        ServiceArguments::kLogonByPolicy
+    );
+    for (const std::wstring other : {L"-logon x", L"-logon -logon", L"-LOGON", L"-logon=", L"-logon=user", L"logon", L"/logon"})
+        EXPECT_EQ(Parse(other).kind, ServiceArguments::kInvalid) << std::string(other.begin(), other.end());
+}
+
 TEST(ServiceArguments, ThreeArgumentsDescribeALaunchWithAFile) {
     auto shortcut = Parse(L"\"16\" \"s\" \"C:\\Apps\\edit.exe\"");
     ASSERT_EQ(shortcut.kind, ServiceArguments::kFile);

@@ -2,7 +2,7 @@
 // line in UTF-16 code units, the program name first. The configurator looks for its
 // switches in the whole line; the service parses its file launch, whose file receives the
 // rest of the line untouched, and which reads back the same when written again the way
-// shortcuts write it.
+// shortcuts write it, and its starts at logon, which name their argument alone.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -16,6 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     app::FindSwitch(line);
 
     const booster::ServiceArguments parsed = booster::ParseServiceCommandLine(line);
+    if (parsed.kind == booster::ServiceArguments::kLogon || parsed.kind == booster::ServiceArguments::kLogonByPolicy) {
+        const std::wstring argument =
+            parsed.kind == booster::ServiceArguments::kLogon ? booster::kLogonArgument : booster::kLogonByPolicyArgument;
+        if (line.find(argument) == std::wstring::npos) std::abort();
+        if (booster::ParseServiceCommandLine(L"p " + argument + L" ").kind != parsed.kind) std::abort();
+        return 0;
+    }
     if (parsed.kind != booster::ServiceArguments::kFile) return 0;
     const booster::FileLaunchRequest& request = parsed.request;
     if (request.megabytes != booster::kAutomaticAmount &&

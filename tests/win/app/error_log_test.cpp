@@ -16,10 +16,13 @@
 
 #include <jpeglib.h>
 
+#include "app/error_logger.h"
+#include "core/settings/settings_table.h"
 #include "platform/error.h"
 #include "platform/data_folder.h"
 #include "platform/text.h"
 #include "ui/application.h"
+#include "tests/win/support/policy_values.h"
 #include "ui/timer.h"
 
 namespace fs = std::filesystem;
@@ -393,4 +396,74 @@ TEST_F(ErrorLog, AnExceptionLeavingATimerHandlerIsLoggedAndTheProgramGoesOn) {
     std::map<std::string, std::string> f = Fields(LoggedRecords()[0]);
     EXPECT_EQ(f["ExceptionMessage"], "from a timer");
     EXPECT_EQ(f["Exception class"], "platform::Error");
+}
+
+// The program's own logger as start-up installs it: its log and screenshots in the user's data
+// folder, unless an administrator's ErrorLog policy turns them off.
+class ProgramErrorLog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testing_support::RemoveAllPolicies();
+        RemoveWhatTheLoggerKeeps();
+    }
+    void TearDown() override {
+        testing_support::RemoveAllPolicies();
+        RemoveWhatTheLoggerKeeps();
+    }
+
+    static fs::path LogPath() { return fs::path(platform::UserDataFolder()) / "errorlog.txt"; }
+    static fs::path Shots() { return fs::path(platform::UserDataFolder()) / "minidump"; }
+    static bool ScreenshotKept() { return fs::is_directory(Shots()) && !fs::is_empty(Shots()); }
+    static void RemoveWhatTheLoggerKeeps() {
+        std::error_code ignored;
+        fs::remove(LogPath(), ignored);
+        fs::remove_all(Shots(), ignored);
+    }
+
+    // The message boxes the program's logger shows for one failure.
+    static std::vector<std::wstring> BoxTextsOfProgramLogger(const std::wstring& failure) {
+        TglExceptionHandler logger;
+        app::InstallErrorLogger(logger);
+        BoxAnswerer answerer;
+        Fail([&failure] { ThrowFromOnePlace(failure); });
+        return answerer.Texts();
+    }
+};
+
+TEST_F(ProgramErrorLog, WithoutAPolicyOrWithItOnTheLogAndAScreenshotAreKept) {
+    std::vector<std::wstring> texts = BoxTextsOfProgramLogger(L"kept");
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_NE(texts[0].find(L"Error log created."), std::wstring::npos);
+    ASSERT_EQ(Records(ReadAll(LogPath())).size(), 1u);
+    EXPECT_EQ(Fields(Records(ReadAll(LogPath()))[0])["ExceptionMessage"], "kept");
+    EXPECT_TRUE(ScreenshotKept());
+
+    RemoveWhatTheLoggerKeeps();
+    testing_support::ScopedPolicy on(HKEY_LOCAL_MACHINE, settings::ErrorLog.name, 1);
+    ASSERT_TRUE(on.Written());
+    texts = BoxTextsOfProgramLogger(L"kept again");
+    EXPECT_EQ(Records(ReadAll(LogPath())).size(), 1u);
+    EXPECT_TRUE(ScreenshotKept());
+}
+
+TEST_F(ProgramErrorLog, WithThePolicyOffNothingIsWrittenOrKeptButTheUserIsStillTold) {
+    for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+        SCOPED_TRACE(root == HKEY_LOCAL_MACHINE ? "machine" : "user");
+        testing_support::ScopedPolicy off(root, settings::ErrorLog.name, 0);
+        ASSERT_TRUE(off.Written());
+        const std::vector<std::wstring> texts = BoxTextsOfProgramLogger(L"not kept");
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_EQ(texts[0], L"not kept");  // no word of a log
+        EXPECT_FALSE(fs::exists(LogPath()));
+        EXPECT_FALSE(ScreenshotKept());
+    }
+}
+
+TEST_F(ProgramErrorLog, TheMachinesPolicyWinsOverTheUsers) {
+    testing_support::ScopedPolicy machine(HKEY_LOCAL_MACHINE, settings::ErrorLog.name, 0);
+    testing_support::ScopedPolicy user(HKEY_CURRENT_USER, settings::ErrorLog.name, 1);
+    ASSERT_TRUE(machine.Written() && user.Written());
+    BoxTextsOfProgramLogger(L"machine says no");
+    EXPECT_FALSE(fs::exists(LogPath()));
+    EXPECT_FALSE(ScreenshotKept());
 }

@@ -191,7 +191,7 @@ TEST_F(InstalledProgram, TheOptionsWindowsAutostartNamesTheServiceExactly) {
         Press(*window->Button3);
     });
     const auto command = RegistryKey::Open(HKEY_CURRENT_USER, platform::AsciiName(settings::kRunKeyPath)).ReadString(name);
-    EXPECT_EQ(command, L"\"" + Folder() + L"TesslyMBsrv.exe\"");
+    EXPECT_EQ(command, L"\"" + Folder() + L"TesslyMBsrv.exe\" -logon");
     std::cout << "Run value: " << platform::ToUtf8(command.value_or(L"(none)")) << std::endl;
     RegistryKey::Create(HKEY_CURRENT_USER, platform::AsciiName(settings::kRunKeyPath)).DeleteValue(name);
 }

@@ -217,7 +217,7 @@ TEST_F(OptionsWindow, AutostartIsTheServiceBesideTheProgramAndGoesAwayWhenUnchec
         Press(*w.Button3);
     });
     EXPECT_EQ(RunValue(), ExpectedAutostartCommand());
-    EXPECT_TRUE(RunValue()->ends_with(L"\\TesslyMBsrv.exe\""));
+    EXPECT_TRUE(RunValue()->ends_with(L"\\TesslyMBsrv.exe\" -logon"));
 
     WithWindow([](TOptWnd& w) {
         EXPECT_TRUE(w.Cb211->Checked());

@@ -13,12 +13,12 @@ platform::RegistryKey PolicyKey(HKEY root) {
 }  // namespace
 
 ScopedPolicy::ScopedPolicy(HKEY root, const char* name, DWORD value) : root_(root), name_(platform::AsciiName(name)) {
-    PolicyKey(root_).WriteDword(name_, value);
+    written_ = PolicyKey(root_).WriteDword(name_, value) == ERROR_SUCCESS;
 }
 
 ScopedPolicy::ScopedPolicy(HKEY root, const char* name, const std::wstring& text)
     : root_(root), name_(platform::AsciiName(name)) {
-    PolicyKey(root_).WriteString(name_, text);
+    written_ = PolicyKey(root_).WriteString(name_, text) == ERROR_SUCCESS;
 }
 
 ScopedPolicy::~ScopedPolicy() { PolicyKey(root_).DeleteValue(name_); }

@@ -16,9 +16,13 @@ public:
     ScopedPolicy(const ScopedPolicy&) = delete;
     ScopedPolicy& operator=(const ScopedPolicy&) = delete;
 
+    // Whether the value could be written (the test's user may change the machine's policies).
+    bool Written() const { return written_; }
+
 private:
     HKEY root_;
     std::wstring name_;
+    bool written_;
 };
 
 // Deletes both policy keys, so a test starts without any policy.
