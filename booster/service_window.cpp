@@ -140,6 +140,10 @@ LRESULT ServiceWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             ApplyCommand(protocol::kStop);
             return 0;
+        case WM_SETTINGCHANGE:
+            // The machine's policies were refreshed: an administrator may have fixed settings.
+            if (lParam && lstrcmpiW(reinterpret_cast<const wchar_t*>(lParam), L"Policy") == 0) Reload();
+            return 0;
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:

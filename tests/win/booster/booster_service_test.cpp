@@ -325,9 +325,10 @@ TEST_F(BoosterService, AnAdministratorsHotKeyIsTheOneRegisteredTheMachinesFirst)
     ASSERT_TRUE(configurator_.WaitForCount(2));
     EXPECT_EQ(SendCommand(service, kQuery), kIdle);
 
-    // Once the machine's policy goes, the user's policy is in force; without it, the user's own key.
+    // Once the machine's policy goes, the user's policy is in force as soon as the policies are
+    // refreshed; without any, the user's own key.
     machine.reset();
-    SendCommand(service, kRestart);
+    SendMessageW(service, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"Policy"));
     EXPECT_FALSE(HotKeyFree(MOD_CONTROL | MOD_SHIFT, 'O'));
     EXPECT_TRUE(HotKeyFree(MOD_CONTROL | MOD_SHIFT, 'P'));
     testing_support::RemoveAllPolicies();
