@@ -165,8 +165,8 @@ void TglExceptionHandler::AppendToLog(const std::string& record) const {
 void TglExceptionHandler::KeepScreenshot() {
     try {
         // The data folder is looked up here, not at start-up, which needs none of the shell.
-        const std::filesystem::path folder =
-            screenshotFolder_.empty() ? std::filesystem::path(platform::UserDataFolder() + L"minidump") : screenshotFolder_;
+        const std::wstring folder =
+            screenshotFolder_.empty() ? platform::UserDataFolder() + L"minidump" : screenshotFolder_;
         app::SaveNewestScreenshot(folder, app::CaptureScreenAsJpeg(kScreenshotQuality));
     } catch (...) {
         // A screenshot is a help, not a duty: the record is already written.

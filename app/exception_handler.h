@@ -1,7 +1,6 @@
 #pragma once
 #include <cstdint>
 #include <exception>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <set>
@@ -51,7 +50,7 @@ public:
     std::uint8_t Options() const { return options_; }
     void SetOptions(std::uint8_t options) { options_ = options; }
     // "minidump" in the user's data folder unless set otherwise.
-    void SetScreenshotFolder(const std::filesystem::path& folder) { screenshotFolder_ = folder; }
+    void SetScreenshotFolder(const std::wstring& folder) { screenshotFolder_ = folder; }
 
     // The log file's full path by the location rule.
     std::wstring LogFilePath() const;
@@ -84,7 +83,7 @@ private:
     std::uint8_t options_ = kRunTime | kWriteLog;
     std::set<std::uintptr_t> screenshotAddresses_;
     std::unique_ptr<TglSysInfo> sysInfo_;
-    std::filesystem::path screenshotFolder_;
+    std::wstring screenshotFolder_;
     std::optional<app::HandledException> handling_;  // set while an exception is handled
     std::uintptr_t unseenThrows_ = 0;                // stands in for the address of throws not seen
     bool boxShown_ = false;                          // one box at a time

@@ -2,14 +2,12 @@
 
 #include <windows.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "app/mail.h"
 #include "controls/file_version_info.h"
 #include "core/app/problem_report.h"
+#include "core/files/file_access.h"
 #include "platform/error.h"
 #include "core/app/error_record.h"
 #include "platform/data_folder.h"
@@ -54,10 +52,10 @@ std::vector<std::wstring> SystemSummaryLines() {
 
 // The error log's lines, or the closing line when there is no log to read.
 std::vector<std::wstring> ErrorLogLines() {
-    std::ifstream in(std::filesystem::path(LogFilePath(kErrorLogName, platform::UserDataFolder())), std::ios::binary);
-    if (!in) return {LoadResString(str::SBugListFinal)};
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return {LoadResString(str::SBugListFinal)};
+    const std::optional<std::vector<std::uint8_t>> log =
+        files::Read(LogFilePath(kErrorLogName, platform::UserDataFolder()));
+    if (!log) return {LoadResString(str::SBugListFinal)};
+    const std::string text(log->begin(), log->end());
     std::vector<std::wstring> lines;
     for (const std::string& line : SplitLines(text)) lines.push_back(platform::Widen(line));
     return lines;

@@ -122,7 +122,7 @@ void ReportEmptyRuns() {
     );
 }
 
-Bytes ReadFile(const std::filesystem::path& path) { return localizer::ReadWholeFile(path); }
+Bytes ReadFile(const std::filesystem::path& path) { return localizer::ReadWholeFile(path.wstring()); }
 
 }  // namespace
 

@@ -1,7 +1,6 @@
 #include "localizer/localizer_on_fly.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "core/localizer/language_module.h"
 #include "core/localizer/locale.h"
@@ -24,9 +23,6 @@ namespace {
 
 constexpr const char* kNativeAbbreviation = "ntv";
 constexpr const char* kExeChoice = "EXE";
-
-// A path as the localizer's messages show it.
-std::string PathText(const std::wstring& file) { return localizer::PathText(std::filesystem::path(file)); }
 
 bool FileExists(const std::wstring& file) {
     const DWORD attributes = GetFileAttributesW(file.c_str());

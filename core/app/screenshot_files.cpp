@@ -1,36 +1,30 @@
 #include "core/app/screenshot_files.h"
 
-#include <fstream>
+#include <stdexcept>
+
+#include "core/files/file_access.h"
 
 namespace app {
 namespace {
 
-void WriteWhole(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out;
-    out.exceptions(std::ios::failbit | std::ios::badbit);
-    out.open(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-}
-
 // Failures of the moves and deletions are of no consequence: a capture is then lost or
 // overwritten, the new one is saved anyway.
-void MoveOlderOn(const std::filesystem::path& folder) {
-    std::error_code ignored;
-    std::filesystem::remove(folder / "3.jpg", ignored);
-    std::filesystem::rename(folder / "2.jpg", folder / "3.jpg", ignored);
-    std::filesystem::rename(folder / "1.jpg", folder / "2.jpg", ignored);
-    std::filesystem::remove(folder / "1.jpg", ignored);
+void MoveOlderOn(const std::wstring& folder) {
+    files::Remove(files::Join(folder, L"3.jpg"));
+    files::Rename(files::Join(folder, L"2.jpg"), files::Join(folder, L"3.jpg"));
+    files::Rename(files::Join(folder, L"1.jpg"), files::Join(folder, L"2.jpg"));
+    files::Remove(files::Join(folder, L"1.jpg"));
 }
 
 }  // namespace
 
-void SaveNewestScreenshot(const std::filesystem::path& folder, const std::vector<std::uint8_t>& jpeg) {
-    std::filesystem::create_directories(folder);
-    const std::filesystem::path written = folder / "1.jpg.new";
-    WriteWhole(written, jpeg);
+void SaveNewestScreenshot(const std::wstring& folder, const std::vector<std::uint8_t>& jpeg) {
+    if (!files::MakeFolders(folder)) throw std::runtime_error("The screenshot folder cannot be made");
+    const std::wstring written = files::Join(folder, L"1.jpg.new");
+    if (!files::Write(written, jpeg)) throw std::runtime_error("The screenshot cannot be written");
     MoveOlderOn(folder);
-    std::filesystem::rename(written, folder / "1.jpg");
+    if (!files::Rename(written, files::Join(folder, L"1.jpg")))
+        throw std::runtime_error("The screenshot cannot be given its name");
 }
 
 }  // namespace app

@@ -2,29 +2,17 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 #include <unordered_set>
 
+#include "core/files/file_access.h"
+#include "core/localizer/basic_locale.h"
 #include "core/localizer/read_failure.h"
 
 namespace localizer {
 
 namespace {
 
-std::vector<std::uint8_t> ReadUpTo(std::istream& in, std::size_t limit) {
-    std::vector<std::uint8_t> bytes;
-    char buffer[65536];
-    while (bytes.size() < limit) {
-        std::size_t want = std::min(sizeof buffer, limit - bytes.size());
-        in.read(buffer, static_cast<std::streamsize>(want));
-        const auto got = static_cast<std::size_t>(in.gcount());
-        bytes.insert(bytes.end(), buffer, buffer + got);
-        if (got < want) break;
-    }
-    return bytes;
-}
-
-[[noreturn]] void CannotOpen(const std::filesystem::path& fileName) {
+[[noreturn]] void CannotOpen(const std::wstring& fileName) {
     throw FileError("Cannot open file \"" + PathText(fileName) + "\"");
 }
 
@@ -76,23 +64,28 @@ std::uint64_t MinProperty(std::uint16_t v) { return 2 + FlagsSize(v) + 4 + 4 + 4
 
 }  // namespace
 
-std::string PathText(const std::filesystem::path& fileName) {
-    const std::u8string text = fileName.u8string();
-    return std::string(text.begin(), text.end());
+std::string PathText(const std::wstring& fileName) {
+    std::u16string text;
+    for (const wchar_t c : fileName) {
+        const auto code = static_cast<std::uint32_t>(c);
+        if (code > 0xFFFF && code <= 0x10FFFF) {  // 32-bit wide characters: a surrogate pair
+            text += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
+            text += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+        } else {
+            text += code > 0xFFFF ? u'\uFFFD' : static_cast<char16_t>(code);
+        }
+    }
+    return Utf16ToUtf8(text);
 }
 
-std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& fileName) {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) CannotOpen(fileName);
-    return ReadUpTo(in, static_cast<std::size_t>(-1));
+std::vector<std::uint8_t> ReadWholeFile(const std::wstring& fileName) {
+    std::optional<std::vector<std::uint8_t>> bytes = files::Read(fileName);
+    if (!bytes) CannotOpen(fileName);
+    return std::move(*bytes);
 }
 
-void WriteWholeFile(const std::filesystem::path& fileName, std::span<const std::uint8_t> bytes) {
-    std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
-    if (!out) throw FileError("Cannot create file \"" + PathText(fileName) + "\"");
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) throw FileError("Stream write error");
+void WriteWholeFile(const std::wstring& fileName, std::span<const std::uint8_t> bytes) {
+    if (!files::Write(fileName, bytes)) throw FileError("Cannot create file \"" + PathText(fileName) + "\"");
 }
 
 LangFile::Header LangFile::ParseHeader(MemoryStream& s) {
@@ -132,24 +125,22 @@ void LangFile::ReadHeader(MemoryStream& stream, bool discard) {
     if (!discard) Store(h);
 }
 
-void LangFile::Open(const std::filesystem::path& fileName) {
+void LangFile::Open(const std::wstring& fileName) {
     FileName = fileName;
-    if (!std::ifstream(fileName, std::ios::binary)) return;  // a missing file leaves the defaults
-    ReadOnly = !std::fstream(fileName, std::ios::binary | std::ios::in | std::ios::out);
-    std::ifstream f(fileName, std::ios::binary);
-    if (!f) CannotOpen(fileName);
-    std::vector<std::uint8_t> head = ReadUpTo(f, 1024);
-    if (HasLzkSignature(head)) {
+    std::optional<std::vector<std::uint8_t>> head = files::Read(fileName, 1024);
+    if (!head) return;  // a missing file leaves the defaults
+    ReadOnly = !files::Writable(fileName);
+    if (HasLzkSignature(*head)) {
         Compressed = true;
-        MemoryStream decoded(LzkDecompressPrefix(head));
+        MemoryStream decoded(LzkDecompressPrefix(*head));
         ReadHeader(decoded, false);
     } else {
         Compressed = false;
-        if (head.size() == 1024) {
-            auto more = ReadUpTo(f, kMaxHeaderSize - 1024);
-            head.insert(head.end(), more.begin(), more.end());
+        if (head->size() == 1024) {
+            head = files::Read(fileName, kMaxHeaderSize);
+            if (!head) CannotOpen(fileName);
         }
-        MemoryStream plain(std::move(head));
+        MemoryStream plain(std::move(*head));
         ReadHeader(plain, false);
     }
 }
@@ -430,9 +421,7 @@ std::vector<std::uint8_t> LangFile::Write(const LangResource& dict, int index) c
     return std::move(s.Bytes());
 }
 
-void LangFile::SaveToFile(
-    const std::filesystem::path& fileName, const LangResource& dict, int index, bool compress
-) const {
+void LangFile::SaveToFile(const std::wstring& fileName, const LangResource& dict, int index, bool compress) const {
     std::vector<std::uint8_t> plain = Write(dict, index);
     if (compress) plain = LzkCompress(plain, static_cast<std::uint32_t>(plain.size()));
     WriteWholeFile(fileName, plain);

@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
@@ -36,7 +35,7 @@ public:
     std::uint16_t HeaderWord50 = 0;
     std::uint32_t LastConstID = 0;
     std::uint32_t LastPropID = 0;
-    std::filesystem::path FileName;
+    std::wstring FileName;
     std::uint32_t KeyboardLayout = 0;  // set by the platform side; not stored in files
     bool ReadOnly = false;
     bool Compressed = false;
@@ -46,7 +45,7 @@ public:
     // Stores the name; when the file exists, finds whether it can be written, and reads
     // the header (from the decoded first 1024 bytes when it is LZK00). A missing file
     // leaves the defaults.
-    void Open(const std::filesystem::path& fileName);
+    void Open(const std::wstring& fileName);
     // The header fields in their order; with `discard` read and checked, not stored.
     void ReadHeader(MemoryStream& stream, bool discard);
     // The language index to fill; index < 0 clears the dictionary.
@@ -61,9 +60,7 @@ public:
     std::vector<std::uint8_t> Write(const LangResource& dictionary, int index) const;
     void WriteHeader(MemoryStream& stream) const;
     // Write, LZK00-compressed when asked (the word is the plain length), to a file.
-    void SaveToFile(
-        const std::filesystem::path& fileName, const LangResource& dictionary, int index, bool compress
-    ) const;
+    void SaveToFile(const std::wstring& fileName, const LangResource& dictionary, int index, bool compress) const;
 
     struct Header {
         std::uint16_t version = 0, langId = 0, word48 = 0, word50 = 0;
@@ -82,10 +79,11 @@ private:
 
 // Whole files in and out; failures raise FileError with the platform's texts
 // ("Cannot open file "%s"", "Cannot create file "%s"").
-std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& fileName);
-void WriteWholeFile(const std::filesystem::path& fileName, std::span<const std::uint8_t> bytes);
+std::vector<std::uint8_t> ReadWholeFile(const std::wstring& fileName);
+void WriteWholeFile(const std::wstring& fileName, std::span<const std::uint8_t> bytes);
 
-// A path as it appears in messages: UTF-8, whatever the platform's own path encoding.
-std::string PathText(const std::filesystem::path& fileName);
+// A path as it appears in messages: UTF-8, whatever the width of the platform's wide
+// characters.
+std::string PathText(const std::wstring& fileName);
 
 }  // namespace localizer

@@ -41,7 +41,7 @@ void TranslateStrings(ResProcessor& resources, const LangResource& dictionary, i
 }  // namespace
 
 void BuildLanguageModule(
-    const LangFile& language, const std::filesystem::path& moduleName, const std::filesystem::path& nativeModule,
+    const LangFile& language, const std::wstring& moduleName, const std::wstring& nativeModule,
     LangResource& dictionary, const StampClock& clock
 ) {
     ResProcessor resources(dictionary.GetLocale());

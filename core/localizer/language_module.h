@@ -1,5 +1,5 @@
 #pragma once
-#include <filesystem>
+#include <string>
 
 #include "core/localizer/lang_file.h"
 #include "core/localizer/lang_resource.h"
@@ -12,9 +12,8 @@ namespace localizer {
 // the language file's TargetIndex, and a settings record naming the language. The native
 // module is only read; the module appears whole or not at all.
 void BuildLanguageModule(
-    const LangFile& language, const std::filesystem::path& moduleName, const std::filesystem::path& nativeModule,
-    LangResource& dictionary,
-    const StampClock& clock = LocalTimeStamp
+    const LangFile& language, const std::wstring& moduleName, const std::wstring& nativeModule,
+    LangResource& dictionary, const StampClock& clock = LocalTimeStamp
 );
 
 }  // namespace localizer

@@ -1,8 +1,8 @@
 // The language module: a 32-bit resource-only DLL whose one section holds the resource tree.
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
 
+#include "core/files/file_access.h"
 #include "core/localizer/lang_file.h"
 #include "core/localizer/pe_format.h"
 #include "core/localizer/res_processor.h"
@@ -137,25 +137,17 @@ std::vector<std::uint8_t> ResProcessor::ModuleImage(const StampClock& clock) con
     return std::move(out.Bytes());
 }
 
-void ResProcessor::Save(const std::filesystem::path& fileName, const StampClock& clock) const {
+void ResProcessor::Save(const std::wstring& fileName, const StampClock& clock) const {
     const std::vector<std::uint8_t> image = ModuleImage(clock);
-    std::filesystem::path temporary = fileName;
-    temporary += ".tmp";
-    std::error_code error;
+    const std::wstring temporary = fileName + L".tmp";
     try {
         WriteWholeFile(temporary, image);
     } catch (const FileError&) {
-        std::filesystem::remove(temporary, error);
+        files::Remove(temporary);
         throw;
     }
-    std::filesystem::rename(temporary, fileName, error);
-    if (error) {
-        // Some platforms will not rename over an existing file.
-        std::filesystem::remove(fileName, error);
-        std::filesystem::rename(temporary, fileName, error);
-    }
-    if (error) {
-        std::filesystem::remove(temporary, error);
+    if (!files::Rename(temporary, fileName)) {
+        files::Remove(temporary);
         throw FileError("Cannot create file \"" + PathText(fileName) + "\"");
     }
 }

@@ -119,7 +119,7 @@ PEReader::PEReader(std::vector<std::uint8_t> image) : image_(std::move(image)) {
     throw ExeError(msg::kNoResources);
 }
 
-PEReader PEReader::FromFile(const std::filesystem::path& fileName) {
+PEReader PEReader::FromFile(const std::wstring& fileName) {
     std::vector<std::uint8_t> bytes;
     try {
         bytes = ReadAsOwn<ExeError>(msg::kModuleTooLarge, [&] { return ReadWholeFile(fileName); });

@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
@@ -70,7 +69,7 @@ public:
     PEReader(const PEReader&) = delete;
     PEReader& operator=(const PEReader&) = delete;
     // ExeError "Couldn't open: " + name when the file cannot be read.
-    static PEReader FromFile(const std::filesystem::path& fileName);
+    static PEReader FromFile(const std::wstring& fileName);
 
     bool Is64Bit() const { return is64Bit_; }
     std::uint32_t ResourceVirtualAddress() const { return sectionAddress_; }

@@ -196,7 +196,7 @@ bool ResRCData::Remove(std::string_view name) {
 
 // The processor.
 
-void ResProcessor::Load(const std::filesystem::path& fileName) {
+void ResProcessor::Load(const std::wstring& fileName) {
     const PEReader reader = PEReader::FromFile(fileName);
     Load(reader);
 }

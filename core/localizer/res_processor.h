@@ -1,7 +1,6 @@
 #pragma once
 #include <array>
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -122,11 +121,11 @@ public:
     explicit ResProcessor(const Locale& locale) : locale_(&locale) {}
 
     // Discards every group, then keeps the "String" and "RCData" types of the executable.
-    void Load(const std::filesystem::path& fileName);
+    void Load(const std::wstring& fileName);
     void Load(const PEReader& reader);
     // The language module, written whole to a temporary file and then put in place, so a
     // failed write never leaves a damaged module under the name.
-    void Save(const std::filesystem::path& fileName, const StampClock& clock = LocalTimeStamp) const;
+    void Save(const std::wstring& fileName, const StampClock& clock = LocalTimeStamp) const;
     std::vector<std::uint8_t> ModuleImage(const StampClock& clock = LocalTimeStamp) const;
 
     ResBlock* Group(std::uint16_t type) const;

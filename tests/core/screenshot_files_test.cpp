@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -35,7 +36,8 @@ protected:
 }  // namespace
 
 TEST_F(ScreenshotFiles, TheFolderIsMadeAndTheThreeNewestAreKeptNewestFirst) {
-    for (const char* shot : {"first", "second", "third", "fourth"}) SaveNewestScreenshot(folder_, Bytes(shot));
+    for (const char* shot : {"first", "second", "third", "fourth"})
+        SaveNewestScreenshot(folder_.wstring(), Bytes(shot));
     EXPECT_EQ(Read("1.jpg"), "fourth");
     EXPECT_EQ(Read("2.jpg"), "third");
     EXPECT_EQ(Read("3.jpg"), "second");
@@ -45,17 +47,17 @@ TEST_F(ScreenshotFiles, TheFolderIsMadeAndTheThreeNewestAreKeptNewestFirst) {
 }
 
 TEST_F(ScreenshotFiles, GapsInTheRowAreClosedAsTheCapturesMoveOn) {
-    SaveNewestScreenshot(folder_, Bytes("one"));
+    SaveNewestScreenshot(folder_.wstring(), Bytes("one"));
     fs::remove(folder_ / "1.jpg");
-    SaveNewestScreenshot(folder_, Bytes("two"));
+    SaveNewestScreenshot(folder_.wstring(), Bytes("two"));
     EXPECT_EQ(Read("1.jpg"), "two");
     EXPECT_EQ(Read("2.jpg"), "(missing)");
 }
 
 TEST_F(ScreenshotFiles, AnImageThatCannotBeWrittenLeavesTheKeptCapturesInPlace) {
-    SaveNewestScreenshot(folder_, Bytes("kept"));
+    SaveNewestScreenshot(folder_.wstring(), Bytes("kept"));
     fs::create_directory(folder_ / "1.jpg.new");  // the temporary name is taken by a folder
-    EXPECT_ANY_THROW(SaveNewestScreenshot(folder_, Bytes("lost")));
+    EXPECT_ANY_THROW(SaveNewestScreenshot(folder_.wstring(), Bytes("lost")));
     EXPECT_EQ(Read("1.jpg"), "kept");
     EXPECT_EQ(Read("2.jpg"), "(missing)");
 }

@@ -15,6 +15,7 @@
 // Errors go to stderr with the system's message; the exit code is then 1 (2 for usage).
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@
 using namespace localizer;
 
 namespace {
+
+// A name from the command line as the file functions take it.
+std::wstring Path(const std::string& name) { return std::filesystem::path(name).wstring(); }
 
 int Usage() {
     std::fputs(
@@ -91,7 +95,7 @@ int Dump(const std::string& name) {
     BasicLocale locale;
     LangResource dict(locale);
     LangFile file;
-    MemoryStream stream(ReadWholeFile(name));
+    MemoryStream stream(ReadWholeFile(Path(name)));
     file.LoadInto(stream, &dict, 0, -1);
     std::printf("File: %s\nStorage: %s\n", name.c_str(), file.Compressed ? "LZK00" : "plain");
     std::printf(
@@ -127,7 +131,7 @@ int Dump(const std::string& name) {
 }
 
 std::string ReadText(const std::string& name) {
-    auto bytes = ReadWholeFile(name);
+    auto bytes = ReadWholeFile(Path(name));
     return std::string(bytes.begin(), bytes.end());
 }
 
@@ -158,18 +162,18 @@ int Build(const std::vector<std::string>& args) {
     file.Name = program.Name;
     file.NativeName = program.NativeName;
     lngtool::NumberItems(dict, file.LastConstID, file.LastPropID);
-    file.SaveToFile(out, dict, 0, compress);
+    file.SaveToFile(Path(out), dict, 0, compress);
     return 0;
 }
 
 void WriteText(const std::string& name, const std::string& text) {
-    WriteWholeFile(name, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    WriteWholeFile(Path(name), std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
 // The native language file as the dictionary's structure.
 LangFile LoadNative(LangResource& dict, const std::string& name) {
     LangFile file;
-    MemoryStream stream(ReadWholeFile(name));
+    MemoryStream stream(ReadWholeFile(Path(name)));
     file.LoadInto(stream, &dict, 0, -1);
     return file;
 }
@@ -208,7 +212,7 @@ int Compile(const std::string& native, const std::string& po, const std::string&
     }
     const std::string abbreviation = LanguageAbbreviation(locale, language.LangID);
     if (abbreviation.empty()) throw Error(po + ": no abbreviation for the language");
-    language.SaveToFile(folder + "/" + program + "." + abbreviation + ".lng", dict, language.TargetIndex, false);
+    language.SaveToFile(Path(folder + "/" + program + "." + abbreviation + ".lng"), dict, language.TargetIndex, false);
     return 0;
 }
 
@@ -250,18 +254,18 @@ int main(int argc, char** argv) {
     args.erase(args.begin());
     try {
         if (command == "compress" && args.size() == 2) {
-            auto plain = ReadWholeFile(args[0]);
-            WriteWholeFile(args[1], LzkCompress(plain, static_cast<std::uint32_t>(plain.size())));
+            auto plain = ReadWholeFile(Path(args[0]));
+            WriteWholeFile(Path(args[1]), LzkCompress(plain, static_cast<std::uint32_t>(plain.size())));
             return 0;
         }
         if (command == "decompress" && args.size() == 2) {
-            WriteWholeFile(args[1], LzkDecompress(ReadWholeFile(args[0])));
+            WriteWholeFile(Path(args[1]), LzkDecompress(ReadWholeFile(Path(args[0]))));
             return 0;
         }
         if (command == "dump" && args.size() == 1) return Dump(args[0]);
         if (command == "build" && args.size() >= 2) return Build(args);
         if (command == "settings" && args.size() == 1) {
-            WriteWholeFile(args[0], WriteLangSettings(ProgramLangSettings()));
+            WriteWholeFile(Path(args[0]), WriteLangSettings(ProgramLangSettings()));
             return 0;
         }
         if (command == "extract" && args.size() == 2) return Extract(args[0], args[1]);

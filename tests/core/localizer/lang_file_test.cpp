@@ -108,7 +108,7 @@ struct TempDir {
         std::filesystem::create_directories(path);
     }
     ~TempDir() { std::filesystem::remove_all(path); }
-    std::string File(const char* name) const { return (path / name).string(); }
+    std::wstring File(const char* name) const { return (path / name).wstring(); }
 };
 
 }  // namespace
@@ -423,7 +423,7 @@ TEST(LangFileWrite, RoundTripsOfEveryVersionPlainAndCompressed) {
             MemoryStream s(SampleFile(v));
             LangFile f;
             f.LoadInto(s, &dict, 0, -1);
-            std::string name = dir.File(compress ? "c.lng" : "p.lng");
+            std::wstring name = dir.File(compress ? "c.lng" : "p.lng");
             f.SaveToFile(name, dict, 0, compress);
 
             LangFile g;
@@ -482,7 +482,7 @@ TEST(LangFileOpen, MissingFileKeepsDefaultsAndLargeCompressedHeadersComeFromTheP
     big.Name = "Russian";
     for (int i = 0; i < 300; ++i)
         dict.Units().FindOrAdd("U" + std::to_string(i))->FindOrAddConstant("S", static_cast<std::uint32_t>(i + 1), 1);
-    std::string name = dir.File("big.lng");
+    std::wstring name = dir.File("big.lng");
     big.SaveToFile(name, dict, 0, true);
     ASSERT_GT(std::filesystem::file_size(name), 1024u);
     LangFile g;

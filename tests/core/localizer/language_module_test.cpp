@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include <unistd.h>
@@ -54,17 +54,20 @@ Bytes NativeProgram(const Bytes& settings) {
 }
 
 // A file of this test alone: ctest runs the tests of a suite side by side.
-std::string TestFile(const char* extension) {
-    return ::testing::TempDir() + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
-           std::to_string(::getpid()) + extension;
+std::wstring TestFile(const char* extension) {
+    return std::filesystem::path(
+               ::testing::TempDir() + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
+               std::to_string(::getpid()) + extension
+    )
+        .wstring();
 }
 
 struct Build : ::testing::Test {
     BasicLocale locale;
     LangResource dict{locale};
     LangFile german;
-    std::string native = TestFile(".ntv");
-    std::string module = TestFile(".deu");
+    std::wstring native = TestFile(".ntv");
+    std::wstring module = TestFile(".deu");
 
     void SetUp() override {
         LResUnitItem* unit = dict.Units().FindOrAdd("Strings");
@@ -82,8 +85,8 @@ struct Build : ::testing::Test {
         german.LangStamp = 77;
     }
     void TearDown() override {
-        std::remove(native.c_str());
-        std::remove(module.c_str());
+        std::filesystem::remove(native);
+        std::filesystem::remove(module);
     }
 };
 
@@ -164,6 +167,6 @@ TEST_F(Build, InvalidNativeModuleLeavesNoModule) {
         } catch (const LFProcError& e) {
             EXPECT_STREQ(e.what(), "Can't create DLL. The native DLL is invalid");
         }
-        EXPECT_EQ(std::fopen(module.c_str(), "rb"), nullptr);
+        EXPECT_FALSE(std::filesystem::exists(module));
     }
 }

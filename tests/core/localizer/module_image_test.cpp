@@ -1,7 +1,7 @@
 // The language module's bytes against the layout of a resource-only 32-bit DLL.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include <unistd.h>
@@ -187,12 +187,14 @@ TEST(ModuleImage, SaveReplacesAnExistingModuleWhole) {
     BasicLocale locale;
     ResProcessor resources(locale);
     resources.AddStrings().Set(1, u"One");
-    const std::string path = ::testing::TempDir() + "module_image_test-" + std::to_string(::getpid()) + ".deu";
+    const std::wstring path =
+        std::filesystem::path(::testing::TempDir() + "module_image_test-" + std::to_string(::getpid()) + ".deu")
+            .wstring();
     WriteWholeFile(path, Ascii("an older, broken module"));
     resources.Save(path, FixedStamp);
     EXPECT_EQ(ReadWholeFile(path), resources.ModuleImage(FixedStamp));
-    std::remove(path.c_str());
-    EXPECT_THROW(resources.Save("/nonexistent/dir/module.deu", FixedStamp), FileError);
+    std::filesystem::remove(path);
+    EXPECT_THROW(resources.Save(L"/nonexistent/dir/module.deu", FixedStamp), FileError);
 }
 
 // Stamps count the local date and time from 1969-12-31 16:00:00: eight hours more than the

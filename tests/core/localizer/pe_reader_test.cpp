@@ -121,7 +121,7 @@ TEST(PEReader, RefusesWhatIsNotAnExecutable) {
         if (std::memcmp(&noRsrc[i], ".rsrc", 5) == 0) noRsrc[i + 1] = 'x';
     EXPECT_EQ(ErrorOf([&] { PEReader{noRsrc}; }), "No resources in this file.");
     EXPECT_EQ(
-        ErrorOf([] { PEReader::FromFile("/nonexistent/TesslyMBCfg.ntv"); }),
+        ErrorOf([] { PEReader::FromFile(L"/nonexistent/TesslyMBCfg.ntv"); }),
         "Couldn't open: /nonexistent/TesslyMBCfg.ntv"
     );
 }

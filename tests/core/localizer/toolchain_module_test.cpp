@@ -9,7 +9,7 @@ using namespace localizer;
 
 TEST(ToolchainModule, ResourcesOfA64BitModuleRead) {
     BasicLocale locale;
-    const PEReader reader = PEReader::FromFile(TOOLCHAIN_MODULE);
+    const PEReader reader = PEReader::FromFile(L"" TOOLCHAIN_MODULE);
     EXPECT_TRUE(reader.Is64Bit());
     ResProcessor resources(locale);
     resources.Load(reader);

@@ -16,16 +16,16 @@ using namespace localizer;
 
 namespace {
 
-std::string ProgramFile() {
+std::wstring ProgramFile() {
     wchar_t path[MAX_PATH];
     const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return std::string(path, path + length);  // the test folder's name is ASCII
+    return std::wstring(path, path + length);
 }
 
 struct DataFile {
     HMODULE module;
-    explicit DataFile(const std::string& path)
-        : module(LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
+    explicit DataFile(const std::wstring& path)
+        : module(LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
     ~DataFile() {
         if (module) FreeLibrary(module);
     }
@@ -45,7 +45,7 @@ struct DataFile {
 struct Generated : ::testing::Test {
     LangResource dict{SystemLocale()};
     LangFile russian;
-    std::string module = "language_module_test.rus";
+    std::wstring module = L"language_module_test.rus";
 
     void SetUp() override {
         LResUnitItem* unit = dict.Units().FindOrAdd("Strings");
@@ -66,9 +66,9 @@ struct Generated : ::testing::Test {
         russian.NativeName = u"\u0420\u0443\u0441\u0441\u043A\u0438\u0439";
         russian.BuildStamp = 174;
         russian.LangStamp = 9;
-        DeleteFileA(module.c_str());
+        DeleteFileW(module.c_str());
     }
-    void TearDown() override { DeleteFileA(module.c_str()); }
+    void TearDown() override { DeleteFileW(module.c_str()); }
 };
 
 }  // namespace
