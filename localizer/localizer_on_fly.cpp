@@ -136,9 +136,7 @@ void KLocalizerOnFly::Init(const std::wstring& settingsKey, const std::wstring& 
     SetFolder(folder.empty() ? FolderOf(ProgramFile) : folder);
     const std::wstring nativeFile = LanguageFile(kNativeAbbreviation);
     if (!FileExists(nativeFile)) throw LocOnFlyError(msg::Format(msg::kLanguageFileNotFound, PathText(nativeFile)));
-    LangFile native;
-    native.Open(nativeFile);
-    native.LoadFileInto(&dictionary_, -1, 0);
+    LangFile().Open(nativeFile);  // a damaged file is reported now, its texts read when needed
 
     const LangSettings program = ProgramSettings();
     const LangSettings source = SourceSettings();
@@ -302,6 +300,7 @@ void KLocalizerOnFly::Apply(LangFile& language, const std::string& abbreviation)
 
     // Nothing changes until the module is ready: a damaged file or module, or a failed
     // generation, leaves the language in use as it was.
+    LoadNativeTexts();
     const bool native = abbreviation == kNativeAbbreviation;
     int index = dictionary_.IndexOfLanguage(language.LangID);
     const bool added = index < 0;
@@ -324,6 +323,16 @@ void KLocalizerOnFly::Apply(LangFile& language, const std::string& abbreviation)
     const int entry = IndexOfLanguage(language.LangID);
     if (entry >= 0 && !initializing_ && OnLanguageChanged)
         OnLanguageChanged(*this, languages_[static_cast<std::size_t>(entry)]);
+}
+
+// A program that stays in its own language never needs the native texts: they are read at
+// the first switch.
+void KLocalizerOnFly::LoadNativeTexts() {
+    if (nativeTextsLoaded_) return;
+    LangFile native;
+    native.Open(LanguageFile(kNativeAbbreviation));
+    native.LoadFileInto(&dictionary_, -1, 0);
+    nativeTextsLoaded_ = true;
 }
 
 std::unique_ptr<KLocalizerOnFly::Module> KLocalizerOnFly::ReadyModule(

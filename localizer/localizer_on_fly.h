@@ -95,6 +95,7 @@ private:
     NativeHandle NativeResources() const;
     LangSettings SourceSettings() const;
     void Apply(LangFile& language, const std::string& abbreviation);
+    void LoadNativeTexts();
     void UseOwnResources();
     void UseModule(std::unique_ptr<Module> module);
     std::unique_ptr<Module> LoadModule(const std::wstring& file) const;
@@ -107,6 +108,7 @@ private:
 
     bool initializing_ = true;
     bool initialized_ = false;
+    bool nativeTextsLoaded_ = false;
     std::uint16_t currentLangId_ = 0;
     LangResource dictionary_;
     std::vector<LFInfo> languages_;
