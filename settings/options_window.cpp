@@ -66,7 +66,7 @@ void TOptWnd::Load() {
     LoadBindings(bindings_);
     if (auto fixed = PolicyValue(settings::Autostart)) {
         Cb211->SetChecked(*fixed != 0);
-        Cb211->Lock(platform::LoadResString(str::SSetByAdministrator));
+        LockAsSetByPolicy(*Cb211);
     } else {
         // Any command there means autostart is on, quoted or not and however long its path.
         SettingsSession runKey(settings::kRunKeyPath);

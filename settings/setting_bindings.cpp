@@ -18,12 +18,14 @@
 
 using settings::IntSetting;
 
+void LockAsSetByPolicy(ui::Control& control) { control.Lock(platform::LoadResString(str::SSetByAdministrator)); }
+
 void LoadBindings(const SettingBindings& bindings) {
     SettingsSession session;
     for (const SettingBinding& b : bindings) {
         b.load();
         if (SetByPolicy(b.setting))
-            for (ui::Control* c : b.controls) c->Lock(platform::LoadResString(str::SSetByAdministrator));
+            for (ui::Control* c : b.controls) LockAsSetByPolicy(*c);
     }
 }
 

@@ -30,6 +30,9 @@ struct SettingBinding {
 };
 using SettingBindings = std::vector<SettingBinding>;
 
+// Locks a control whose value a policy fixes, with the tooltip that says so.
+void LockAsSetByPolicy(ui::Control& control);
+
 // Each opens the settings key once around the whole list. Loading locks the controls of
 // values set by policy; saving leaves those values alone.
 void LoadBindings(const SettingBindings& bindings);
