@@ -44,6 +44,8 @@ constexpr int kDefaultCursor = 0;
 constexpr DWORD kBoostEndPauseMs = 1500;
 constexpr int kProgressPanel = 0;
 constexpr int kStatePanel = 1;
+// Posted at the end of construction: the service is reached once the window is on screen.
+constexpr UINT kContactServiceMessage = WM_APP + 1;
 
 // The installer holds a named mutex while it works. One made by an elevated installer may
 // refuse us access, which shows just as well that it is there.
@@ -98,6 +100,16 @@ void TFMCFGClass::FormCreate(ui::NotifyArgs&) {
     for (int n = 1; n <= app::kChartChoiceCount; ++n)
         if (view.charts[n - 1]) LayoutCharts(n);
     if (wizards::ConfigWizardDueAtStart(wizards::ConfigWizardDeferred(), configWizardComplete)) RunConfigWizard();
+    PostMessageW(Handle(), kContactServiceMessage, 0, 0);
+}
+
+// Launching the service takes longer than building the whole window, and a running one may
+// be slow to answer: the window paints first, then tells the service the refresh interval
+// (launching it if need be: its answer sets the service commands) and starts it whether or
+// not it runs.
+void TFMCFGClass::ContactService() {
+    UpdateWindow(Handle());
+    service::SendServiceCommand(this, protocol::kRestart);
     service::StartService();
 }
 
@@ -114,7 +126,6 @@ void TFMCFGClass::ApplyViewState(const app::ViewState& view) {
         chartItems_[i]->SetChecked(view.charts[i]);
         popupChartItems_[i]->SetChecked(view.charts[i]);
     }
-    service::SendServiceCommand(this, protocol::kRestart);
 }
 
 int TFMCFGClass::CurrentViewState() const {
@@ -306,6 +317,10 @@ void TFMCFGClass::ShowStateOrHealth() {
 LRESULT TFMCFGClass::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == protocol::kCommandMessage) {
         OnServiceNotification(wParam, lParam);
+        return 0;
+    }
+    if (message == kContactServiceMessage) {
+        ContactService();
         return 0;
     }
     if (message == healthChanged_ && healthChanged_ != 0) {

@@ -148,6 +148,7 @@ protected:
 
 private:
     void ApplyViewState(const app::ViewState& view);
+    void ContactService();
     int CurrentViewState() const;
     void SetRefreshInterval(int index, bool notifyService);
     void LayoutCharts(int n);

@@ -10,6 +10,9 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 # Optimised programs carry no debug information: the loader would read it into memory with
 # the rest of the image.
 add_link_options($<$<CONFIG:Release>:-s>)
+# Sections aligned to whole pages in the file as in memory: a loader can then map the image
+# (only the pages a program touches become resident) instead of reading all of it in.
+add_link_options(-Wl,--file-alignment,4096)
 
 # System libraries that only some commands need (the file dialog; the shell's folders, links,
 # drops and launches) are bound at their first call instead of at start-up: comdlg32 alone

@@ -100,6 +100,15 @@ TEST_F(MainWindow, ARefreshIntervalChangeTellsTheServiceToRestart) {
     EXPECT_EQ(ReadRawDword("IconTimeRefresh"), 4);  // 5 seconds, written before the restart
 }
 
+TEST_F(MainWindow, TheServiceIsToldTheIntervalOnceTheWindowIsOnScreen) {
+    FakeService fake(FakeService::Mode::kAnswer, protocol::kRunning);
+    WriteRawDword("CFGViewMenuState", 1 + 2 + 16 + 64);  // 5 seconds
+    window = CreateMainWindow();
+    EXPECT_EQ(fake.LastCommand(), protocol::kQuery);  // construction only asks for the state
+    EXPECT_EQ(ReadRawDword("IconTimeRefresh"), 4);  // written at once, read by the service when told
+    EXPECT_TRUE(PumpUntil([&] { return fake.LastCommand() == protocol::kRestart; }));
+}
+
 TEST_F(MainWindow, AnInstallerWhoseMutexCannotBeOpenedStillCountsAsRunning) {
     // Made by an elevated installer: a mutex that refuses us every access.
     SECURITY_DESCRIPTOR refuseAll;
