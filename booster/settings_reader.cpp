@@ -40,7 +40,12 @@ std::wstring ReadPack(const platform::RegistryKey& key, const settings::BinarySe
     DWORD type = 0;
     auto bytes = key.ReadBytes(name, &type);
     if (!bytes || bytes->size() > kMaxPackBytes) return {};
-    if (type == REG_SZ) return key.ReadString(name).value_or(L"");
+    if (type == REG_SZ) {
+        std::wstring text(bytes->size() / sizeof(wchar_t), L'\0');
+        std::memcpy(text.data(), bytes->data(), text.size() * sizeof(wchar_t));
+        text.resize(wcsnlen(text.c_str(), text.size()));
+        return text;
+    }
     if (type != REG_BINARY) return {};
     std::string text(bytes->begin(), bytes->end());
     // A text stored with its terminator ends there.

@@ -45,11 +45,9 @@ std::wstring BaseNameOf(const std::wstring& file) {
 
 // The settings record `name` of a module, when it is there with the right magic.
 std::optional<LangSettings> ModuleSettings(HMODULE module, const wchar_t* name, const char* magic) {
-    HRSRC found = FindResourceW(module, name, RT_RCDATA);
-    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-    const auto* bytes = loaded ? static_cast<const std::uint8_t*>(LockResource(loaded)) : nullptr;
-    if (!bytes) return std::nullopt;
-    auto settings = ReadLangSettings(std::span(bytes, SizeofResource(module, found)));
+    const auto bytes = platform::ResourceBytes(module, name, RT_RCDATA);
+    if (bytes.data() == nullptr) return std::nullopt;
+    auto settings = ReadLangSettings(bytes);
     if (!settings || settings->Magic != magic) return std::nullopt;
     return settings;
 }

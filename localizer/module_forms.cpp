@@ -8,22 +8,15 @@
 
 #include "core/forms/form_binary.h"
 #include "core/forms/form_error.h"
+#include "platform/resource_source.h"
 
 namespace localizer {
 namespace {
 
-std::span<const std::uint8_t> ResourceBytes(HMODULE module, const wchar_t* name) {
-    HRSRC found = FindResourceW(module, name, RT_RCDATA);
-    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    if (!data) return {};
-    return {static_cast<const std::uint8_t*>(data), SizeofResource(module, found)};
-}
-
 // The names of a module's forms: named resources holding a binary form, bare or in a record.
 BOOL CALLBACK AddFormName(HMODULE module, LPCWSTR, LPWSTR name, LONG_PTR names) {
     if (IS_INTRESOURCE(name)) return TRUE;
-    const auto bytes = ResourceBytes(module, name);
+    const auto bytes = platform::ResourceBytes(module, name, RT_RCDATA);
     if (forms::DetectFormStorage(bytes) != forms::FormStorage::Text)
         reinterpret_cast<std::set<std::wstring>*>(names)->insert(name);
     return TRUE;
@@ -41,7 +34,7 @@ bool ModuleFormsReadable(HMODULE module, HMODULE reference) {
     std::set<std::wstring> names = reference ? FormNames(reference) : std::set<std::wstring>{};
     names.merge(FormNames(module));
     for (const std::wstring& name : names) {
-        const auto bytes = ResourceBytes(module, name.c_str());
+        const auto bytes = platform::ResourceBytes(module, name.c_str(), RT_RCDATA);
         if (bytes.empty()) return false;
         try {
             forms::ReadFormBinary(bytes);

@@ -19,6 +19,14 @@ HINSTANCE ResourceSourceOf(LPCWSTR name, LPCWSTR type) {
     return FindResourceW(source, name, type) ? source : GetModuleHandleW(nullptr);
 }
 
+std::span<const std::uint8_t> ResourceBytes(HMODULE module, LPCWSTR name, LPCWSTR type) {
+    HRSRC found = FindResourceW(module, name, type);
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    if (!data) return {};
+    return {static_cast<const std::uint8_t*>(data), SizeofResource(module, found)};
+}
+
 namespace {
 
 std::wstring LoadString(HINSTANCE module, UINT id) {

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 // The module from which strings and form descriptions are loaded: the program itself, or
@@ -13,6 +15,10 @@ void SetResourceSource(HINSTANCE module);  // nullptr: back to the program's own
 // The module that holds resource `name` of `type`: the current source, or the program itself
 // for what a language module does not carry (pictures stay the same in every language).
 HINSTANCE ResourceSourceOf(LPCWSTR name, LPCWSTR type);
+
+// The bytes of resource `name` of `type` in `module`, for as long as the module stays loaded;
+// empty when it is not there.
+std::span<const std::uint8_t> ResourceBytes(HMODULE module, LPCWSTR name, LPCWSTR type);
 
 // String `id` of the current resource source; empty when absent.
 std::wstring LoadResString(UINT id);

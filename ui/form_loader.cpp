@@ -130,12 +130,8 @@ void LoadForm(Form& form, const forms::Object& description) {
 
 forms::Object FormResource(std::string_view className) {
     std::wstring name = Widen(UpperCase(className));
-    HMODULE source = ResourceSource();
-    HRSRC resource = FindResourceW(source, name.c_str(), MAKEINTRESOURCEW(10));
-    HGLOBAL loaded = resource ? LoadResource(source, resource) : nullptr;
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    if (!data) throw Error(FormatResString(str::SFormNotFound, name));
-    std::span<const std::uint8_t> bytes(static_cast<const std::uint8_t*>(data), SizeofResource(source, resource));
+    const std::span<const std::uint8_t> bytes = platform::ResourceBytes(ResourceSource(), name.c_str(), RT_RCDATA);
+    if (bytes.data() == nullptr) throw Error(FormatResString(str::SFormNotFound, name));
     forms::Object description;
     // The reader turns input beyond its memory budget, and running out of memory, into the
     // format error; bad_alloc is caught here as well so that nothing else leaves the loader.

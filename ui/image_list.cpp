@@ -49,13 +49,9 @@ void ImageList::SetBitmapData(const std::vector<std::uint8_t>& data) {
 
 void ImageList::SetResourceName(const std::wstring& name) {
     resourceName_ = name;
-    HMODULE source = ResourceSourceOf(name.c_str(), RT_BITMAP);
-    HRSRC resource = FindResourceW(source, name.c_str(), RT_BITMAP);
-    HGLOBAL loaded = resource ? LoadResource(source, resource) : nullptr;
-    const auto* bits = static_cast<const std::uint8_t*>(loaded ? LockResource(loaded) : nullptr);
-    const DWORD size = bits ? SizeofResource(source, resource) : 0;
+    const auto bits = platform::ResourceBytes(ResourceSourceOf(name.c_str(), RT_BITMAP), name.c_str(), RT_BITMAP);
     // A bitmap resource is a .bmp file without its file header.
-    SetBitmapData(images::BitmapFileOfResource({bits, size}).value_or(std::vector<std::uint8_t>()));
+    SetBitmapData(images::BitmapFileOfResource(bits).value_or(std::vector<std::uint8_t>()));
 }
 
 HIMAGELIST ImageList::Handle() {
