@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/core/localizer/lzk_reference.h"
+
 #include <random>
 #include <string>
 
@@ -303,6 +305,38 @@ TEST(LzkEncoder, RoundTripsVariedInputs) {
         EXPECT_EQ(LzkDecompress(packed), input) << round;
         // Every token is well formed: no match reaches before the output.
         EXPECT_EQ(LzkWord(packed), size);
+    }
+}
+
+// The encoder's output is fixed by its rules: whatever way it finds the matches, it must
+// write the tokens of the rules as written, on inputs that stress each rule (many positions
+// per byte value, long repeats, runs, distances around the window's end).
+TEST(LzkEncoder, WritesTheTokensOfTheRulesAsWritten) {
+    std::mt19937 rng(11);
+    std::vector<Bytes> inputs;
+    for (int round = 0; round < 40; ++round) {
+        const std::size_t size = rng() % 30000;
+        const unsigned alphabet = 1 + rng() % (round % 4 == 0 ? 4 : 256);
+        Bytes input(size);
+        for (auto& b : input) b = static_cast<std::uint8_t>(rng() % alphabet);
+        // Copies from varied distances, some just inside or beyond the window.
+        for (std::size_t i = 0; i + 40 < size; i += 1 + rng() % 300) {
+            const std::size_t distance = 1 + rng() % 2100;
+            if (distance > i) continue;
+            const std::size_t length = 1 + rng() % 30;
+            for (std::size_t k = 0; k < length; ++k) input[i + k] = input[i + k - distance];
+        }
+        inputs.push_back(std::move(input));
+    }
+    std::string words;
+    const char* const vocabulary[] = {"the ", "then ", "there ", "these ", "of ", "off ", "offer ", "and ", "a ", "an "};
+    while (words.size() < 50000) words += vocabulary[rng() % 10];
+    inputs.push_back(B(words));
+    inputs.push_back(Bytes(5000, 'x'));
+    for (const Bytes& input : inputs) {
+        Bytes tokens;
+        LzkEncodeTokens(input, tokens);
+        ASSERT_EQ(tokens, lzk_reference::EncodeTokens(input)) << "input of " << input.size() << " bytes";
     }
 }
 

@@ -1,14 +1,18 @@
 // libFuzzer target: the LZK00 decoder, strict and prefix, on arbitrary bytes. Every input
 // either decodes or raises "Wrong stream format"; whatever decodes re-encodes and decodes
-// back to itself.
+// back to itself. The raw bytes, encoded, give the tokens of the rules as written.
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
 
 #include "core/localizer/lzk.h"
+#include "tests/core/localizer/lzk_reference.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::span<const std::uint8_t> input(data, size);
+    std::vector<std::uint8_t> tokens;
+    localizer::LzkEncodeTokens(input, tokens);
+    if (tokens != lzk_reference::EncodeTokens(input)) std::abort();
     localizer::LzkDecompressPrefix(input);
     std::vector<std::uint8_t> plain;
     try {
