@@ -1,12 +1,14 @@
 #include "core/booster/hot_key.h"
 
+#include "core/settings/settings_table.h"
+
 namespace booster {
 namespace {
 
-constexpr std::int32_t kShift = 0x2000;
-constexpr std::int32_t kCtrl = 0x4000;
-constexpr std::int32_t kAlt = 0x8000;
-constexpr std::int32_t kKeyMask = 0x00FF;
+constexpr std::int32_t kShift = settings::kHotKeyShift;
+constexpr std::int32_t kCtrl = settings::kHotKeyCtrl;
+constexpr std::int32_t kAlt = settings::kHotKeyAlt;
+constexpr std::int32_t kKeyMask = settings::kHotKeyKeyMask;
 
 constexpr unsigned kFirstFunctionKey = 0x70;  // F1
 constexpr unsigned kLastFunctionKey = 0x87;   // F24

@@ -2,9 +2,8 @@
 #include <cstdint>
 #include <optional>
 
-// The settings store keeps hot keys as 16-bit shortcut codes: the low byte is the
-// virtual-key code, 0x2000 adds Shift, 0x4000 Ctrl, 0x8000 Alt. The system registers
-// them as a modifier set plus the key.
+// The settings store keeps hot keys as 16-bit shortcut codes (settings::kHotKeyShift and the
+// others over the virtual-key code). The system registers them as a modifier set plus the key.
 namespace booster {
 
 // The same values as the system's hot-key modifier flags.

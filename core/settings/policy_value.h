@@ -26,8 +26,5 @@ std::optional<std::wstring> PolicyText(const TextSetting& s, const RawPolicyValu
 // Modifiers Ctrl (or Control), Alt and Shift in any order and case, then a letter, a digit
 // or F1 to F24.
 std::optional<std::uint16_t> ParseHotKeyText(std::wstring_view text);
-inline constexpr std::uint16_t kHotKeyShift = 0x2000;
-inline constexpr std::uint16_t kHotKeyCtrl = 0x4000;
-inline constexpr std::uint16_t kHotKeyAlt = 0x8000;
 
 }  // namespace settings

@@ -112,6 +112,11 @@ inline constexpr IntSetting IconTextClr = Int("IconTextClr", 0xFFFFFF);
 // The configurator only writes it; the default serves the service, matching the
 // configurator's default view state (2-second interval).
 inline constexpr IntSetting IconTimeRefresh = Int("IconTimeRefresh", 2, 1, 10);
+// A stored hot key: the virtual-key code in the low byte, with these bits for its modifiers.
+inline constexpr std::uint16_t kHotKeyShift = 0x2000;
+inline constexpr std::uint16_t kHotKeyCtrl = 0x4000;
+inline constexpr std::uint16_t kHotKeyAlt = 0x8000;
+inline constexpr std::uint16_t kHotKeyKeyMask = 0x00FF;
 inline constexpr IntSetting HotSleepKey = ByPolicy(Int("HotSleepKey", 49217), PolicyForm::HotKey);  // Ctrl+Alt+A
 inline constexpr IntSetting HotFreeKey = ByPolicy(Int("HotFreeKey", 49222), PolicyForm::HotKey);    // Ctrl+Alt+F
 inline constexpr IntSetting HotMngrKey = ByPolicy(Int("HotMngrKey", 49224), PolicyForm::HotKey);    // Ctrl+Alt+H

@@ -1,5 +1,7 @@
 #include "core/wizards/link_memo.h"
 
+#include "core/settings/settings_table.h"
+
 namespace wizards {
 
 std::vector<std::wstring> LinkMemoLines(const ExaminedShortcut& shortcut, const LabelText& label) {
@@ -48,21 +50,21 @@ std::uint16_t ShortcutCodeFromHotKey(std::uint16_t hotKey) {
     constexpr unsigned kLinkShift = 1, kLinkCtrl = 2, kLinkAlt = 4;
     const unsigned flags = hotKey >> 8;
     std::uint16_t code = hotKey & 0xFF;
-    if (flags & kLinkShift) code |= 0x2000;
-    if (flags & kLinkCtrl) code |= 0x4000;
-    if (flags & kLinkAlt) code |= 0x8000;
+    if (flags & kLinkShift) code |= settings::kHotKeyShift;
+    if (flags & kLinkCtrl) code |= settings::kHotKeyCtrl;
+    if (flags & kLinkAlt) code |= settings::kHotKeyAlt;
     return code;
 }
 
 std::wstring ShortcutText(
     std::uint16_t shortcutCode, const LabelText& label, const std::function<std::wstring(unsigned)>& keyName
 ) {
-    const unsigned key = shortcutCode & 0xFF;
+    const unsigned key = shortcutCode & settings::kHotKeyKeyMask;
     if (key == 0) return {};
     std::wstring text;
-    if (shortcutCode & 0x2000) text += label(LinkLabel::Shift);
-    if (shortcutCode & 0x4000) text += label(LinkLabel::Ctrl);
-    if (shortcutCode & 0x8000) text += label(LinkLabel::Alt);
+    if (shortcutCode & settings::kHotKeyShift) text += label(LinkLabel::Shift);
+    if (shortcutCode & settings::kHotKeyCtrl) text += label(LinkLabel::Ctrl);
+    if (shortcutCode & settings::kHotKeyAlt) text += label(LinkLabel::Alt);
     const bool namesItself = (key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z');
     return text + (namesItself ? std::wstring(1, static_cast<wchar_t>(key)) : keyName(key));
 }

@@ -51,8 +51,7 @@ std::vector<std::wstring> LinkMemoLines(const ExaminedShortcut& shortcut, const 
 // "::{clsid}\::{clsid}...", the classes of the folders along an item ID list.
 std::wstring ClassIdPath(const std::vector<std::wstring>& classIds);
 
-// A shortcut's hot key as the settings' shortcut code: the virtual key with 0x2000 for
-// Shift, 0x4000 for Ctrl and 0x8000 for Alt.
+// A shortcut's hot key (modifier flags in the high byte) as the settings' shortcut code.
 std::uint16_t ShortcutCodeFromHotKey(std::uint16_t hotKey);
 
 // "Ctrl+Alt+A"; letters and digits name themselves, other keys are named by `keyName`.

@@ -50,7 +50,7 @@ std::string HotKeyText(std::int32_t code) {
     if (code & settings::kHotKeyCtrl) text += "Ctrl+";
     if (code & settings::kHotKeyAlt) text += "Alt+";
     if (code & settings::kHotKeyShift) text += "Shift+";
-    const int key = code & 0xFF;
+    const int key = code & settings::kHotKeyKeyMask;
     if (key >= 0x70 && key <= 0x87) return text + "F" + std::to_string(key - 0x70 + 1);  // VK_F1..VK_F24
     return text + static_cast<char>(key);
 }
