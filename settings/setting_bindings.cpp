@@ -29,10 +29,12 @@ void LoadBindings(const SettingBindings& bindings) {
     }
 }
 
+// A value is written only when its controls were the user's to change: what a policy fixed
+// when the window opened stays the user's own, even if the policy has gone since.
 void SaveBindings(const SettingBindings& bindings) {
     SettingsSession session;
     for (const SettingBinding& b : bindings)
-        if (!SetByPolicy(b.setting)) b.save();
+        if (b.controls.empty() || !b.controls.front()->Locked()) b.save();
 }
 
 SettingBinding BindCheck(ui::CheckableButton& box, const IntSetting& s) {

@@ -34,7 +34,7 @@ using SettingBindings = std::vector<SettingBinding>;
 void LockAsSetByPolicy(ui::Control& control);
 
 // Each opens the settings key once around the whole list. Loading locks the controls of
-// values set by policy; saving leaves those values alone.
+// values set by policy; saving leaves the values whose controls are locked alone.
 void LoadBindings(const SettingBindings& bindings);
 void SaveBindings(const SettingBindings& bindings);
 

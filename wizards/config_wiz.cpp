@@ -125,7 +125,7 @@ void TConfigWiz::ConfigWizardFinishButtonClick(ui::NotifyArgs&) {
     {
         SettingsSession session;
         for (const wizards::SettingWrite& write : wizards::ServiceSettingWrites(plan_))
-            if (!SetByPolicy(write.setting->name)) WriteSetting(*write.setting, write.value);
+            if (!PolicyValue(*write.setting)) WriteSetting(*write.setting, write.value);
         WriteSetting(settings::CFGConfigWizardComplete, settings::kTrue);
     }
     if (!wizards::WriteLargeSystemCache(plan_.performance.cacheServer))

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <memory>
 
 #include "core/settings/autostart.h"
 #include "core/settings/policy_value.h"
@@ -147,6 +148,17 @@ TEST_F(PolicyLock, OkKeepsTheUsersOwnValuesAndSavesTheRest) {
         EXPECT_EQ(w.Hints().Handle(), nullptr);
         Press(*w.Button4);
     });
+}
+
+TEST_F(PolicyLock, APolicyGoneWhileTheWindowIsOpenLeavesTheUsersOwnValue) {
+    auto preventive = std::make_unique<ScopedPolicy>(HKEY_LOCAL_MACHINE, "OnTimeFree", 0);
+    WithWindow<TOptWnd>([&](TOptWnd& w) {
+        ExpectLocked(w, *w.Cb231);
+        preventive.reset();  // the administrator takes it back before Ok
+        Press(*w.Button3);
+    });
+    SettingsSession session;
+    EXPECT_EQ(ReadSetting(settings::OnTimeFree), settings::kTrue);  // not the policy's "off"
 }
 
 TEST_F(PolicyLock, TheMachinesPolicyWinsAndAValueThatMeansNothingSetsNothing) {
