@@ -39,6 +39,7 @@ inline void GdiObject(HGDIOBJ object) { DeleteObject(object); }
 inline void Kernel(HANDLE handle) { CloseHandle(handle); }
 inline void Icon(HICON icon) { DestroyIcon(icon); }
 inline void MemoryDc(HDC dc) { DeleteDC(dc); }
+inline void Window(HWND window) { DestroyWindow(window); }
 }  // namespace release
 
 // Fonts, brushes, pens and bitmaps.
@@ -50,6 +51,8 @@ using PenHandle = GdiObject<HPEN>;
 using BitmapHandle = GdiObject<HBITMAP>;
 
 using IconHandle = Owned<HICON, release::Icon>;
+// A window the holder made and destroys.
+using WindowHandle = Owned<HWND, release::Window>;
 // A device context made by CreateCompatibleDC.
 using MemoryDc = Owned<HDC, release::MemoryDc>;
 

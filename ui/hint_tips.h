@@ -7,10 +7,6 @@ namespace ui {
 
 class Form;
 
-namespace release {
-inline void Window(HWND window) { DestroyWindow(window); }
-}  // namespace release
-
 // The tooltips of a form's controls that show a hint (ShowHint set, Hint not empty). Each is
 // a rectangle on the control's parent rather than the control itself, so that it also shows
 // over a disabled control, which gets no mouse input of its own.
@@ -25,7 +21,7 @@ public:
     HWND Handle() const { return tip_.Get(); }
 
 private:
-    platform::Owned<HWND, release::Window> tip_;
+    platform::WindowHandle tip_;
 };
 
 }  // namespace ui
